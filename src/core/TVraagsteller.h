@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Every modal question the program asks goes through this interface: message boxes, the
+// name dialog and the file dialogs. The desktop program answers with real dialogs; tests
+// answer from a script, so flows such as saving, loading and the unsaved-changes question
+// run headless.
+class TVraagsteller
+{
+public:
+    virtual ~TVraagsteller() = default;
+
+    // A message with only an OK button.
+    virtual void Melding(const QString& titel, const QString& tekst) = 0;
+    // A question with the answers Yes and No; true for Yes.
+    [[nodiscard]] virtual bool VraagJaNee(const QString& titel, const QString& tekst) = 0;
+    // The name dialog "Toevoegen": the name confirmed, or empty when cancelled.
+    [[nodiscard]] virtual QString VraagNaam() = 0;
+    // The open and save file dialogs. The filter is a list of "description|pattern" pairs
+    // joined by "|"; the answer is the chosen file name, or empty when cancelled.
+    [[nodiscard]] virtual QString KiesTeOpenenBestand(const QString& filter) = 0;
+    [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& filter,
+                                                       const QString& standaardExtensie) = 0;
+};
