@@ -19,7 +19,8 @@ public:
     [[nodiscard]] virtual QString VraagNaam() = 0;
     // The open and save file dialogs. The filter is a list of "description|pattern" pairs
     // joined by "|"; the answer is the chosen file name, or empty when cancelled.
-    [[nodiscard]] virtual QString KiesTeOpenenBestand(const QString& filter) = 0;
-    [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& filter,
-                                                       const QString& standaardExtensie) = 0;
+    [[nodiscard]] virtual QString KiesTeOpenenBestand(const QString& filter,
+                                                      const QString& standaardExtensie) = 0;
+    [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
+                                                       const QString& filter) = 0;
 };
