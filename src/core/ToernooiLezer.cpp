@@ -101,9 +101,12 @@ public:
 
     void Begin()
     {
-        // Steps 3 and 4. The new poules and teams are built aside and installed at the end.
+        // The new poules and teams are built aside and installed at the end. Every cell is
+        // made available, not only those of the fields shown before the load: a cell left
+        // unavailable by an earlier, wider tournament would otherwise come back when the
+        // file sets more fields.
         m_model.LeegPoulesEnTeams();
-        m_model.ResetAlleVelden();
+        m_model.ResetAlleCellen();
     }
 
     void Regel(QStringView regel);

@@ -1,5 +1,7 @@
 #include "VeldenEnRonden.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Wedstrijd = QStringLiteral("Wedstrijd");
@@ -50,8 +52,7 @@ bool LeesTijd(const QString& tekst, Klok& klok)
 
 } // namespace
 
-VeldenEnRonden::VeldenEnRonden()
-    : m_cellen(std::size_t(MaxKolommen) * (OpgeslagenRijen + 1), false)
+VeldenEnRonden::VeldenEnRonden() : m_cellen(std::size_t(MaxKolommen) * (OpgeslagenRijen + 1), false)
 {
     m_rondeKoppen.reserve(OpgeslagenRijen + 1);
     m_rondeKoppen.append(QString());
@@ -61,10 +62,7 @@ VeldenEnRonden::VeldenEnRonden()
     m_veldKoppen.append(QString());
     for (int kolom = 1; kolom <= OpgeslagenKolommen; ++kolom)
         m_veldKoppen.append(QStringLiteral("Veld ") + QString::number(kolom));
-    for (int kolom = 1; kolom <= OpgeslagenKolommen; ++kolom) {
-        for (int rij = 1; rij <= OpgeslagenRijen; ++rij)
-            ZetBeschikbaar(kolom, rij, true);
-    }
+    MaakBeschikbaar(OpgeslagenKolommen);
     VulRondeKoppen(nullptr, 20, 5, 1);
 }
 
@@ -109,12 +107,24 @@ bool VeldenEnRonden::Wissel(int kolom, int rij)
     return true;
 }
 
+void VeldenEnRonden::MaakBeschikbaar(int totKolom)
+{
+    // Rows 1..299 of a column are contiguous; filling whole ranges keeps creating a table,
+    // which every model does, cheap.
+    for (int kolom = 1; kolom <= totKolom && kolom < MaxKolommen; ++kolom) {
+        const auto begin = m_cellen.begin() + std::ptrdiff_t(kolom) * (OpgeslagenRijen + 1);
+        std::fill(begin + 1, begin + 1 + OpgeslagenRijen, true);
+    }
+}
+
 void VeldenEnRonden::ResetAlleVelden()
 {
-    for (int kolom = 1; kolom <= m_kolomAantal; ++kolom) {
-        for (int rij = 1; rij <= OpgeslagenRijen; ++rij)
-            ZetBeschikbaar(kolom, rij, true);
-    }
+    MaakBeschikbaar(m_kolomAantal);
+}
+
+void VeldenEnRonden::ResetAlleCellen()
+{
+    MaakBeschikbaar(MaxKolommen - 1);
 }
 
 bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze,
@@ -133,10 +143,10 @@ bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pa
     for (int ronde = 1; ronde < GetoondeRijen; ++ronde) {
         Klok rondeEind = klok;
         rondeEind.Verzet(duur);
-        m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag)
-                               + QStringLiteral(", Ronde ") + QString::number(ronde)
-                               + QStringLiteral(" (") + KlokTekst(klok) + QStringLiteral(" - ")
-                               + KlokTekst(rondeEind) + u')';
+        m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag) +
+                               QStringLiteral(", Ronde ") + QString::number(ronde) +
+                               QStringLiteral(" (") + KlokTekst(klok) + QStringLiteral(" - ") +
+                               KlokTekst(rondeEind) + u')';
         klok.Verzet(duur + pauze);
         if (klok.TotaalMinuten() >= eind.TotaalMinuten()) {
             ++deel;
