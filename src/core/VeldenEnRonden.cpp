@@ -52,7 +52,8 @@ bool LeesTijd(const QString& tekst, Klok& klok)
 
 } // namespace
 
-VeldenEnRonden::VeldenEnRonden() : m_cellen(std::size_t(MaxKolommen) * (OpgeslagenRijen + 1), false)
+VeldenEnRonden::VeldenEnRonden()
+    : m_cellen(std::size_t(MaxKolommen) * (OpgeslagenRijen + 1), false)
 {
     m_rondeKoppen.reserve(OpgeslagenRijen + 1);
     m_rondeKoppen.append(QString());
@@ -143,10 +144,10 @@ bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pa
     for (int ronde = 1; ronde < GetoondeRijen; ++ronde) {
         Klok rondeEind = klok;
         rondeEind.Verzet(duur);
-        m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag) +
-                               QStringLiteral(", Ronde ") + QString::number(ronde) +
-                               QStringLiteral(" (") + KlokTekst(klok) + QStringLiteral(" - ") +
-                               KlokTekst(rondeEind) + u')';
+        m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag)
+                               + QStringLiteral(", Ronde ") + QString::number(ronde)
+                               + QStringLiteral(" (") + KlokTekst(klok) + QStringLiteral(" - ")
+                               + KlokTekst(rondeEind) + u')';
         klok.Verzet(duur + pauze);
         if (klok.TotaalMinuten() >= eind.TotaalMinuten()) {
             ++deel;
