@@ -111,3 +111,9 @@ void SchemaWeergave::MarkVetTeam(const QString& team, const QString& poule)
     if (!poule.isEmpty())
         MarkeerNaam(poule);
 }
+
+void SchemaWeergave::ZetTekstFonts(const TLettertype& textFont, const TLettertype& vetTeamFont)
+{
+    m_fonts.TextFont = textFont;
+    m_fonts.VetTeamFont = vetTeamFont;
+}

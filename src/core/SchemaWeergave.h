@@ -53,6 +53,10 @@ public:
     // name followed by a blank. An empty team name clears all marking.
     void MarkVetTeam(const QString& team, const QString& poule);
 
+    // Takes a new text or highlight font without refilling: the lines, their padding and the
+    // page markers stay as the last fill made them.
+    void ZetTekstFonts(const TLettertype& textFont, const TLettertype& vetTeamFont);
+
     [[nodiscard]] const QStringList& Regels() const { return m_regels; }
     [[nodiscard]] int PageCount() const { return m_pageCount; }
     // The font of a line where it is not marked.
