@@ -26,6 +26,12 @@ public:
                                                       const QString& standaardExtensie) = 0;
     [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
                                                        const QString& filter) = 0;
+    // A folder to write files into: the folder chosen, or empty when cancelled.
+    [[nodiscard]] virtual QString KiesMap(const QString& titel)
+    {
+        Q_UNUSED(titel);
+        return {};
+    }
     // The font dialog on a font: the font confirmed, or nothing when cancelled.
     [[nodiscard]] virtual std::optional<TLettertype> KiesLettertype(const TLettertype& huidig)
     {
