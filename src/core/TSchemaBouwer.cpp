@@ -131,6 +131,8 @@ void TSchemaBouwer::ZetVolgorde()
     std::stable_sort(m_volgorde.begin(), m_volgorde.end(),
                      [this](int p, int q) { return Voor(p, q); });
     m_ongeschiktInRonde.assign(std::size_t(aantal), 0);
+    m_ongeschiktRonde = 0;
+    m_ongeschiktAantal = 0;
 }
 
 bool TSchemaBouwer::BepaalKandidaten(int p)
@@ -194,6 +196,8 @@ void TSchemaBouwer::KiesWedstrijd()
     // match wins only when the poule-match poule has strictly more progress, so after a cross
     // candidate only the poules of exactly its progress still matter.
     m_keuze = TKeuze();
+    if (m_ongeschiktRonde == m_huidigeRonde && m_ongeschiktAantal == int(m_volgorde.size()))
+        return;
     int kruis = -1;
     double kruisVoortgang = 0.0;
     for (const int p : m_volgorde) {
@@ -210,11 +214,21 @@ void TSchemaBouwer::KiesWedstrijd()
             kruis = p;
             kruisVoortgang = poule.Voortgang;
         } else {
-            m_ongeschiktInRonde[std::size_t(p)] = m_huidigeRonde;
+            MarkeerOngeschikt(p);
         }
     }
     if (kruis >= 0)
         m_keuze = {kruis, -1, -1, m_generator->Partner(kruis)};
+}
+
+void TSchemaBouwer::MarkeerOngeschikt(int p)
+{
+    if (m_ongeschiktRonde != m_huidigeRonde) {
+        m_ongeschiktRonde = m_huidigeRonde;
+        m_ongeschiktAantal = 0;
+    }
+    m_ongeschiktInRonde[std::size_t(p)] = m_huidigeRonde;
+    ++m_ongeschiktAantal;
 }
 
 void TSchemaBouwer::PlaatsWedstrijd()
@@ -250,6 +264,8 @@ void TSchemaBouwer::NaBoeking(int p, int q)
     for (const int poule : geboekt) {
         if (poule < 0)
             continue;
+        if (m_ongeschiktInRonde[std::size_t(poule)] == m_huidigeRonde)
+            --m_ongeschiktAantal;
         m_ongeschiktInRonde[std::size_t(poule)] = 0;
         const auto plek = std::find(m_volgorde.begin(), m_volgorde.end(), poule);
         if (plek != m_volgorde.end())

@@ -57,6 +57,7 @@ private:
     void KiesWedstrijd();
     void PlaatsWedstrijd();
     void NaBoeking(int p, int q);
+    void MarkeerOngeschikt(int p);
     void ZetVolgorde();
     [[nodiscard]] bool Voor(int p, int q) const;
 
@@ -72,5 +73,9 @@ private:
     std::vector<int> m_volgorde;
     // The round in which a poule was found unable to play; it stays so for that round.
     std::vector<int> m_ongeschiktInRonde;
+    // How many open poules are marked so in round m_ongeschiktRonde: when all are, the rest
+    // of the round stays empty without a search.
+    int m_ongeschiktRonde = 0;
+    int m_ongeschiktAantal = 0;
     std::vector<int> m_uitgerust;
 };
