@@ -55,15 +55,7 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens)
 
     int boven = maten.HeaderHeight;
     int gebruikt = 0;
-    if (!gegevens.Schema)
-        return;
-    const auto& ronden = gegevens.Schema->Ronden;
-    for (std::size_t index = 0; index < ronden.size(); ++index) {
-        const auto& sloten = ronden[index].Velden;
-        if (sloten.empty())
-            break;
-        const int k = int(index) + 1;
-        const QString kop = gegevens.Velden ? gegevens.Velden->RondeKop(k) : QString();
+    VoorElkeRonde(gegevens, [&](int k, const QString& kop, const std::vector<TSchemaVeld>& sloten) {
         for (const auto& slot : sloten) {
             // Empty slots need no referee.
             if (!slot.Wedstrijd)
@@ -93,7 +85,7 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens)
             gebruikt += 6;
             boven += 6 * regel;
         }
-    }
+    });
 }
 
 } // namespace PaginaOpmaak

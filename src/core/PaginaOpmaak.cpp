@@ -1,6 +1,8 @@
 #include "PaginaOpmaak.h"
 
 #include "TAfdrukGegevens.h"
+#include "TSchemaBoom.h"
+#include "VeldenEnRonden.h"
 #include "TCanvas.h"
 #include "TTelCanvas.h"
 
@@ -61,6 +63,21 @@ void RijTekst(TCanvas& canvas, const TAfdrukGegevens& gegevens, int x, int rijBo
               const QString& tekst)
 {
     canvas.TekstUit(x, rijBoven + (gegevens.Maten.LineHeight - RijTekstHoogte(canvas)) / 2, tekst);
+}
+
+void VoorElkeRonde(const TAfdrukGegevens& gegevens,
+                   const std::function<void(int k, const QString& kop, const std::vector<TSchemaVeld>& sloten)>& doe)
+{
+    if (!gegevens.Schema)
+        return;
+    const auto& ronden = gegevens.Schema->Ronden;
+    for (std::size_t index = 0; index < ronden.size(); ++index) {
+        const auto& sloten = ronden[index].Velden;
+        if (sloten.empty())
+            return;
+        const int k = int(index) + 1;
+        doe(k, gegevens.Velden ? gegevens.Velden->RondeKop(k) : QString(), sloten);
+    }
 }
 
 int LabelKolomBreedte(TCanvas& canvas, const TAfdrukGegevens& gegevens)

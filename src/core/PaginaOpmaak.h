@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 class TCanvas;
+struct TSchemaVeld;
 struct TAfdrukGegevens;
 
 // The printed documents, laid out on a canvas in device units: every page has the frame
@@ -31,6 +33,10 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 // Draws a text centred vertically in the row whose top is rijBoven.
 void RijTekst(TCanvas& canvas, const TAfdrukGegevens& gegevens, int x, int rijBoven,
               const QString& tekst);
+// Calls doe with the number (from 1), the row header and the slot entries of every round of
+// the schedule, up to the first round entry that has no slots: printouts stop there.
+void VoorElkeRonde(const TAfdrukGegevens& gegevens,
+                   const std::function<void(int k, const QString& kop, const std::vector<TSchemaVeld>& sloten)>& doe);
 // Width of the label column: "XXXXXXXXXXXXXXXXX" in the text font.
 [[nodiscard]] int LabelKolomBreedte(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 

@@ -68,15 +68,7 @@ void PrintSchedule(TCanvas& canvas, const TAfdrukGegevens& gegevens)
         }
     };
 
-    if (!gegevens.Schema)
-        return;
-    const auto& ronden = gegevens.Schema->Ronden;
-    for (std::size_t index = 0; index < ronden.size(); ++index) {
-        const auto& sloten = ronden[index].Velden;
-        if (sloten.empty())
-            break;
-        const int k = int(index) + 1;
-        const QString kop = gegevens.Velden ? gegevens.Velden->RondeKop(k) : QString();
+    VoorElkeRonde(gegevens, [&](int k, const QString& kop, const std::vector<TSchemaVeld>& sloten) {
         teken();
         const QString dag = RondeKop::DagTekst(kop);
         if (dag != vorigeDag) {
@@ -99,7 +91,7 @@ void PrintSchedule(TCanvas& canvas, const TAfdrukGegevens& gegevens)
         rijBoven += maten.LineHeight;
         if (gegevens.AantalVelden + teller >= maten.LinesPerPage)
             breek();
-    }
+    });
 }
 
 } // namespace PaginaOpmaak
