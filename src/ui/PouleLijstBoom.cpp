@@ -4,6 +4,7 @@
 #include "ToernooiModel.h"
 
 #include <QDropEvent>
+#include <QMimeData>
 #include <QSignalBlocker>
 
 PouleLijstBoom::PouleLijstBoom(const ToernooiModel& model, QWidget* parent)

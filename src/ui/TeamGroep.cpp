@@ -58,14 +58,12 @@ void TeamGroep::VulTeamsInPoule()
 {
     m_inPoule->clear();
     m_inPoule->addItems(m_model.TeamsInPoule());
+    // Laid out now rather than at the next paint, so its scroll range is right at once.
+    m_inPoule->doItemsLayout();
     VolgScroll();
 }
 
 void TeamGroep::VolgScroll()
 {
-    QScrollBar* spiegel = m_inPoule->verticalScrollBar();
-    const int waarde = m_lijst->verticalScrollBar()->value();
-    if (spiegel->maximum() < waarde)
-        spiegel->setMaximum(waarde);
-    spiegel->setValue(waarde);
+    m_inPoule->verticalScrollBar()->setValue(m_lijst->verticalScrollBar()->value());
 }
