@@ -67,7 +67,13 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
     }
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The controls go first, while the model they refer to still exists; what they report on
+    // their way out (a number field losing the focus) is no change of the tournament.
+    m_model->blockSignals(true);
+    delete takeCentralWidget();
+}
 
 QWidget* TForm1::MaakTabs()
 {

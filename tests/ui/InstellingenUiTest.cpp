@@ -42,6 +42,10 @@ private:
         editor->selectAll();
         QTest::keyClicks(editor, tekst);
         QTest::keyClick(editor, Qt::Key_Return);
+        // The view commits the editor's text from its event queue.
+        QCoreApplication::processEvents();
+        QTest::keyClick(raster, Qt::Key_Escape);
+        QCoreApplication::processEvents();
     }
 
 private slots:
