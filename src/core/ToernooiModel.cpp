@@ -451,6 +451,32 @@ void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
     emit instellingenVeranderd();
 }
 
+void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
+{
+    if (delen.isEmpty())
+        return;
+    TDagTijden nieuw;
+    nieuw.reserve(delen.size());
+    for (const TDagDeel& deel : delen)
+        nieuw.append(TDagDeel{Tijdnotatie::NormaliseerTijd(deel.Begin),
+                              Tijdnotatie::NormaliseerTijd(deel.Eind)});
+    if (nieuw == m_dagTijden)
+        return;
+    m_dagTijden = std::move(nieuw);
+    MaakGewijzigd();
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetLettertypen(const TLettertypen& lettertypen)
+{
+    if (lettertypen == m_lettertypen)
+        return;
+    m_lettertypen = lettertypen;
+    MaakGewijzigd();
+    emit lettertypenVeranderd();
+}
+
 void ToernooiModel::ZetGewoneVelden(int aantal)
 {
     if (aantal == m_gewoneVelden)
@@ -527,6 +553,12 @@ void ToernooiModel::WisselVeld(int kolom, int rij)
 void ToernooiModel::ResetAlleVelden()
 {
     m_velden.ResetAlleVelden();
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::ResetAlleCellen()
+{
+    m_velden.ResetAlleCellen();
     emit veldGebruikVeranderd();
 }
 

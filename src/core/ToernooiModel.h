@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TDagDeel.h"
+#include "TLettertype.h"
 #include "TPoule.h"
 #include "TTeamDetails.h"
 #include "VeldenEnRonden.h"
@@ -126,6 +127,9 @@ public:
     void ZetAantalDelenPerDag(int aantal);
     // rij counts from 1; kolom is 1 (begin) or 2 (end). The time is normalised first.
     void ZetDagTijd(int rij, int kolom, const QString& tijd);
+    // Replaces all day-part rows at once (the reader's "BeginTijd="/"EindTijd=" lines): every
+    // time is normalised; on a change Gewijzigd is set and the round headers are rebuilt once.
+    void ZetDagDelen(const TDagTijden& delen);
     // The typed value is checked against the other count before it is brought into range,
     // so 0 ordinary fields without special fields gives one special field.
     void ZetGewoneVelden(int aantal);
@@ -133,10 +137,22 @@ public:
     void ZetDuurWedstrijd(int minuten);
     void ZetPauze(int minuten);
 
+    // Rewrites the round headers of the field usage table from the day parts, the duration
+    // and the pause, as every change of those does; the reader runs it once at its end.
+    void VulRondeKoppen();
+
+    // --- Fonts of the schedule view ------------------------------------------------------
+    // The model owns the four fonts so that there is one truth for the schedule window, the
+    // writer and the reader. A change sets Gewijzigd: fonts are saved with the tournament.
+    [[nodiscard]] const TLettertypen& Lettertypen() const { return m_lettertypen; }
+    void ZetLettertypen(const TLettertypen& lettertypen);
+
     // --- Field usage --------------------------------------------------------------------
     [[nodiscard]] const VeldenEnRonden& Velden() const { return m_velden; }
     void WisselVeld(int kolom, int rij);
     void ResetAlleVelden();
+    // Every cell of every column available, beyond the shown fields too; used by the loader.
+    void ResetAlleCellen();
     void ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar);
 
     // --- State --------------------------------------------------------------------------
@@ -158,11 +174,11 @@ signals:
     void rondenVeranderd();
     void veldGebruikVeranderd();
     void gewijzigdVeranderd(bool gewijzigd);
+    void lettertypenVeranderd();
 
 private:
     void MaakGewijzigd() { ZetGewijzigd(true); }
     void HerstelDagDelen();
-    void VulRondeKoppen();
     void PasVeldAantalToe();
     void VerwijderTeamUitBoom(const TTeamDetails* team);
     [[nodiscard]] bool NaamInBoom(const QString& naam) const;
@@ -181,6 +197,7 @@ private:
     int m_specialeVelden = 0;
     int m_duur = 20;
     int m_pauze = 5;
+    TLettertypen m_lettertypen;
 
     bool m_gewijzigd = false;
     bool m_schemaGebouwd = false;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+class ToernooiModel;
+
+// The lenient reader of the tournament file: it reads line by line, recognises keys in any
+// letter case, ignores what it does not recognise and gives a number it cannot read a fixed
+// default per key. It works on a whole file that has already been read: reading
+// cannot fail any more at that point, so the model is only touched once the file is in
+// memory (the caller, ToernooiBestand, reports a file that cannot be opened or read and then
+// leaves the tournament as it was).
+//
+// Hostile input is taken calmly: any bytes, any size; time and memory grow in proportion to
+// the input.
+namespace ToernooiLezer {
+
+// A number as the file holds it: optional leading spaces, an optional sign and at least one
+// decimal digit, nothing after them, within the signed 32-bit range. Anything else is not a
+// number.
+[[nodiscard]] std::optional<int> LeesGetal(QStringView waarde);
+
+// The letters a to z upper-cased, every other character unchanged (keys and fixed values).
+[[nodiscard]] QString HoofdLetters(QStringView tekst);
+
+// Replaces the tournament of the model by the one in the text: poules and teams replaced,
+// field usage reset and then the file's unavailable cells applied, settings and fonts
+// overwritten by the lines present (through the model's own change operations with their
+// follow-ups), partners resolved after the last line, round headers rebuilt once, the first
+// team and poule made current, Gewijzigd and SchemaGebouwd cleared, StartBestand emptied.
+//
+// Line splitting: a line ends at LF; a CR anywhere is dropped; a Ctrl-Z ends the input.
+void LeesToernooi(ToernooiModel& model, QStringView tekst);
+
+// The bytes of a whole file: decoded (Tekstcodering::DecodeerBestand, which also stops at a
+// Ctrl-Z) and then read as above.
+void LeesToernooiBytes(ToernooiModel& model, QByteArrayView bytes);
+
+} // namespace ToernooiLezer

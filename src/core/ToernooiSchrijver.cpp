@@ -1,0 +1,182 @@
+#include "ToernooiSchrijver.h"
+
+#include "Tekstcodering.h"
+#include "ToernooiModel.h"
+
+#include <QIODevice>
+
+namespace ToernooiSchrijver {
+
+namespace {
+
+constexpr QStringView Einde = u"\r\n";
+
+class Regels
+{
+public:
+    explicit Regels(qsizetype verwacht) { m_tekst.reserve(verwacht); }
+
+    void Regel(QStringView tekst)
+    {
+        m_tekst += tekst;
+        m_tekst += Einde;
+    }
+    void Sleutel(QStringView sleutel, QStringView waarde)
+    {
+        m_tekst += sleutel;
+        m_tekst += u'=';
+        m_tekst += waarde;
+        m_tekst += Einde;
+    }
+    void Sleutel(QStringView sleutel, int waarde) { Sleutel(sleutel, QString::number(waarde)); }
+    void Sluit() { Regel(u"#"); }
+
+    QString Tekst() && { return std::move(m_tekst); }
+
+private:
+    QString m_tekst;
+};
+
+void SchrijfLettertype(Regels& regels, QStringView soort, const TLettertype& lettertype)
+{
+    const QString voor = soort.toString() + QStringLiteral(".Lettertype.");
+    regels.Sleutel(QString(voor + QStringLiteral("Naam")), lettertype.Naam);
+    regels.Sleutel(QString(voor + QStringLiteral("Size")), lettertype.Grootte);
+    regels.Sleutel(QString(voor + QStringLiteral("Style")), StijlLijst(lettertype));
+    regels.Sleutel(QString(voor + QStringLiteral("Kleur")), int(lettertype.Kleur));
+    regels.Sluit();
+}
+
+} // namespace
+
+QString StijlLijst(const TLettertype& lettertype)
+{
+    QString lijst;
+    if (lettertype.Vet)
+        lijst += QStringLiteral("fsBold");
+    if (lettertype.Cursief)
+        lijst += QStringLiteral(",fsItalic");
+    if (lettertype.Onderstreept)
+        lijst += QStringLiteral(",fsUnderline");
+    if (lettertype.Doorgehaald)
+        lijst += QStringLiteral(",fsStrikeOut");
+    return lijst;
+}
+
+QString KopRegel(const QDateTime& moment, const QLocale& locale)
+{
+    // One format for the whole moment, so that a time zone in the long time format is the
+    // moment's own (a test passes a fixed UTC time and gets the same line everywhere).
+    const QString formaat =
+        locale.dateFormat(QLocale::ShortFormat) + u' ' + locale.timeFormat(QLocale::LongFormat);
+    return QStringLiteral("# Bewaard op: ") + locale.toString(moment, formaat) + u'.';
+}
+
+QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const QLocale& locale)
+{
+    qsizetype teams = 0;
+    for (const auto& poule : model.PouleLijst())
+        teams += qsizetype(poule->Teams.size());
+    Regels regels(4096 + qsizetype(model.PouleLijst().size()) * 200 + teams * 400);
+
+    // 1. Header.
+    regels.Regel(KopRegel(moment, locale));
+    regels.Sluit();
+
+    // 2. Tournament.
+    regels.Sleutel(u"ToernooiNaam", model.ToernooiNaam());
+    regels.Sleutel(u"StartDatum", model.StartDatum());
+    regels.Sleutel(u"AantalDagen", model.AantalDelen());
+    regels.Sleutel(u"DelenPerDagen", model.AantalDelenPerDag());
+
+    // 3. Day parts.
+    const TDagTijden& delen = model.DagTijden();
+    for (qsizetype n = 0; n < delen.size(); ++n) {
+        regels.Regel(QString(QStringLiteral("# Deel ") + QString::number(n + 1)));
+        regels.Sleutel(u"BeginTijd", delen.at(n).Begin);
+        regels.Sleutel(u"EindTijd", delen.at(n).Eind);
+    }
+    regels.Sluit();
+
+    // 4. Match settings.
+    regels.Sleutel(u"GewoneVelden", model.GewoneVelden());
+    regels.Sleutel(u"SpecialeVelden", model.SpecialeVelden());
+    regels.Sleutel(u"DuurWedstrijd", model.DuurWedstrijd());
+    regels.Sleutel(u"Pauze", model.Pauze());
+    regels.Sluit();
+
+    // 5. Fonts.
+    const TLettertypen& fonts = model.Lettertypen();
+    SchrijfLettertype(regels, u"Header", fonts.HeaderFont);
+    SchrijfLettertype(regels, u"Footer", fonts.FooterFont);
+    SchrijfLettertype(regels, u"Tekst", fonts.TextFont);
+    SchrijfLettertype(regels, u"VetTeam", fonts.VetTeamFont);
+
+    // 6. Unavailable cells: rounds 1..rows + 1, fields 1..columns + 1 of the shown extent.
+    const VeldenEnRonden& velden = model.Velden();
+    for (int ronde = 1; ronde <= velden.RijAantal() + 1; ++ronde) {
+        for (int veld = 1; veld <= velden.KolomAantal() + 1; ++veld) {
+            if (!velden.Beschikbaar(veld, ronde))
+                regels.Sleutel(u"GeenWedstrijd",
+                               QString(QString::number(veld) + u',' + QString::number(ronde)));
+        }
+    }
+    regels.Sluit();
+
+    // 7. Poules, each followed by its teams.
+    const QStringList partners = model.KruisPouleLijst();
+    for (const auto& poule : model.PouleLijst()) {
+        const TPouleDetails& p = *poule->Details;
+        regels.Sleutel(u"PouleNaam", p.PouleNaam);
+        regels.Regel(p.CompetitieType == TCompetitieType::HeleCompetitie
+                         ? u"CompetitieType=HeleCompetitie"
+                         : u"CompetitieType=HalveCompetitie");
+        const bool heeftPartner = p.KruisPoule > 0 && p.KruisPoule < partners.size();
+        regels.Sleutel(u"KruisPoule", heeftPartner ? partners.at(p.KruisPoule) : partners.at(0));
+        regels.Regel(p.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden
+                         ? u"KruisPouleCompetitieType=EnkeleWedstrijden"
+                         : u"KruisPouleCompetitieType=DubbeleWedstrijden");
+        regels.Sleutel(u"MinimaleRust", p.MinimaleRust);
+        regels.Sluit();
+        for (const TTeamDetails* team : poule->Teams) {
+            regels.Sleutel(u"TeamNaam", team->TeamNaam);
+            regels.Sleutel(u"ClubNaam", team->ClubNaam);
+            regels.Sleutel(u"ClubAdres", team->ClubAdres);
+            regels.Sleutel(u"ClubPostcodePlaats", team->ClubPostcodePlaats);
+            regels.Sleutel(u"ClubTelefoon", team->ClubTelefoon);
+            regels.Sleutel(u"ClubFax", team->ClubFax);
+            regels.Sleutel(u"BegeleiderNaam", team->BegeleiderNaam);
+            regels.Sleutel(u"BegeleiderAdres", team->BegeleiderAdres);
+            regels.Sleutel(u"BegeleiderPostcodePlaats", team->BegeleiderPostcodePlaats);
+            regels.Sleutel(u"BegeleiderTelefoon", team->BegeleiderTelefoon);
+            regels.Sleutel(u"BegeleiderFax", team->BegeleiderFax);
+            regels.Sluit();
+        }
+    }
+    return std::move(regels).Tekst();
+}
+
+QByteArray ToernooiBytes(const ToernooiModel& model, const QDateTime& moment, const QLocale& locale)
+{
+    return Tekstcodering::CodeerBestand(ToernooiTekst(model, moment, locale));
+}
+
+bool SchrijfAlles(QIODevice& doel, const QByteArray& bytes)
+{
+    qsizetype geschreven = 0;
+    while (geschreven < bytes.size()) {
+        const qint64 stap = doel.write(bytes.constData() + geschreven, bytes.size() - geschreven);
+        if (stap <= 0)
+            return false;
+        geschreven += qsizetype(stap);
+    }
+    return true;
+}
+
+bool SchrijfToernooi(QIODevice& doel, const ToernooiModel& model, const QDateTime& moment,
+                     const QLocale& locale)
+{
+    return SchrijfAlles(doel, ToernooiBytes(model, moment, locale));
+}
+
+} // namespace ToernooiSchrijver

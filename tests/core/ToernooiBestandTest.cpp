@@ -1,0 +1,320 @@
+#include "ToernooiBestand.h"
+#include "ScriptVraagsteller.h"
+#include "ToernooiHulp.h"
+#include "ToernooiSchrijver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace ToernooiHulp;
+
+namespace {
+
+const QString Overschrijven = QStringLiteral("File bestaat al.\n\rOverschrijven (J/N)?");
+const QString Wijzigingen = QStringLiteral(
+    "U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\nWilt U deze nog opslaan?");
+
+// A save file that accepts the first Limiet bytes and then fails, as a full disk does.
+class VolleSchijf : public QSaveFile
+{
+public:
+    VolleSchijf(const QString& pad, qint64 limiet) : QSaveFile(pad), m_limiet(limiet) {}
+
+protected:
+    qint64 writeData(const char* data, qint64 len) override
+    {
+        if (m_geschreven + len > m_limiet) {
+            setErrorString(QStringLiteral("Geen ruimte meer op het apparaat"));
+            return -1;
+        }
+        m_geschreven += len;
+        return QSaveFile::writeData(data, len);
+    }
+
+private:
+    qint64 m_limiet;
+    qint64 m_geschreven = 0;
+};
+
+QByteArray Inhoud(const QString& pad)
+{
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<ontbreekt>");
+}
+
+void Schrijf(const QString& pad, const QByteArray& bytes)
+{
+    QFile f(pad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class ToernooiBestandTest : public ::testing::Test
+{
+protected:
+    ToernooiBestandTest() : bestand(model, vraag)
+    {
+        bestand.Klok = VasteKlok;
+        bestand.Locale = VasteLocale();
+        bestand.BewaarDetails = [this] { ++bewaarDetails; };
+        VulVoorbeeld(model);
+    }
+
+    QString Pad(const char* naam) const { return map.filePath(QString::fromUtf8(naam)); }
+    QByteArray Verwacht() const
+    {
+        return ToernooiSchrijver::ToernooiBytes(model, VasteKlok(), VasteLocale());
+    }
+
+    QTemporaryDir map;
+    ToernooiModel model;
+    ScriptVraagsteller vraag;
+    ToernooiBestand bestand;
+    int bewaarDetails = 0;
+};
+
+} // namespace
+
+TEST_F(ToernooiBestandTest, SaveProposesTheNameAndWritesTheFile)
+{
+    vraag.Bestand(Pad("Zomer.trn"));
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(bewaarDetails, 1);
+    ASSERT_EQ(vraag.Gevraagd.size(), 1);
+    EXPECT_EQ(vraag.Gevraagd[0].Soort, T("Opslaan"));
+    EXPECT_EQ(vraag.Gevraagd[0].Extra, T("Zomer.trn"));
+    EXPECT_EQ(vraag.Gevraagd[0].Tekst,
+              T("Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*|Text bestanden "
+                "(*.txt)|*.txt|Backup bestanden (*.bak)|*.bak"));
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), LeesTestBestand("Voorbeeld.trn"));
+    EXPECT_FALSE(model.Gewijzigd());
+    EXPECT_FALSE(QFile::exists(Pad("Zomer.bak")));
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, CancelOrNoToOverwritingChangesNothing)
+{
+    vraag.Annuleer();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Geannuleerd);
+    EXPECT_TRUE(model.Gewijzigd());
+
+    Schrijf(Pad("Zomer.trn"), "oud");
+    vraag.Bestand(Pad("Zomer.trn")).Nee();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Geannuleerd);
+    EXPECT_EQ(vraag.Gevraagd.last().Titel, T("File bestaat"));
+    EXPECT_EQ(vraag.Gevraagd.last().Tekst, Overschrijven);
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("oud"));
+    EXPECT_FALSE(QFile::exists(Pad("Zomer.bak")));
+    EXPECT_TRUE(model.Gewijzigd());
+}
+
+TEST_F(ToernooiBestandTest, OverwritingKeepsTheOldFileAsBackupReplacingAnOlderOne)
+{
+    Schrijf(Pad("Zomer.trn"), "vorige");
+    Schrijf(Pad("Zomer.bak"), "heel oud");
+    vraag.Bestand(Pad("Zomer.trn")).Ja();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), Verwacht());
+    EXPECT_EQ(Inhoud(Pad("Zomer.bak")), QByteArray("vorige"));
+    EXPECT_EQ(QDir(map.path()).entryList(QDir::Files).size(), 2); // no temporary files left
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+
+    // A name without extension gets ".bak" appended; a dot in a folder name is no extension.
+    EXPECT_EQ(BestandOpslag::BackupNaam(T("/a.b/Zomer")), T("/a.b/Zomer.bak"));
+    EXPECT_EQ(BestandOpslag::BackupNaam(T("/a/.trn")), T("/a/.bak"));
+    EXPECT_EQ(BestandOpslag::BackupNaam(T("/a/x.y.txt")), T("/a/x.y.bak"));
+}
+
+TEST_F(ToernooiBestandTest, AFailedWriteLeavesTheOldFileAndGewijzigdSet)
+{
+    Schrijf(Pad("Zomer.trn"), "vorige");
+    bestand.MaakBestand = [](const QString& pad) -> std::unique_ptr<QSaveFile> {
+        if (pad.endsWith(QStringLiteral(".bak")))
+            return std::make_unique<QSaveFile>(pad);
+        return std::make_unique<VolleSchijf>(pad, 100);
+    };
+    vraag.Bestand(Pad("Zomer.trn")).Ja();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Mislukt);
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+    EXPECT_TRUE(model.Gewijzigd());
+    ASSERT_EQ(vraag.Gevraagd.last().Soort, T("Melding"));
+    EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
+    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(Pad("Zomer.trn")));
+    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")));
+    EXPECT_EQ(QDir(map.path()).entryList(QDir::Files).size(), 2); // Zomer.trn and Zomer.bak
+}
+
+TEST_F(ToernooiBestandTest, AFileThatCannotBeCreatedIsReported)
+{
+    vraag.Bestand(Pad("bestaat/niet/Zomer.trn"));
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Mislukt);
+    EXPECT_TRUE(model.Gewijzigd());
+    EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
+    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(Pad("bestaat/niet/Zomer.trn")));
+}
+
+TEST_F(ToernooiBestandTest, WhenTheBackupFailsNothingIsWritten)
+{
+    Schrijf(Pad("Zomer.trn"), "vorige");
+    bestand.MaakBestand = [](const QString& pad) -> std::unique_ptr<QSaveFile> {
+        return std::make_unique<VolleSchijf>(pad,
+                                             pad.endsWith(QStringLiteral(".bak")) ? 0 : 1 << 20);
+    };
+    vraag.Bestand(Pad("Zomer.trn")).Ja();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Mislukt);
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+    EXPECT_FALSE(QFile::exists(Pad("Zomer.bak")));
+    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(Pad("Zomer.bak")));
+    EXPECT_TRUE(model.Gewijzigd());
+}
+
+TEST_F(ToernooiBestandTest, SavingOverTheBackupFileItself)
+{
+    Schrijf(Pad("Zomer.bak"), "oud");
+    vraag.Bestand(Pad("Zomer.bak")).Ja();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(Inhoud(Pad("Zomer.bak")), Verwacht());
+}
+
+TEST_F(ToernooiBestandTest, LoadReplacesTheTournamentAndAsksNothingWhenUnchanged)
+{
+    Schrijf(Pad("Voorbeeld.trn"), LeesTestBestand("Voorbeeld.trn"));
+    ToernooiModel ander;
+    ScriptVraagsteller andereVraag;
+    ToernooiBestand andereBestand(ander, andereVraag);
+    Poule(ander, T("Weg"));
+    ander.ZetGewijzigd(false);
+    ander.ZetSchemaGebouwd(true);
+    andereVraag.Bestand(Pad("Voorbeeld.trn"));
+    EXPECT_EQ(andereBestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(andereVraag.Soorten(), QStringList{T("Open")});
+    EXPECT_EQ(andereVraag.Gevraagd[0].Extra, T("trn"));
+    EXPECT_EQ(andereVraag.Gevraagd[0].Tekst, ToernooiBestand::Filter);
+    EXPECT_EQ(ToernooiHulp::Inhoud(ander), ToernooiHulp::Inhoud(model));
+    EXPECT_FALSE(ander.Gewijzigd());
+    EXPECT_FALSE(ander.SchemaGebouwd());
+}
+
+TEST_F(ToernooiBestandTest, LoadTakesTheStartFileWithoutDialog)
+{
+    Schrijf(Pad("Start.trn"), "ToernooiNaam=Start\n");
+    model.ZetGewijzigd(false);
+    model.ZetStartBestand(Pad("Start.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_TRUE(vraag.Gevraagd.isEmpty());
+    EXPECT_EQ(model.ToernooiNaam(), T("Start"));
+    EXPECT_TRUE(model.StartBestand().isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, ALoadThatCannotReadLeavesTheTournamentUntouched)
+{
+    const QStringList voor = ToernooiHulp::Inhoud(model);
+    for (const QString& pad : {Pad("ontbreekt.trn"), map.path(), T("/proc/self/mem")}) {
+        vraag.Gevraagd.clear();
+        model.ZetGewijzigd(false);
+        model.ZetSchemaGebouwd(true);
+        vraag.Bestand(pad);
+        EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt) << pad.toStdString();
+        EXPECT_EQ(ToernooiHulp::Inhoud(model), voor);
+        EXPECT_EQ(model.TeamLijst().size(), 2u);
+        EXPECT_TRUE(model.SchemaGebouwd());
+        ASSERT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("Melding")}));
+        EXPECT_EQ(vraag.Gevraagd[1].Titel, T("Fout"));
+        EXPECT_TRUE(vraag.Gevraagd[1].Tekst.contains(pad));
+    }
+    // A start file that cannot be read is reported once and then forgotten.
+    model.ZetStartBestand(Pad("ontbreekt.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
+    EXPECT_TRUE(model.StartBestand().isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, TheGuardBeforeALoad)
+{
+    Schrijf(Pad("Ander.trn"), "ToernooiNaam=Ander\n");
+    // No: the changes are discarded and the file is loaded.
+    vraag.Bestand(Pad("Ander.trn")).Nee();
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee")}));
+    EXPECT_EQ(vraag.Gevraagd[1].Titel, T("Wijzigingen!"));
+    EXPECT_EQ(vraag.Gevraagd[1].Tekst, Wijzigingen);
+    EXPECT_EQ(model.ToernooiNaam(), T("Ander"));
+
+    // Yes and cancelling the save dialog: the load goes on.
+    model.ZetToernooiNaam(T("Gewijzigd"));
+    vraag.Gevraagd.clear();
+    vraag.Bestand(Pad("Ander.trn")).Ja().Annuleer();
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee"), T("Opslaan")}));
+    EXPECT_EQ(model.ToernooiNaam(), T("Ander"));
+
+    // Yes and a save that fails: the load ends before anything is discarded.
+    model.ZetToernooiNaam(T("Gewijzigd"));
+    vraag.Gevraagd.clear();
+    vraag.Bestand(Pad("Ander.trn")).Ja().Bestand(Pad("geen/map/x.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee"), T("Opslaan"), T("Melding")}));
+    EXPECT_EQ(model.ToernooiNaam(), T("Gewijzigd"));
+    EXPECT_TRUE(model.Gewijzigd());
+
+    // Yes and a save that works: saved first, then loaded.
+    vraag.Gevraagd.clear();
+    vraag.Bestand(Pad("Ander.trn")).Ja().Bestand(Pad("Bewaard.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_TRUE(Inhoud(Pad("Bewaard.trn")).contains("ToernooiNaam=Gewijzigd\r\n"));
+    EXPECT_EQ(model.ToernooiNaam(), T("Ander"));
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, LeavingTheProgram)
+{
+    model.ZetGewijzigd(false);
+    EXPECT_TRUE(bestand.MagAfsluiten());
+    EXPECT_TRUE(vraag.Gevraagd.isEmpty());
+
+    model.ZetGewijzigd(true);
+    vraag.Nee();
+    EXPECT_TRUE(bestand.MagAfsluiten());
+
+    // An existing file still asks the overwrite question; No there ends without saving.
+    Schrijf(Pad("Zomer.trn"), "vorige");
+    vraag.Ja().Bestand(Pad("Zomer.trn")).Nee();
+    EXPECT_TRUE(bestand.MagAfsluiten());
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+
+    // A save that fails keeps the program open so the organiser can save elsewhere.
+    vraag.Gevraagd.clear();
+    vraag.Ja().Bestand(Pad("geen/map/x.trn"));
+    EXPECT_FALSE(bestand.MagAfsluiten());
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("JaNee"), T("Opslaan"), T("Melding")}));
+    EXPECT_TRUE(model.Gewijzigd());
+    vraag.Ja().Bestand(Pad("Elders.trn"));
+    EXPECT_TRUE(bestand.MagAfsluiten());
+    EXPECT_FALSE(model.Gewijzigd());
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, OpnieuwKeepsTheSettingsAndAsksNothing)
+{
+    int leegAlles = 0;
+    bestand.LeegAlles = [&] {
+        ++leegAlles;
+        model.ZetGewijzigd(true);
+    };
+    model.ZetSchemaGebouwd(true);
+    bestand.Opnieuw();
+    EXPECT_EQ(leegAlles, 1);
+    EXPECT_TRUE(vraag.Gevraagd.isEmpty());
+    EXPECT_FALSE(model.Gewijzigd());
+    EXPECT_FALSE(model.SchemaGebouwd());
+    EXPECT_TRUE(model.PouleLijst().empty());
+    EXPECT_TRUE(model.TeamLijst().empty());
+
+    vraag.Bestand(Pad("Leeg.trn"));
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    QByteArray verwacht = LeesTestBestand("Voorbeeld.trn");
+    verwacht.truncate(verwacht.indexOf("PouleNaam="));
+    EXPECT_EQ(Inhoud(Pad("Leeg.trn")), verwacht);
+}
