@@ -109,6 +109,12 @@ void DetailsBediening::BewaarDetails()
     ToonPouleDetails();
 }
 
+void DetailsBediening::ToonHuidige()
+{
+    ToonTeamDetails();
+    ToonPouleDetails();
+}
+
 void DetailsBediening::LeegAlles()
 {
     m_model.ZetHuidigTeam(nullptr);

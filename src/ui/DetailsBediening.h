@@ -33,6 +33,8 @@ public:
     void BewaarDetails();
     // Empties both tabs and forgets the records they showed ("Opnieuw").
     void LeegAlles();
+    // Shows HuidigTeam and HuidigePoule as the model has them (after a load).
+    void ToonHuidige();
     // Writes the poule tab now, so that a change of the partner list keeps its choice.
     void BewaarPouleDetails();
 

@@ -11,6 +11,7 @@
 #include "TeamGroep.h"
 #include "TeamLijstLijst.h"
 #include "THelpVenster.h"
+#include "ToernooiBestand.h"
 #include "ToernooiDetailsTab.h"
 #include "ToernooiModel.h"
 #include "Venstertitel.h"
@@ -50,6 +51,9 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
     m_details = new DetailsBediening(*m_model, m_vraagsteller, *m_teams->TeamLijst(),
                                      *m_poules->PouleLijst(), *m_teamTab, *m_pouleTab, this);
     m_indeling = new IndelingBediening(*m_model, m_vraagsteller, *m_poules, *m_teams, *m_details, this);
+    m_bestand = std::make_unique<ToernooiBestand>(*m_model, m_vraagsteller);
+    m_bestand->BewaarDetails = [this] { m_details->BewaarDetails(); };
+    m_bestand->LeegAlles = [this] { m_details->LeegAlles(); };
     connect(m_model, &ToernooiModel::instellingenVeranderd, this, &TForm1::ToonTitel);
     connect(m_wedstrijdTab->Button2(), &QPushButton::clicked, this, [this] {
         if (m_veldInvulling)
@@ -152,18 +156,34 @@ void TForm1::BewaarDetails()
 
 void TForm1::Opnieuw1Click()
 {
+    m_bestand->Opnieuw();
 }
 
 void TForm1::Opslaan1Click()
 {
+    (void)m_bestand->Opslaan();
 }
 
 void TForm1::Laden1Click()
 {
+    if (m_bestand->Laden() == TBestandUitkomst::Gelukt)
+        NaLaden();
 }
 
-void TForm1::LaadStartBestand(const QString&)
+void TForm1::LaadStartBestand(const QString& bestand)
 {
+    m_model->ZetStartBestand(bestand);
+    Laden1Click();
+}
+
+void TForm1::NaLaden()
+{
+    m_indeling->Vernieuw();
+    if (m_teams->TeamLijst()->count() > 0)
+        m_teams->TeamLijst()->setCurrentRow(0);
+    m_poules->PouleLijst()->Selecteer({m_model->PouleLijst().empty() ? -1 : 0, -1});
+    m_details->ToonHuidige();
+    ToonTitel();
 }
 
 void TForm1::Afsluiten1Click()
@@ -173,9 +193,17 @@ void TForm1::Afsluiten1Click()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    event->accept();
-    if (m_afgesloten)
+    if (m_afgesloten) {
+        event->accept();
         return;
+    }
+    // A save that the question started and that failed keeps the window open, so the
+    // organiser can save elsewhere.
+    if (!m_bestand->MagAfsluiten()) {
+        event->ignore();
+        return;
+    }
     m_afgesloten = true;
+    event->accept();
     emit afgesloten();
 }

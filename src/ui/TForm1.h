@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
 class DetailsBediening;
 class IndelingBediening;
@@ -9,6 +10,7 @@ class PouleGroep;
 class QTabWidget;
 class TeamDetailsTab;
 class TeamGroep;
+class ToernooiBestand;
 class THelpVenster;
 class ToernooiDetailsTab;
 class ToernooiModel;
@@ -43,8 +45,10 @@ public:
     [[nodiscard]] int TabHelpContext() const;
     // Opens the help window at a context number.
     void ToonHelp(int context);
-    // Loads the tournament file given at start, before the window is first shown.
+    // Loads the tournament file given at start, before the window is first shown. A file
+    // that cannot be read is reported and leaves the empty tournament.
     void LaadStartBestand(const QString& bestand);
+    [[nodiscard]] ToernooiBestand& Bestand() const { return *m_bestand; }
 
     // The menu commands.
     void Opnieuw1Click();
@@ -53,7 +57,7 @@ public:
     void Afsluiten1Click();
 
 signals:
-    // The window was hidden and the unsaved-changes question answered: the program ends.
+    // The window was closed and the unsaved-changes question answered: the program ends.
     void afgesloten();
 
 protected:
@@ -64,10 +68,13 @@ private:
     void MaakMenu();
     QWidget* MaakTabs();
     void ToonTitel();
+    // After a complete load: the first team and the first poule selected and shown.
+    void NaLaden();
     void HelpVoorFocus();
 
     TVraagsteller& m_vraagsteller;
     ToernooiModel* m_model = nullptr;
+    std::unique_ptr<ToernooiBestand> m_bestand;
     PouleGroep* m_poules = nullptr;
     TeamGroep* m_teams = nullptr;
     QTabWidget* m_tabs = nullptr;
