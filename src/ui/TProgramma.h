@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class TAbout;
+class TDialoogVraagsteller;
+class TForm1;
+class THelpVenster;
+class TToevoegen;
+class TVeldInvulling;
+class TVraagsteller;
+
+// The desktop program as a whole: creates its windows once, in their fixed order, opens the
+// tournament file named on the command line and shows the start window. Questions go to the
+// given asker, or to real dialogs when none is given.
+class TProgramma
+{
+public:
+    explicit TProgramma(TVraagsteller* vraagsteller = nullptr);
+    ~TProgramma();
+
+    // The file named by the arguments (without the program name) is loaded before the start
+    // window shows; a picture that cannot be shown is reported after it.
+    void Start(const QStringList& argumenten);
+
+    [[nodiscard]] TAbout& About() const { return *m_about; }
+    [[nodiscard]] TForm1& Form1() const { return *m_form1; }
+    [[nodiscard]] TToevoegen& Toevoegen() const { return *m_toevoegen; }
+    [[nodiscard]] TVeldInvulling& VeldInvulling() const { return *m_veldInvulling; }
+    [[nodiscard]] THelpVenster& Help() const { return *m_help; }
+    [[nodiscard]] TVraagsteller& Vraagsteller() const { return *m_vraagsteller; }
+
+private:
+    std::unique_ptr<TDialoogVraagsteller> m_dialogen;
+    TVraagsteller* m_vraagsteller = nullptr;
+    std::unique_ptr<TAbout> m_about;
+    std::unique_ptr<TForm1> m_form1;
+    // Children of the main window, which deletes them.
+    TToevoegen* m_toevoegen = nullptr;
+    TVeldInvulling* m_veldInvulling = nullptr;
+    THelpVenster* m_help = nullptr;
+};
