@@ -33,6 +33,9 @@ public:
 
     BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen);
 
+    // The windows that supply the steps may be made after the driver.
+    void ZetStappen(Stappen stappen) { m_stappen = std::move(stappen); }
+
     // Returns true when a new schedule was built.
     bool Button1Click();
 

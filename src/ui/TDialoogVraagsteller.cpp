@@ -1,8 +1,10 @@
 #include "TDialoogVraagsteller.h"
 
+#include "LettertypeOmzetting.h"
 #include "TToevoegen.h"
 
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
@@ -81,4 +83,19 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};
     return dialoog.selectedFiles().constFirst();
+}
+
+QString TDialoogVraagsteller::KiesMap(const QString& titel)
+{
+    return QFileDialog::getExistingDirectory(m_ouder, titel);
+}
+
+std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)
+{
+    bool gekozen = false;
+    const QFont font = QFontDialog::getFont(&gekozen, LettertypeOmzetting::NaarQFont(huidig), m_ouder);
+    if (!gekozen)
+        return std::nullopt;
+    // Qt's font dialog chooses no colour; the font keeps its own.
+    return LettertypeOmzetting::VanQFont(font, huidig.Kleur);
 }

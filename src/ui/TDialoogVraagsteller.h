@@ -23,6 +23,8 @@ public:
                                               const QString& standaardExtensie) override;
     [[nodiscard]] QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
                                                const QString& filter) override;
+    [[nodiscard]] QString KiesMap(const QString& titel) override;
+    [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
 
     // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
     [[nodiscard]] static QString QtFilter(const QString& filter);

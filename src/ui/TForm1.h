@@ -35,6 +35,7 @@ public:
     [[nodiscard]] PouleDetailsTab* PouleTab() const { return m_pouleTab; }
     [[nodiscard]] TeamDetailsTab* TeamTab() const { return m_teamTab; }
     [[nodiscard]] DetailsBediening* Details() const { return m_details; }
+    [[nodiscard]] WedstrijdDetailsTab* WedstrijdTab() const { return m_wedstrijdTab; }
 
     void ZetVeldInvulling(TVeldInvulling* venster) { m_veldInvulling = venster; }
     void ZetHelpVenster(THelpVenster* venster) { m_help = venster; }

@@ -3,7 +3,14 @@
 #include <QStringList>
 #include <memory>
 
+class BouwDriver;
+class HuidigePrinter;
+class PrintRun;
 class TAbout;
+class TErrorList;
+class TPrintSetup;
+class Tprogress;
+class TWedstrijdSchema;
 class TDialoogVraagsteller;
 class TForm1;
 class THelpVenster;
@@ -30,6 +37,10 @@ public:
     [[nodiscard]] TVeldInvulling& VeldInvulling() const { return *m_veldInvulling; }
     [[nodiscard]] THelpVenster& Help() const { return *m_help; }
     [[nodiscard]] TVraagsteller& Vraagsteller() const { return *m_vraagsteller; }
+    [[nodiscard]] TWedstrijdSchema& WedstrijdSchema() const { return *m_wedstrijdSchema; }
+    [[nodiscard]] TPrintSetup& PrintSetup() const { return *m_printSetup; }
+    [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
+    [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
 
 private:
     std::unique_ptr<TDialoogVraagsteller> m_dialogen;
@@ -40,4 +51,11 @@ private:
     TToevoegen* m_toevoegen = nullptr;
     TVeldInvulling* m_veldInvulling = nullptr;
     THelpVenster* m_help = nullptr;
+    std::unique_ptr<HuidigePrinter> m_printer;
+    TWedstrijdSchema* m_wedstrijdSchema = nullptr;
+    TPrintSetup* m_printSetup = nullptr;
+    Tprogress* m_progress = nullptr;
+    TErrorList* m_errorList = nullptr;
+    std::unique_ptr<BouwDriver> m_bouw;
+    std::unique_ptr<PrintRun> m_printRun;
 };

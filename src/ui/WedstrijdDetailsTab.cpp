@@ -35,7 +35,6 @@ WedstrijdDetailsTab::WedstrijdDetailsTab(ToernooiModel& model, QWidget* parent)
     m_bouw = MaakKnop(QStringLiteral("Button1"), QStringLiteral("Bouw toernooi schema"), QString(), 0,
                       this);
     // The build comes with the schedule builder.
-    m_bouw->setEnabled(false);
 
     auto* raster = new QGridLayout;
     raster->setVerticalSpacing(3);
