@@ -22,13 +22,13 @@ void VulToernooi(ToernooiModel& model, const std::vector<int>& groottes,
         model.ZetTeamsInPoule(int(p), teams);
     }
     for (std::size_t p = 0; p < groottes.size(); ++p) {
-        const bool gekoppeld = p + 1 < groottes.size() || p % 2 == 1;
-        const int partner = !gekoppeld ? 0 : p % 2 == 0 ? int(p) + 2 : int(p);
+        // Partner positions count from 1: poule p (from 0) pairs with p + 1 or p - 1.
+        const std::size_t maat = p % 2 == 0 ? p + 1 : p - 1;
+        const int partner = maat < groottes.size() ? int(maat) + 1 : 0;
         const auto type = (p / 2) % 2 == 0 ? TKruisPouleCompetitieType::DubbeleWedstrijden
                                            : TKruisPouleCompetitieType::EnkeleWedstrijden;
-        model.ZetPouleDetails(model.PouleLijst()[p]->Details.get(),
-                              TCompetitieType::HeleCompetitie, partner, type,
-                              rusten[p % rusten.size()]);
+        model.ZetPouleDetails(model.PouleLijst()[p]->Details.get(), TCompetitieType::HeleCompetitie,
+                              partner, type, rusten[p % rusten.size()]);
     }
     model.ZetGewoneVelden(velden);
     // Fields beyond 299 are only usable after "Reset alle velden.".

@@ -13,7 +13,13 @@
 
 namespace {
 
-enum Afsluitcode { Gelukt = 0, BestandFout = 1, InvoerFout = 2, BouwFout = 3 };
+enum Afsluitcode
+{
+    Gelukt = 0,
+    BestandFout = 1,
+    InvoerFout = 2,
+    BouwFout = 3
+};
 
 const char* const HulpTekst =
     "Gebruik: rondoplan-schema [--tijden] BESTAND\n"
@@ -41,7 +47,10 @@ void Schrijf(std::FILE* doel, const QString& tekst)
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), doel);
 }
 
-void Fout(const QString& tekst) { Schrijf(stderr, tekst + u'\n'); }
+void Fout(const QString& tekst)
+{
+    Schrijf(stderr, tekst + u'\n');
+}
 
 int GebruikFout(const QString& tekst)
 {
@@ -68,8 +77,8 @@ int main(int argc, char* argv[])
     parser.addOptions({hulp, tijden, bewaar});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
-            return GebruikFout(QStringLiteral("onbekende optie ")
-                               + parser.unknownOptionNames().constFirst() + u'.');
+            return GebruikFout(QStringLiteral("onbekende optie ") +
+                               parser.unknownOptionNames().constFirst() + u'.');
         return GebruikFout(QStringLiteral("de optie --bewaar verwacht een bestandsnaam."));
     }
     if (parser.isSet(hulp)) {
