@@ -556,6 +556,12 @@ void ToernooiModel::ResetAlleVelden()
     emit veldGebruikVeranderd();
 }
 
+void ToernooiModel::ResetAlleCellen()
+{
+    m_velden.ResetAlleCellen();
+    emit veldGebruikVeranderd();
+}
+
 void ToernooiModel::ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar)
 {
     m_velden.ZetBeschikbaar(veld, ronde, beschikbaar);

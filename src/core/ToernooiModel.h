@@ -151,6 +151,8 @@ public:
     [[nodiscard]] const VeldenEnRonden& Velden() const { return m_velden; }
     void WisselVeld(int kolom, int rij);
     void ResetAlleVelden();
+    // Every cell of every column available, beyond the shown fields too; used by the loader.
+    void ResetAlleCellen();
     void ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar);
 
     // --- State --------------------------------------------------------------------------

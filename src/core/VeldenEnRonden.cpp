@@ -1,5 +1,7 @@
 #include "VeldenEnRonden.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString Wedstrijd = QStringLiteral("Wedstrijd");
@@ -61,10 +63,7 @@ VeldenEnRonden::VeldenEnRonden()
     m_veldKoppen.append(QString());
     for (int kolom = 1; kolom <= OpgeslagenKolommen; ++kolom)
         m_veldKoppen.append(QStringLiteral("Veld ") + QString::number(kolom));
-    for (int kolom = 1; kolom <= OpgeslagenKolommen; ++kolom) {
-        for (int rij = 1; rij <= OpgeslagenRijen; ++rij)
-            ZetBeschikbaar(kolom, rij, true);
-    }
+    MaakBeschikbaar(OpgeslagenKolommen);
     VulRondeKoppen(nullptr, 20, 5, 1);
 }
 
@@ -109,12 +108,24 @@ bool VeldenEnRonden::Wissel(int kolom, int rij)
     return true;
 }
 
+void VeldenEnRonden::MaakBeschikbaar(int totKolom)
+{
+    // Rows 1..299 of a column are contiguous; filling whole ranges keeps creating a table,
+    // which every model does, cheap.
+    for (int kolom = 1; kolom <= totKolom && kolom < MaxKolommen; ++kolom) {
+        const auto begin = m_cellen.begin() + std::ptrdiff_t(kolom) * (OpgeslagenRijen + 1);
+        std::fill(begin + 1, begin + 1 + OpgeslagenRijen, true);
+    }
+}
+
 void VeldenEnRonden::ResetAlleVelden()
 {
-    for (int kolom = 1; kolom <= m_kolomAantal; ++kolom) {
-        for (int rij = 1; rij <= OpgeslagenRijen; ++rij)
-            ZetBeschikbaar(kolom, rij, true);
-    }
+    MaakBeschikbaar(m_kolomAantal);
+}
+
+void VeldenEnRonden::ResetAlleCellen()
+{
+    MaakBeschikbaar(MaxKolommen - 1);
 }
 
 bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze,

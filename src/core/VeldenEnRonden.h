@@ -41,6 +41,9 @@ public:
 
     // Writes "Wedstrijd" into columns 1..KolomAantal() of rows 1..299.
     void ResetAlleVelden();
+    // Writes "Wedstrijd" into every column that any number of fields can show, rows 1..299:
+    // what a load needs, so that no unavailable cell of an earlier, wider tournament survives.
+    void ResetAlleCellen();
 
     // Rewrites the headers of rounds 1..99 from the day parts (or the defaults 09:00 - 17:00
     // when none are given), the match duration and the pause. Returns false when a day-part
@@ -49,6 +52,7 @@ public:
 
 private:
     [[nodiscard]] bool InOpslag(int kolom, int rij) const;
+    void MaakBeschikbaar(int totKolom);
 
     QStringList m_rondeKoppen; // index = row, 0..299
     QStringList m_veldKoppen;  // index = column, 0..299

@@ -310,3 +310,14 @@ TEST(ToernooiLezer, NulCharactersAndLongLines)
     EXPECT_EQ(model.ToernooiNaam(), QString::fromUtf8("a\0b", 3));
     EXPECT_EQ(model.StartDatum().size(), 1 << 20);
 }
+
+TEST(ToernooiLezer, NoUnavailableCellOfAnEarlierWiderTournamentSurvives)
+{
+    ToernooiModel model;
+    model.ZetGewoneVelden(10);
+    model.ZetVeldBeschikbaar(8, 3, false);
+    model.ZetGewoneVelden(2);
+    Lees(model, "GewoneVelden=10\nGeenWedstrijd=1,1\n");
+    EXPECT_TRUE(model.Velden().Beschikbaar(8, 3));
+    EXPECT_FALSE(model.Velden().Beschikbaar(1, 1));
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ToernooiLezer.h"
+#include "ToernooiModel.h"
+#include "ToernooiSchrijver.h"
+
+#include <QByteArrayView>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QTimeZone>
+
+// What must hold for any input of the reader: it returns, the model it leaves is consistent,
+// and what it read survives a save and a second load unchanged. Used by the fuzz target and
+// by the test that replays the corpus and every input that ever failed. Returns an empty
+// text when all holds, otherwise what went wrong.
+namespace LezerControle {
+
+inline QString ControleerModel(const ToernooiModel& model)
+{
+    std::size_t ingedeeld = 0;
+    for (const auto& poule : model.PouleLijst()) {
+        ingedeeld += poule->Teams.size();
+        const int kruis = poule->Details->KruisPoule;
+        if (kruis < 0 || kruis > int(model.PouleLijst().size()))
+            return QStringLiteral("partner buiten de lijst");
+        if (poule->Details->MinimaleRust < ToernooiModel::MinMinimaleRust ||
+            poule->Details->MinimaleRust > ToernooiModel::MaxMinimaleRust)
+            return QStringLiteral("rust buiten bereik");
+    }
+    if (ingedeeld != model.TeamLijst().size())
+        return QStringLiteral("teams niet precies in een poule");
+    if (model.DagTijden().isEmpty())
+        return QStringLiteral("geen dagdelen");
+    if (model.DuurWedstrijd() < 0 || model.Pauze() < 0)
+        return QStringLiteral("negatieve duur of pauze");
+    const TLettertypen& f = model.Lettertypen();
+    for (const TLettertype* l : {&f.HeaderFont, &f.FooterFont, &f.TextFont, &f.VetTeamFont}) {
+        if (l->Grootte < 1)
+            return QStringLiteral("lettergrootte onder 1");
+    }
+    if (model.Gewijzigd() || model.SchemaGebouwd())
+        return QStringLiteral("vlaggen niet gewist");
+    return {};
+}
+
+inline QString Controleer(QByteArrayView invoer)
+{
+    const QDateTime moment(QDate(2000, 1, 1), QTime(12, 0), QTimeZone::utc());
+    const QLocale locale = QLocale::c();
+
+    ToernooiModel eerste;
+    ToernooiLezer::LeesToernooiBytes(eerste, invoer);
+    QString fout = ControleerModel(eerste);
+    if (!fout.isEmpty())
+        return fout;
+    const QByteArray bewaard = ToernooiSchrijver::ToernooiBytes(eerste, moment, locale);
+
+    ToernooiModel tweede;
+    ToernooiLezer::LeesToernooiBytes(tweede, bewaard);
+    fout = ControleerModel(tweede);
+    if (!fout.isEmpty())
+        return QStringLiteral("na opslaan: ") + fout;
+    if (ToernooiSchrijver::ToernooiBytes(tweede, moment, locale) != bewaard)
+        return QStringLiteral("opslaan en opnieuw laden geeft een ander toernooi");
+    return {};
+}
+
+} // namespace LezerControle
