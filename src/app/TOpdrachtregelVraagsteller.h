@@ -12,12 +12,18 @@
 class TOpdrachtregelVraagsteller : public TVraagsteller
 {
 public:
-    explicit TOpdrachtregelVraagsteller(QString opslagNaam = {}) : m_opslagNaam(std::move(opslagNaam)) {}
+    explicit TOpdrachtregelVraagsteller(QString opslagNaam = {})
+        : m_opslagNaam(std::move(opslagNaam))
+    {
+    }
 
     void Melding(const QString& titel, const QString& tekst) override;
     [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
     [[nodiscard]] QString VraagNaam() override { return {}; }
-    [[nodiscard]] QString KiesTeOpenenBestand(const QString&, const QString&) override { return {}; }
+    [[nodiscard]] QString KiesTeOpenenBestand(const QString&, const QString&) override
+    {
+        return {};
+    }
     [[nodiscard]] QString KiesOpTeSlaanBestand(const QString&, const QString&) override
     {
         return m_opslagNaam;

@@ -33,10 +33,10 @@ TInvoerControle ControleerInvoer(const ToernooiModel& model)
     const auto& teams = model.TeamLijst();
     for (qsizetype i = 0; i < teamsInPoule.size(); ++i) {
         if (teamsInPoule.at(i).isEmpty()) {
-            controle.Regels.append({TSoort::Waarschuwing,
-                                    QStringLiteral("- Waarschuwing - Team ")
-                                        + teams[std::size_t(i)]->TeamNaam
-                                        + QStringLiteral(" is niet ingedeeld in een poule!")});
+            controle.Regels.append(
+                {TSoort::Waarschuwing, QStringLiteral("- Waarschuwing - Team ") +
+                                           teams[std::size_t(i)]->TeamNaam +
+                                           QStringLiteral(" is niet ingedeeld in een poule!")});
         }
     }
     const auto& poules = model.PouleLijst();
@@ -47,9 +47,10 @@ TInvoerControle ControleerInvoer(const ToernooiModel& model)
         if (poule->Teams.size() >= 2)
             continue;
         controle.Regels.append(
-            {TSoort::Fout, QStringLiteral("* FOUT * Poule ") + poule->Details->PouleNaam
-                               + QStringLiteral(" heeft maar ") + QString::number(poule->Teams.size())
-                               + QStringLiteral(" team(s). Niet genoeg om wedstrijden mee te bouwen.")});
+            {TSoort::Fout,
+             QStringLiteral("* FOUT * Poule ") + poule->Details->PouleNaam +
+                 QStringLiteral(" heeft maar ") + QString::number(poule->Teams.size()) +
+                 QStringLiteral(" team(s). Niet genoeg om wedstrijden mee te bouwen.")});
     }
     if (controle.Regels.isEmpty())
         return controle;
@@ -57,6 +58,7 @@ TInvoerControle ControleerInvoer(const ToernooiModel& model)
         {TSoort::Slot,
          controle.HeeftFouten()
              ? QStringLiteral("Er zijn nog fouten waardoor het schema niet gebouwd kan worden.")
-             : QStringLiteral("Er zijn een aantal waarshuwingen. Schema zal gewoon gemaakt worden.")});
+             : QStringLiteral(
+                   "Er zijn een aantal waarshuwingen. Schema zal gewoon gemaakt worden.")});
     return controle;
 }

@@ -11,7 +11,12 @@ class ToernooiModel;
 // shown and the build goes on.
 struct TInvoerControle
 {
-    enum class TSoort { Waarschuwing, Fout, Slot };
+    enum class TSoort
+    {
+        Waarschuwing,
+        Fout,
+        Slot
+    };
 
     struct TRegel
     {

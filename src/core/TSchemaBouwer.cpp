@@ -10,7 +10,10 @@ namespace {
 const QString GeenWedstrijd = QStringLiteral(": Geen wedstrijd");
 const QString Finale = QStringLiteral("1e&2e");
 
-QString VeldKop(int veld) { return QStringLiteral("Veld ") + QString::number(veld); }
+QString VeldKop(int veld)
+{
+    return QStringLiteral("Veld ") + QString::number(veld);
+}
 
 } // namespace
 
@@ -20,9 +23,9 @@ TSchemaBouwer::~TSchemaBouwer() = default;
 
 QString TSchemaBouwer::NietPassendTekst()
 {
-    return QStringLiteral("Het schema past niet in de beschikbare velden en ronden: na ronde ")
-           + QString::number(LaatsteRonde)
-           + QStringLiteral(" zijn nog niet alle wedstrijden geplaatst.");
+    return QStringLiteral("Het schema past niet in de beschikbare velden en ronden: na ronde ") +
+           QString::number(LaatsteRonde) +
+           QStringLiteral(" zijn nog niet alle wedstrijden geplaatst.");
 }
 
 QString TSchemaBouwer::ControleerVooraf() const
@@ -32,9 +35,9 @@ QString TSchemaBouwer::ControleerVooraf() const
         return QStringLiteral("U heeft geen poules aangemaakt.");
     for (const auto& poule : poules) {
         if (poule->Teams.size() < 2) {
-            return QStringLiteral("Poule ") + poule->Details->PouleNaam
-                   + QStringLiteral(" heeft maar ") + QString::number(poule->Teams.size())
-                   + QStringLiteral(" team(s). Niet genoeg om wedstrijden mee te bouwen.");
+            return QStringLiteral("Poule ") + poule->Details->PouleNaam +
+                   QStringLiteral(" heeft maar ") + QString::number(poule->Teams.size()) +
+                   QStringLiteral(" team(s). Niet genoeg om wedstrijden mee te bouwen.");
         }
     }
     const QStringList koppelingen = ControleerKoppelingen(m_model);
@@ -241,9 +244,9 @@ void TSchemaBouwer::PlaatsWedstrijd()
             m_generator->BoekPouleWedstrijd(p, m_keuze.A, m_keuze.B, m_huidigeRonde);
         TPouleDetails* poule = &m_generator->Poule(p);
         const auto& teams = m_generator->Teams(p);
-        ronde.Velden.push_back({kop + tekst,
-                                TWedstrijdDetails{teams[std::size_t(m_keuze.A)], poule,
-                                                  teams[std::size_t(m_keuze.B)], poule}});
+        ronde.Velden.push_back(
+            {kop + tekst, TWedstrijdDetails{teams[std::size_t(m_keuze.A)], poule,
+                                            teams[std::size_t(m_keuze.B)], poule}});
         NaBoeking(p, -1);
     } else if (p >= 0) {
         const QString tekst = m_generator->BoekKruisWedstrijd(p, m_keuze.Partner, m_huidigeRonde);

@@ -4,17 +4,22 @@
 
 namespace {
 
-bool IsOneven(int n) { return n % 2 != 0; }
+bool IsOneven(int n)
+{
+    return n % 2 != 0;
+}
 
 // Windows-1252 for codes 128..159; its five unassigned codes stay the control characters of
 // the same code, as Windows itself maps them.
 constexpr std::array<char32_t, 32> Cp1252Hoog = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString Nummer(int n) { return QString::number(n); }
+QString Nummer(int n)
+{
+    return QString::number(n);
+}
 
 } // namespace
 
@@ -34,9 +39,8 @@ void TWedstrijdGenerator::BereidVoor()
         TPouleDetails& poule = Poule(p);
         const int n = int(Teams(p).size());
         poule.WedstrijdenPerHelft = n * (n - 1) / 2;
-        poule.EigenWedstrijden = poule.CompetitieType == TCompetitieType::HeleCompetitie
-                                     ? n * (n - 1)
-                                     : n * (n - 1) / 2;
+        poule.EigenWedstrijden =
+            poule.CompetitieType == TCompetitieType::HeleCompetitie ? n * (n - 1) : n * (n - 1) / 2;
         poule.KruisPlaatsen = 0;
         poule.KruisWedstrijden = 0.0;
         // -1 (text typed into the selector) means no partner, exactly as 0 does.
@@ -143,8 +147,8 @@ QString TWedstrijdGenerator::BoekPouleWedstrijd(int p, int a, int b, int ronde)
             EindeEigenCompetitie(p, ronde);
         poule.WedstrijdenInFase = 0;
     }
-    return poule.PouleNaam + QStringLiteral(" : ") + teamA->TeamNaam + QStringLiteral(" x ")
-           + teamB->TeamNaam;
+    return poule.PouleNaam + QStringLiteral(" : ") + teamA->TeamNaam + QStringLiteral(" x ") +
+           teamB->TeamNaam;
 }
 
 void TWedstrijdGenerator::EindeEigenCompetitie(int p, int ronde)
@@ -176,8 +180,8 @@ QString TWedstrijdGenerator::KruisTekst(int p, int q) const
     const QString plaats = Nummer(d - 1) + QStringLiteral("e&") + Nummer(d) + QStringLiteral("e:");
     const QString kruis = QStringLiteral("Kr. ") + letters;
     auto nummers = [&](int zijdeP, int zijdeQ) {
-        return QStringLiteral("Nummer ") + Nummer(zijdeP) + u' ' + poule.PouleNaam
-               + QStringLiteral(" x Nummer ") + Nummer(zijdeQ) + u' ' + partner.PouleNaam;
+        return QStringLiteral("Nummer ") + Nummer(zijdeP) + u' ' + poule.PouleNaam +
+               QStringLiteral(" x Nummer ") + Nummer(zijdeQ) + u' ' + partner.PouleNaam;
     };
 
     if (poule.Fase == 2) {
@@ -194,14 +198,14 @@ QString TWedstrijdGenerator::KruisTekst(int p, int q) const
         return plaats + nummers(k, k);
     if (IsOneven(k) && IsOneven(std::min(nP, nQ)) && nP != nQ && m == 0) {
         const QString& groot = nP > nQ ? poule.PouleNaam : partner.PouleNaam;
-        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) + QStringLiteral(" x Nummer ")
-               + Nummer(k) + u' ' + groot;
+        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) +
+               QStringLiteral(" x Nummer ") + Nummer(k) + u' ' + groot;
     }
     if (IsOneven(k))
-        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) + QStringLiteral(" x Winnaar ")
-               + kruis + Nummer(k + 1);
-    return plaats + QStringLiteral("Verliezer ") + kruis + Nummer(k) + QStringLiteral(" x Verliezer ")
-           + kruis + Nummer(k - 1);
+        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) +
+               QStringLiteral(" x Winnaar ") + kruis + Nummer(k + 1);
+    return plaats + QStringLiteral("Verliezer ") + kruis + Nummer(k) +
+           QStringLiteral(" x Verliezer ") + kruis + Nummer(k - 1);
 }
 
 QString TWedstrijdGenerator::BoekKruisWedstrijd(int p, int q, int ronde)

@@ -22,12 +22,14 @@ TEST(InvoerControle, TeamsOutsidePoulesWarnInTeamListOrderAndSmallPoulesAreError
     model.VoegTeamToe(T("wit"));
     model.VoegTeamToe(T("Blauw"));
     const TInvoerControle controle = ControleerInvoer(model);
-    EXPECT_EQ(controle.Teksten(),
-              Lijst({"- Waarschuwing - Team Blauw is niet ingedeeld in een poule!",
-                     "- Waarschuwing - Team wit is niet ingedeeld in een poule!",
-                     "* FOUT * Poule Leeg heeft maar 0 team(s). Niet genoeg om wedstrijden mee te bouwen.",
-                     "* FOUT * Poule Klein heeft maar 1 team(s). Niet genoeg om wedstrijden mee te bouwen.",
-                     "Er zijn nog fouten waardoor het schema niet gebouwd kan worden."}));
+    EXPECT_EQ(
+        controle.Teksten(),
+        Lijst(
+            {"- Waarschuwing - Team Blauw is niet ingedeeld in een poule!",
+             "- Waarschuwing - Team wit is niet ingedeeld in een poule!",
+             "* FOUT * Poule Leeg heeft maar 0 team(s). Niet genoeg om wedstrijden mee te bouwen.",
+             "* FOUT * Poule Klein heeft maar 1 team(s). Niet genoeg om wedstrijden mee te bouwen.",
+             "Er zijn nog fouten waardoor het schema niet gebouwd kan worden."}));
     EXPECT_EQ(controle.Regels.at(0).Soort, TSoort::Waarschuwing);
     EXPECT_EQ(controle.Regels.at(2).Soort, TSoort::Fout);
     EXPECT_TRUE(controle.HeeftWaarschuwingen());

@@ -33,7 +33,8 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
                 return;
             }
             if (veld == 1)
-                boom.Ronden.push_back({ronde, QStringLiteral("Ronde ") + QString::number(ronde), {}});
+                boom.Ronden.push_back(
+                    {ronde, QStringLiteral("Ronde ") + QString::number(ronde), {}});
             if (model.Velden().Cel(veld, ronde) == QStringLiteral("Wedstrijd"))
                 return;
             boom.Ronden.back().Velden.push_back(
@@ -54,8 +55,7 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
             for (int t = 0; t < int(generator.Teams(p).size()); ++t) {
                 const TTeamDetails& team = *generator.Teams(p)[std::size_t(t)];
                 const bool rust = team.LaatsteRonde >= ronde - poule.MinimaleRust;
-                const bool wacht =
-                    (poule.Fase <= 1 || poule.Fase == 4) && team.Fase != poule.Fase;
+                const bool wacht = (poule.Fase <= 1 || poule.Fase == 4) && team.Fase != poule.Fase;
                 if (!rust && !wacht)
                     kandidaat.Teams.push_back(t);
             }
@@ -96,8 +96,8 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
                     for (std::size_t j = i + 1; j < kandidaat.Teams.size(); ++j) {
                         const TTeamDetails& ta = *teams[std::size_t(kandidaat.Teams[i])];
                         const TTeamDetails& tb = *teams[std::size_t(kandidaat.Teams[j])];
-                        if (!TWedstrijdGenerator::PaarKlaar(ta, tb) && poule.Voortgang <= bestePoule
-                            && ta.Gespeeld <= a && tb.Gespeeld <= b) {
+                        if (!TWedstrijdGenerator::PaarKlaar(ta, tb) &&
+                            poule.Voortgang <= bestePoule && ta.Gespeeld <= a && tb.Gespeeld <= b) {
                             pouleKeuze = p;
                             teamA = kandidaat.Teams[i];
                             teamB = kandidaat.Teams[j];
@@ -109,16 +109,16 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
                 }
             } else if (poule.KruisPoule > 0 && poule.FaseEindRonde < ronde) {
                 const TPouleDetails* q = model.ZoekPoule(partnerLijst.at(poule.KruisPoule));
-                if (q->Fase == poule.Fase && q->FaseEindRonde < ronde
-                    && poule.Voortgang <= besteKruis) {
+                if (q->Fase == poule.Fase && q->FaseEindRonde < ronde &&
+                    poule.Voortgang <= besteKruis) {
                     kruisKeuze = p;
                     partner = model.PouleIndex(q);
                     besteKruis = poule.Voortgang;
                 }
             }
         }
-        if (pouleKeuze >= 0 && kruisKeuze >= 0
-            && generator.Poule(pouleKeuze).Voortgang > generator.Poule(kruisKeuze).Voortgang)
+        if (pouleKeuze >= 0 && kruisKeuze >= 0 &&
+            generator.Poule(pouleKeuze).Voortgang > generator.Poule(kruisKeuze).Voortgang)
             pouleKeuze = -1;
 
         auto& velden = boom.Ronden.back().Velden;

@@ -27,10 +27,10 @@ protected:
 TEST_F(EenPoule, HalfCompetitionOnTwoFields)
 {
     Maak(0);
-    EXPECT_EQ(Bouw(model), Lijst({"Ronde 1", "  Veld 1: A : T3 x T4", "  Veld 2: A : T1 x T2",
-                                  "Ronde 2", "  Veld 1: A : T2 x T4", "  Veld 2: A : T1 x T3",
-                                  "Ronde 3", "  Veld 1: A : T2 x T3", "  Veld 2: A : T1 x T4",
-                                  "Ronde 4"}));
+    EXPECT_EQ(Bouw(model),
+              Lijst({"Ronde 1", "  Veld 1: A : T3 x T4", "  Veld 2: A : T1 x T2", "Ronde 2",
+                     "  Veld 1: A : T2 x T4", "  Veld 2: A : T1 x T3", "Ronde 3",
+                     "  Veld 1: A : T2 x T3", "  Veld 2: A : T1 x T4", "Ronde 4"}));
 }
 
 TEST_F(EenPoule, RestOfOneRoundLeavesEveryOtherRoundEmpty)
@@ -49,11 +49,11 @@ TEST_F(EenPoule, UnavailableFieldIsSkipped)
     Maak(0);
     model.ZetVeldBeschikbaar(1, 1, false);
     // Round 2: T1 and T2 have played least, so they go first; T3 and T4 have met already.
-    EXPECT_EQ(Bouw(model), Lijst({"Ronde 1", "  Veld 1: Geen wedstrijd", "  Veld 2: A : T3 x T4",
-                                  "Ronde 2", "  Veld 1: A : T1 x T2", "  Veld 2: Geen wedstrijd",
-                                  "Ronde 3", "  Veld 1: A : T2 x T4", "  Veld 2: A : T1 x T3",
-                                  "Ronde 4", "  Veld 1: A : T2 x T3", "  Veld 2: A : T1 x T4",
-                                  "Ronde 5"}));
+    EXPECT_EQ(Bouw(model),
+              Lijst({"Ronde 1", "  Veld 1: Geen wedstrijd", "  Veld 2: A : T3 x T4", "Ronde 2",
+                     "  Veld 1: A : T1 x T2", "  Veld 2: Geen wedstrijd", "Ronde 3",
+                     "  Veld 1: A : T2 x T4", "  Veld 2: A : T1 x T3", "Ronde 4",
+                     "  Veld 1: A : T2 x T3", "  Veld 2: A : T1 x T4", "Ronde 5"}));
 }
 
 TEST_F(EenPoule, FullCompetitionNamesTheEarlierTeamFirstBothTimes)
@@ -78,23 +78,23 @@ TEST_F(EenPoule, FullCompetitionNamesTheEarlierTeamFirstBothTimes)
 TEST(SchemaBouwer, LinkedPairsOfTwoTeamsOnOneField)
 {
     ToernooiModel model;
-    VoegPoulesToe(model, {{"A", TeamReeks(1, 2), Halve, 2, Enkel},
-                          {"B", TeamReeks(3, 4), Halve, 1, Enkel}});
-    EXPECT_EQ(Bouw(model), Lijst({"Ronde 1", "  Veld 1: B : T3 x T4", "Ronde 2",
-                                  "  Veld 1: A : T1 x T2", "Ronde 3",
-                                  "  Veld 1: 3e&4e:Nummer 2 B x Nummer 2 A", "Ronde 4",
-                                  "  Veld 1: 1e&2e:Nummer 1 B x Nummer 1 A", "Ronde 5"}));
+    VoegPoulesToe(
+        model, {{"A", TeamReeks(1, 2), Halve, 2, Enkel}, {"B", TeamReeks(3, 4), Halve, 1, Enkel}});
+    EXPECT_EQ(Bouw(model),
+              Lijst({"Ronde 1", "  Veld 1: B : T3 x T4", "Ronde 2", "  Veld 1: A : T1 x T2",
+                     "Ronde 3", "  Veld 1: 3e&4e:Nummer 2 B x Nummer 2 A", "Ronde 4",
+                     "  Veld 1: 1e&2e:Nummer 1 B x Nummer 1 A", "Ronde 5"}));
 }
 
 TEST(SchemaBouwer, UnlinkedPoulesOfEqualSizeAlternateLaterFirst)
 {
     ToernooiModel model;
     VoegPoulesToe(model, {{"A", TeamReeks(1, 3)}, {"B", TeamReeks(4, 6)}});
-    EXPECT_EQ(Bouw(model), Lijst({"Ronde 1", "  Veld 1: B : T5 x T6", "Ronde 2",
-                                  "  Veld 1: A : T2 x T3", "Ronde 3", "  Veld 1: B : T4 x T6",
-                                  "Ronde 4", "  Veld 1: A : T1 x T3", "Ronde 5",
-                                  "  Veld 1: B : T4 x T5", "Ronde 6", "  Veld 1: A : T1 x T2",
-                                  "Ronde 7"}));
+    EXPECT_EQ(
+        Bouw(model),
+        Lijst({"Ronde 1", "  Veld 1: B : T5 x T6", "Ronde 2", "  Veld 1: A : T2 x T3", "Ronde 3",
+               "  Veld 1: B : T4 x T6", "Ronde 4", "  Veld 1: A : T1 x T3", "Ronde 5",
+               "  Veld 1: B : T4 x T5", "Ronde 6", "  Veld 1: A : T1 x T2", "Ronde 7"}));
 }
 
 TEST(SchemaBouwer, FinalMovesToFieldOne)
@@ -119,7 +119,7 @@ TEST(SchemaBouwer, FinalMovesToFieldOne)
     const TPouleDetails* c = model.PouleLijst().at(2)->Details.get();
     ASSERT_TRUE(ronde2.at(0).Wedstrijd && ronde2.at(2).Wedstrijd);
     EXPECT_EQ(*ronde2.at(0).Wedstrijd, (TWedstrijdDetails{nullptr, const_cast<TPouleDetails*>(b),
-                                                           nullptr, const_cast<TPouleDetails*>(b)}));
+                                                          nullptr, const_cast<TPouleDetails*>(b)}));
     EXPECT_EQ(ronde2.at(2).Wedstrijd->Poule1, c);
     EXPECT_EQ(ronde2.at(2).Wedstrijd->Team1->TeamNaam, T("T5"));
     EXPECT_FALSE(boom.Ronden.at(2).Velden.at(2).Wedstrijd);
@@ -132,7 +132,8 @@ TEST(SchemaBouwer, SeveralFinalsInOneRoundEndWithTheLastOnFieldOne)
     const char* teksten[] = {"Veld 1: A : T1 x T2", "Veld 2: 1e&2e:X", "Veld 3: 1e&2e:Y"};
     TPouleDetails poules[] = {TPouleDetails(T("A")), TPouleDetails(T("B")), TPouleDetails(T("C"))};
     for (int i = 0; i < 3; ++i)
-        ronde.Velden.push_back({T(teksten[i]), TWedstrijdDetails{nullptr, &poules[i], nullptr, &poules[i]}});
+        ronde.Velden.push_back(
+            {T(teksten[i]), TWedstrijdDetails{nullptr, &poules[i], nullptr, &poules[i]}});
     boom.Ronden.push_back(ronde);
     boom.Ronden.push_back({2, T("Ronde 2"), {}});
     TSchemaBouwer::FinaleNaarVeld1(boom);

@@ -1,5 +1,7 @@
 #include "SchemaTestHulp.h"
 
+#include <thread>
+
 using namespace SchemaTestHulp;
 
 namespace {
@@ -131,4 +133,11 @@ TEST(SchemaGrenzen, BuildingTwiceGivesTheSameTree)
     // The same builder again, over a tree that already holds a schedule.
     ASSERT_TRUE(bouwer.BouwSchema(tweede).Gelukt);
     EXPECT_EQ(eerste, tweede);
+    // And on a thread of its own, as the desktop program runs it: it needs no event loop.
+    TSchemaBoom opDraad;
+    bool gelukt = false;
+    std::thread draad([&] { gelukt = TSchemaBouwer(model).BouwSchema(opDraad).Gelukt; });
+    draad.join();
+    EXPECT_TRUE(gelukt);
+    EXPECT_EQ(opDraad, eerste);
 }

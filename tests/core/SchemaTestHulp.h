@@ -10,7 +10,10 @@
 // Builds tournaments for the builder's tests through the model's own operations.
 namespace SchemaTestHulp {
 
-inline QString T(const char* tekst) { return QString::fromUtf8(tekst); }
+inline QString T(const char* tekst)
+{
+    return QString::fromUtf8(tekst);
+}
 
 struct TPouleOpzet
 {

@@ -25,8 +25,8 @@ void MaakWillekeurig(ToernooiModel& model, std::mt19937& toeval)
         const int n = getal(2, 8);
         TPouleOpzet poule{namen.back().constData(), TeamReeks(team, team + n - 1)};
         team += n;
-        poule.Competitie = getal(0, 2) == 0 ? TCompetitieType::HeleCompetitie
-                                            : TCompetitieType::HalveCompetitie;
+        poule.Competitie =
+            getal(0, 2) == 0 ? TCompetitieType::HeleCompetitie : TCompetitieType::HalveCompetitie;
         poule.MinimaleRust = getal(0, 5) == 0 ? getal(1, 3) : 0;
         poule.KruisPoule = getal(0, 9) == 0 ? -1 : 0;
         opzet.push_back(poule);

@@ -54,29 +54,56 @@ QStringList KruisTeksten(const TKruisGeval& geval, ToernooiModel& model)
 TEST(WedstrijdGenerator, CrossMatchesOfTheFourPairKinds)
 {
     const std::vector<TKruisGeval> gevallen = {
-        {4, 4, Dubbel, 4, 8,
+        {4,
+         4,
+         Dubbel,
+         4,
+         8,
          {"Kr. AB4:Nummer 4 P x Nummer 3 Q", "Kr. AB3:Nummer 3 P x Nummer 4 Q",
           "Kr. AB2:Nummer 2 P x Nummer 1 Q", "Kr. AB1:Nummer 1 P x Nummer 2 Q",
           "7e&8e:Verliezer Kr. AB4 x Verliezer Kr. AB3", "5e&6e:Winnaar Kr. AB3 x Winnaar Kr. AB4",
-          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1", "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
-        {3, 3, Dubbel, 3, 5,
+          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1",
+          "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
+        {3,
+         3,
+         Dubbel,
+         3,
+         5,
          {"5e&6e:Nummer 3 P x Nummer 3 Q", "Kr. AB2:Nummer 2 P x Nummer 1 Q",
           "Kr. AB1:Nummer 1 P x Nummer 2 Q", "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1",
           "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
-        {4, 3, Dubbel, 3, 6,
+        {4,
+         3,
+         Dubbel,
+         3,
+         6,
          {"Kr. AB3:Nummer 4 P x Nummer 3 Q", "Kr. AB2:Nummer 2 P x Nummer 1 Q",
           "Kr. AB1:Nummer 1 P x Nummer 2 Q", "5e&6e:Winnaar Kr. AB3 x Nummer 3 P",
-          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1", "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
-        {4, 5, Enkel, 4, 4,
+          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1",
+          "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
+        {4,
+         5,
+         Enkel,
+         4,
+         4,
          {"7e&8e:Nummer 4 P x Nummer 4 Q", "5e&6e:Nummer 3 P x Nummer 3 Q",
           "3e&4e:Nummer 2 P x Nummer 2 Q", "1e&2e:Nummer 1 P x Nummer 1 Q"}},
         // The chosen poule the smaller one: the single match of its odd size plays number 3
         // of the larger poule.
-        {3, 4, Dubbel, 3, 6,
+        {3,
+         4,
+         Dubbel,
+         3,
+         6,
          {"Kr. AB3:Nummer 3 P x Nummer 4 Q", "Kr. AB2:Nummer 2 P x Nummer 1 Q",
           "Kr. AB1:Nummer 1 P x Nummer 2 Q", "5e&6e:Winnaar Kr. AB3 x Nummer 3 Q",
-          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1", "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
-        {3, 3, Enkel, 3, 3,
+          "3e&4e:Verliezer Kr. AB2 x Verliezer Kr. AB1",
+          "1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"}},
+        {3,
+         3,
+         Enkel,
+         3,
+         3,
          {"5e&6e:Nummer 3 P x Nummer 3 Q", "3e&4e:Nummer 2 P x Nummer 2 Q",
           "1e&2e:Nummer 1 P x Nummer 1 Q"}},
     };
@@ -94,8 +121,8 @@ TEST(WedstrijdGenerator, WeightsFollowTheFormulaInItsOwnOrder)
 {
     // P: 3 teams, half competition (3 own matches); Q: 3 teams, full (6). Both 3 cross matches.
     ToernooiModel model;
-    VoegPoulesToe(model, {{"P", TeamReeks(1, 3), Halve, 2, Enkel},
-                          {"Q", TeamReeks(4, 6), Hele, 1, Enkel}});
+    VoegPoulesToe(
+        model, {{"P", TeamReeks(1, 3), Halve, 2, Enkel}, {"Q", TeamReeks(4, 6), Hele, 1, Enkel}});
     TWedstrijdGenerator generator(model.PouleLijst());
     generator.BereidVoor();
     const TPouleDetails& p = generator.Poule(0);
@@ -147,7 +174,8 @@ TEST(WedstrijdGenerator, PouleMatchBookkeepingAndPairEligibility)
     const auto& teams = generator.Teams(0);
     auto beideKlaar = [&](int a, int b) {
         const bool klaar = generator.PaarKlaar(0, a, b);
-        EXPECT_EQ(klaar, TWedstrijdGenerator::PaarKlaar(*teams[std::size_t(a)], *teams[std::size_t(b)]));
+        EXPECT_EQ(klaar,
+                  TWedstrijdGenerator::PaarKlaar(*teams[std::size_t(a)], *teams[std::size_t(b)]));
         return klaar;
     };
     EXPECT_FALSE(beideKlaar(0, 1));
