@@ -10,6 +10,7 @@ GetalVeld::GetalVeld(const QString& naam, int minimum, int maximum, QWidget* par
     setRange(minimum, maximum);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setAccelerated(true);
+    setMaximumWidth(80);
     connect(this, &QSpinBox::valueChanged, this, [this](int waarde) {
         if (!m_toont)
             emit ingevoerd(waarde);

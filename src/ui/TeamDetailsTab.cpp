@@ -16,7 +16,8 @@ const char* const Labels[] = {"Naam:", "Adres:", "Postcode/Plaats:", "Telefoon:"
 QFormLayout* Formulier(QWidget* ouder)
 {
     auto* formulier = new QFormLayout(ouder);
-    formulier->setContentsMargins(6, 2, 6, 4);
+    formulier->setContentsMargins(4, 2, 4, 4);
+    formulier->setHorizontalSpacing(4);
     formulier->setVerticalSpacing(2);
     formulier->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     return formulier;
@@ -61,9 +62,10 @@ TeamDetailsTab::TeamDetailsTab(QWidget* parent) : QWidget(parent)
 
     auto* indeling = new QHBoxLayout(this);
     indeling->setContentsMargins(6, 4, 6, 4);
-    indeling->addLayout(naamKolom, 2);
-    indeling->addWidget(club, 3);
-    indeling->addWidget(begeleider, 3);
+    m_teamNaam->setFixedWidth(130);
+    indeling->addLayout(naamKolom);
+    indeling->addWidget(club, 1);
+    indeling->addWidget(begeleider, 1);
 }
 
 void TeamDetailsTab::Toon(const TTeamDetails& team)
@@ -77,6 +79,12 @@ void TeamDetailsTab::Toon(const TTeamDetails& team)
         m_club.at(i)->setText(waarden.at(i));
         m_begeleider.at(i)->setText(waarden.at(i + 5));
     }
+    // A long text shows its beginning rather than its end.
+    m_teamNaam->setCursorPosition(0);
+    for (QLineEdit* edit : std::as_const(m_club))
+        edit->setCursorPosition(0);
+    for (QLineEdit* edit : std::as_const(m_begeleider))
+        edit->setCursorPosition(0);
 }
 
 void TeamDetailsTab::Leeg()
