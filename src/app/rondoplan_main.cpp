@@ -1,16 +1,21 @@
+#include "TForm1.h"
+#include "TProgramma.h"
 #include "Vertaling.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rondoplan"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rondoplan"));
+    // The program ends when the main window is closed, not when its last window goes.
+    QApplication::setQuitOnLastWindowClosed(false);
     InstalleerNederlandseVertaling(app);
-    QMainWindow venster;
-    venster.setWindowTitle(QStringLiteral("Rondoplan"));
-    venster.resize(640, 480);
-    venster.show();
+
+    TProgramma programma;
+    QObject::connect(&programma.Form1(), &TForm1::afgesloten, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    programma.Start(app.arguments().mid(1));
     return app.exec();
 }

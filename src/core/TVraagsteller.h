@@ -1,6 +1,9 @@
 #pragma once
 
+#include "TLettertype.h"
+
 #include <QString>
+#include <optional>
 
 // Every modal question the program asks goes through this interface: message boxes, the
 // name dialog and the file dialogs. The desktop program answers with real dialogs; tests
@@ -23,4 +26,16 @@ public:
                                                       const QString& standaardExtensie) = 0;
     [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
                                                        const QString& filter) = 0;
+    // A folder to write files into: the folder chosen, or empty when cancelled.
+    [[nodiscard]] virtual QString KiesMap(const QString& titel)
+    {
+        Q_UNUSED(titel);
+        return {};
+    }
+    // The font dialog on a font: the font confirmed, or nothing when cancelled.
+    [[nodiscard]] virtual std::optional<TLettertype> KiesLettertype(const TLettertype& huidig)
+    {
+        Q_UNUSED(huidig);
+        return std::nullopt;
+    }
 };

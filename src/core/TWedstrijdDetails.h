@@ -11,4 +11,6 @@ struct TWedstrijdDetails
     TPouleDetails* Poule1 = nullptr;
     TTeamDetails* Team2 = nullptr;
     TPouleDetails* Poule2 = nullptr;
+
+    friend bool operator==(const TWedstrijdDetails&, const TWedstrijdDetails&) = default;
 };

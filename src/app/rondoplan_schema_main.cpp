@@ -1,0 +1,173 @@
+// rondoplan-schema: builds the match schedule of a tournament file without any window and
+// prints it, so schedules can be checked and compared from scripts.
+
+#include "PdfMap.h"
+#include "TInvoerControle.h"
+#include "TOpdrachtregelVraagsteller.h"
+#include "TSchemaBouwer.h"
+#include "ToernooiBestand.h"
+#include "ToernooiModel.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+enum Afsluitcode { Gelukt = 0, BestandFout = 1, InvoerFout = 2, BouwFout = 3 };
+
+const char* const HulpTekst =
+    "Gebruik: rondoplan-schema [--tijden] BESTAND\n"
+    "         rondoplan-schema --bewaar UIT BESTAND\n"
+    "         rondoplan-schema --pdf MAP [--team NAAM]... BESTAND\n"
+    "\n"
+    "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
+    "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
+    "per veld een regel die met twee spaties begint (\"  Veld 1: A : T3 x T4\").\n"
+    "\n"
+    "Opties:\n"
+    "  --tijden      Zet achter elke ronde een TAB en de dag en tijden van die ronde.\n"
+    "  --bewaar UIT  Bouwt geen schema, maar schrijft het geladen toernooi naar UIT. Een\n"
+    "                bestaand UIT wordt overschreven; de vorige versie blijft als .bak bewaard.\n"
+    "  --pdf MAP     Schrijft de afdrukken als PDF (A4, 600 dpi) in MAP, die zo nodig wordt\n"
+    "                aangemaakt: schema.pdf, poules.pdf, scheidsrechterbriefjes.pdf.\n"
+    "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
+    "                Mag vaker gegeven worden.\n"
+    "  -h, --help    Toont deze hulptekst.\n"
+    "\n"
+    "Afsluitcodes:\n"
+    "  0  gelukt\n"
+    "  1  het bestand kon niet gelezen of geschreven worden, of de opdracht is onjuist\n"
+    "  2  de invoercontrole vond fouten (op de foutuitvoer), of een team van --team bestaat niet\n"
+    "  3  het schema kon niet gebouwd worden (de reden op de foutuitvoer)\n";
+
+void Schrijf(std::FILE* doel, const QString& tekst)
+{
+    const QByteArray bytes = tekst.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), doel);
+}
+
+void Fout(const QString& tekst) { Schrijf(stderr, tekst + u'\n'); }
+
+int GebruikFout(const QString& tekst)
+{
+    Fout(QStringLiteral("rondoplan-schema: ") + tekst);
+    Fout(QStringLiteral("Zie rondoplan-schema --help."));
+    return BestandFout;
+}
+
+// Printing needs fonts, and so a GUI application; it runs on the offscreen platform, so no
+// display is needed.
+bool VraagtPdf(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--pdf") == 0 || std::strncmp(argv[i], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+std::unique_ptr<QCoreApplication> MaakApplicatie(int& argc, char* argv[])
+{
+    if (!VraagtPdf(argc, argv))
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+QString PrintDatum()
+{
+    const QDateTime nu = QDateTime::currentDateTime();
+    const QLocale locale = QLocale::system();
+    return locale.toString(nu.date(), QLocale::ShortFormat) + u' '
+           + locale.toString(nu.time(), QLocale::LongFormat);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const auto app = MaakApplicatie(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("rondoplan-schema"));
+
+    QCommandLineParser parser;
+    const QCommandLineOption hulp({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Toont deze hulptekst."));
+    const QCommandLineOption tijden(QStringLiteral("tijden"),
+                                    QStringLiteral("Zet de tijden achter elke ronde."));
+    const QCommandLineOption bewaar(QStringLiteral("bewaar"),
+                                    QStringLiteral("Schrijft het toernooi naar UIT."),
+                                    QStringLiteral("UIT"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"),
+                                 QStringLiteral("Schrijft de afdrukken als PDF in MAP."),
+                                 QStringLiteral("MAP"));
+    const QCommandLineOption team(QStringLiteral("team"),
+                                  QStringLiteral("Met --pdf: ook het schema van dit team."),
+                                  QStringLiteral("NAAM"));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team});
+    if (!parser.parse(QCoreApplication::arguments())) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return GebruikFout(QStringLiteral("onbekende optie ")
+                               + parser.unknownOptionNames().constFirst() + u'.');
+        return GebruikFout(parser.errorText());
+    }
+    if (parser.isSet(hulp)) {
+        Schrijf(stdout, QString::fromUtf8(HulpTekst));
+        return Gelukt;
+    }
+    const QStringList bestanden = parser.positionalArguments();
+    if (bestanden.size() != 1)
+        return GebruikFout(QStringLiteral("geef precies één toernooibestand op."));
+
+    // A fresh tournament with the start-up defaults, as the desktop program has after start.
+    ToernooiModel model;
+    TOpdrachtregelVraagsteller vraagsteller(parser.value(bewaar));
+    ToernooiBestand bestand(model, vraagsteller);
+    model.ZetStartBestand(bestanden.constFirst());
+    if (bestand.Laden() != TBestandUitkomst::Gelukt)
+        return BestandFout;
+
+    if (parser.isSet(bewaar))
+        return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
+
+    const TInvoerControle controle = ControleerInvoer(model);
+    for (const QString& regel : controle.Teksten())
+        Fout(regel);
+    if (!controle.MagBouwen())
+        return InvoerFout;
+
+    const QStringList teams = parser.values(team);
+    if (parser.isSet(pdf)) {
+        for (const QString& naam : teams) {
+            if (PdfMap::TeamPositie(model, naam) == 0) {
+                Fout(QStringLiteral("Team ") + naam + QStringLiteral(" bestaat niet in dit toernooi."));
+                return InvoerFout;
+            }
+        }
+    } else if (!teams.isEmpty()) {
+        return GebruikFout(QStringLiteral("--team kan alleen samen met --pdf."));
+    }
+
+    TSchemaBoom boom;
+    const TBouwUitkomst uitkomst = TSchemaBouwer(model).BouwSchema(boom);
+    if (!uitkomst.Gelukt) {
+        Fout(uitkomst.Reden);
+        return BouwFout;
+    }
+    if (parser.isSet(pdf)) {
+        const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum());
+        if (!fout.isEmpty()) {
+            Fout(fout);
+            return BestandFout;
+        }
+        return Gelukt;
+    }
+    Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
+    return std::fflush(stdout) == 0 ? Gelukt : BestandFout;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TCanvas;
+struct TSchemaVeld;
+struct TAfdrukGegevens;
+
+// The printed documents, laid out on a canvas in device units: every page has the frame
+// (tournament name and date above, print date, page number and product line below).
+namespace PaginaOpmaak {
+
+void DrawPageFrame(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// Starts a new page with its frame and the text font.
+void PaginaEinde(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+
+// The full schedule, page after page; highlights gegevens.VetTeam and its poule when set.
+void PrintSchedule(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// The poules in blocks, three to a row, continued on a new page when a row would not fit.
+void PrintPoules(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// One note for the referee per match.
+void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+
+// The number of pages a document takes on the canvas's metrics, found by laying it out
+// without drawing.
+[[nodiscard]] int TelPaginas(TCanvas& meetCanvas, const TAfdrukGegevens& gegevens,
+                             const std::function<void(TCanvas&, const TAfdrukGegevens&)>& document);
+
+// Height of "GJgj" in the current font, by which row texts are centred.
+[[nodiscard]] int RijTekstHoogte(TCanvas& canvas);
+// Draws a text centred vertically in the row whose top is rijBoven.
+void RijTekst(TCanvas& canvas, const TAfdrukGegevens& gegevens, int x, int rijBoven,
+              const QString& tekst);
+// Calls doe with the number (from 1), the row header and the slot entries of every round of
+// the schedule, up to the first round entry that has no slots: printouts stop there.
+void VoorElkeRonde(const TAfdrukGegevens& gegevens,
+                   const std::function<void(int k, const QString& kop, const std::vector<TSchemaVeld>& sloten)>& doe);
+// Width of the label column: "XXXXXXXXXXXXXXXXX" in the text font.
+[[nodiscard]] int LabelKolomBreedte(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+
+} // namespace PaginaOpmaak

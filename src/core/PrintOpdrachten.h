@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The print jobs of one print run, in their fixed order: the full schedule, the poule
+// overview, one highlighted schedule per selected team, the referee notes.
+namespace PrintOpdrachten {
+
+enum class TSoort { Schema, Poules, Briefjes };
+
+struct TOpdracht
+{
+    QString Titel;
+    TSoort Soort = TSoort::Schema;
+    // Position in the schedule window's team list (1 = the first team), 0 = none.
+    int VetTeamIndex = 0;
+
+    friend bool operator==(const TOpdracht&, const TOpdracht&) = default;
+};
+
+struct TKeuzes
+{
+    bool VolSchema = true;
+    bool Poules = false;
+    bool PerTeam = false;
+    bool Scheidsrechterbriefjes = false;
+    // Positions (from 0) of the teams selected in the dialog's team list.
+    QList<int> GeselecteerdeTeams;
+};
+
+[[nodiscard]] QList<TOpdracht> StelOp(const TKeuzes& keuzes, const QStringList& teams,
+                                      const QString& toernooiNaam);
+
+// A file name for a job's PDF: its title with every "/" made "_", and ".pdf".
+[[nodiscard]] QString PdfNaam(const QString& titel);
+
+} // namespace PrintOpdrachten

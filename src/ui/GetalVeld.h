@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QSpinBox>
+
+// A number field of the settings tabs. What the organiser types or steps is reported at
+// once with ingevoerd(), also a typed value outside the limits (a text that is not a number
+// reads as the lower limit); when the field is left, the shown value is brought into the
+// limits. Values the program shows with Toon() are reported nowhere.
+class GetalVeld : public QSpinBox
+{
+    Q_OBJECT
+
+public:
+    GetalVeld(const QString& naam, int minimum, int maximum, QWidget* parent = nullptr);
+
+    // Fields such as the number of days change only with the arrows, never by typing.
+    void AlleenPijlen();
+    // Shows a value without reporting it; a field being typed in keeps its text.
+    void Toon(int waarde);
+
+signals:
+    void ingevoerd(int waarde);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void Getypt(const QString& tekst);
+
+    bool m_toont = false;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+
+class DetailsBediening;
+class PouleGroep;
+class TeamGroep;
+class ToernooiModel;
+class TVraagsteller;
+
+// The buttons and drag and drop of the upper half of the main window: adding and removing
+// teams and poules and putting teams into poules. The lists follow the model: every change
+// refills the tree, the team list, TeamsInPoule and the two group captions.
+class IndelingBediening : public QObject
+{
+    Q_OBJECT
+
+public:
+    IndelingBediening(ToernooiModel& model, TVraagsteller& vraagsteller, PouleGroep& poules,
+                      TeamGroep& teams, DetailsBediening& details, QObject* parent = nullptr);
+
+    void TeamToevoegenClick();
+    void TeamVerwijderenClick();
+    void PouleToevoegenClick();
+    void PouleVerwijderenClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void PouleLijstDragDrop(int pouleIndex, const QStringList& namen);
+
+    // Refills every list and caption from the model.
+    void Vernieuw();
+
+private:
+    void PoulesVeranderd();
+    void TeamsVeranderd();
+    void ToonAantallen();
+
+    ToernooiModel& m_model;
+    TVraagsteller& m_vraagsteller;
+    PouleGroep& m_poules;
+    TeamGroep& m_teams;
+    DetailsBediening& m_details;
+};

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QFont>
+#include <QColor>
+#include <QFontMetrics>
+#include <vector>
+
+class SchemaWeergave;
+
+// The read-only text of the schedule window. It draws only the lines in sight, each in its
+// own font with the marked ranges in the highlight font, so even a schedule of tens of
+// thousands of lines fills and re-marks at once. Both scroll bars, no word wrap.
+class SchemaTekstVeld : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit SchemaTekstVeld(QWidget* parent = nullptr);
+
+    // Takes the lines and fonts of the view anew (after FillView).
+    void ToonWeergave(const SchemaWeergave* weergave);
+    // Takes the marking anew (after MarkVetTeam); the scroll position stays.
+    void WerkMarkeringBij();
+
+    [[nodiscard]] int RegelAantal() const { return int(m_regels.size()); }
+    // The top of a line in the content, for tests and for scrolling to it.
+    [[nodiscard]] int RegelBoven(int regel) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct Stuk
+    {
+        int Begin;
+        int Lengte;
+        bool Gemarkeerd;
+    };
+    struct Regel
+    {
+        int Soort; // index into m_fonts
+        std::vector<Stuk> Stukken;
+        int Hoogte;
+        int Ascent;
+        int Breedte;
+    };
+
+    void ZetStukken(int index, std::vector<Stuk> gemarkeerd);
+    void BerekenRegel(int index);
+    void BerekenPosities();
+    void WerkScrollbalkenBij();
+
+    const SchemaWeergave* m_weergave = nullptr;
+    std::vector<Regel> m_regels;
+    std::vector<int> m_boven; // top of every line, plus the total height at the end
+    std::vector<int> m_gemarkeerd; // lines that hold marked pieces
+    int m_maxBreedte = 0;
+    // Base fonts: 0 name, 1 date, 2 text, 3 footer; 4 is the highlight font.
+    QFont m_fonts[5];
+    QColor m_kleuren[5];
+    std::vector<QFontMetrics> m_maten;
+};

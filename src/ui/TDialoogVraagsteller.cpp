@@ -1,0 +1,101 @@
+#include "TDialoogVraagsteller.h"
+
+#include "LettertypeOmzetting.h"
+#include "TToevoegen.h"
+
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
+    : m_ouder(ouder), m_naamDialoog(naamDialoog)
+{
+}
+
+QString TDialoogVraagsteller::SchermTekst(const QString& tekst)
+{
+    QString uit = tekst;
+    uit.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    uit.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    uit.remove(u'\r');
+    return uit;
+}
+
+QString TDialoogVraagsteller::QtFilter(const QString& filter)
+{
+    const QStringList delen = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < delen.size(); i += 2) {
+        const QString& naam = delen.at(i);
+        // The description already names its pattern in brackets; Qt reads it from there.
+        filters.append(naam.contains(u'(') ? naam
+                                           : naam + QStringLiteral(" (") + delen.at(i + 1) + u')');
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.exec();
+}
+
+bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
+                     QMessageBox::Yes | QMessageBox::No, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.setDefaultButton(QMessageBox::Yes);
+    return doos.exec() == QMessageBox::Yes;
+}
+
+QString TDialoogVraagsteller::VraagNaam()
+{
+    return m_naamDialoog ? m_naamDialoog->VraagNaam() : QString();
+}
+
+QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
+                                                  const QString& standaardExtensie)
+{
+    QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    dialoog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialoog.setFileMode(QFileDialog::ExistingFile);
+    dialoog.setNameFilter(QtFilter(filter));
+    dialoog.setDefaultSuffix(standaardExtensie);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().constFirst();
+}
+
+QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
+                                                   const QString& filter)
+{
+    QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    // The program asks its own overwrite question and keeps a backup.
+    dialoog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setNameFilter(QtFilter(filter));
+    dialoog.selectFile(voorgesteldeNaam);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().constFirst();
+}
+
+QString TDialoogVraagsteller::KiesMap(const QString& titel)
+{
+    return QFileDialog::getExistingDirectory(m_ouder, titel);
+}
+
+std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)
+{
+    bool gekozen = false;
+    const QFont font = QFontDialog::getFont(&gekozen, LettertypeOmzetting::NaarQFont(huidig), m_ouder);
+    if (!gekozen)
+        return std::nullopt;
+    // Qt's font dialog chooses no colour; the font keeps its own.
+    return LettertypeOmzetting::VanQFont(font, huidig.Kleur);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class BouwDriver;
+class HuidigePrinter;
+class PrintRun;
+class TAbout;
+class TErrorList;
+class TPrintSetup;
+class Tprogress;
+class TWedstrijdSchema;
+class TDialoogVraagsteller;
+class TForm1;
+class THelpVenster;
+class TToevoegen;
+class TVeldInvulling;
+class TVraagsteller;
+
+// The desktop program as a whole: creates its windows once, in their fixed order, opens the
+// tournament file named on the command line and shows the start window. Questions go to the
+// given asker, or to real dialogs when none is given.
+class TProgramma
+{
+public:
+    explicit TProgramma(TVraagsteller* vraagsteller = nullptr);
+    ~TProgramma();
+
+    // The file named by the arguments (without the program name) is loaded before the start
+    // window shows; a picture that cannot be shown is reported after it.
+    void Start(const QStringList& argumenten);
+
+    [[nodiscard]] TAbout& About() const { return *m_about; }
+    [[nodiscard]] TForm1& Form1() const { return *m_form1; }
+    [[nodiscard]] TToevoegen& Toevoegen() const { return *m_toevoegen; }
+    [[nodiscard]] TVeldInvulling& VeldInvulling() const { return *m_veldInvulling; }
+    [[nodiscard]] THelpVenster& Help() const { return *m_help; }
+    [[nodiscard]] TVraagsteller& Vraagsteller() const { return *m_vraagsteller; }
+    [[nodiscard]] TWedstrijdSchema& WedstrijdSchema() const { return *m_wedstrijdSchema; }
+    [[nodiscard]] TPrintSetup& PrintSetup() const { return *m_printSetup; }
+    [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
+    [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
+
+private:
+    std::unique_ptr<TDialoogVraagsteller> m_dialogen;
+    TVraagsteller* m_vraagsteller = nullptr;
+    std::unique_ptr<TAbout> m_about;
+    std::unique_ptr<TForm1> m_form1;
+    // Children of the main window, which deletes them.
+    TToevoegen* m_toevoegen = nullptr;
+    TVeldInvulling* m_veldInvulling = nullptr;
+    THelpVenster* m_help = nullptr;
+    std::unique_ptr<HuidigePrinter> m_printer;
+    TWedstrijdSchema* m_wedstrijdSchema = nullptr;
+    TPrintSetup* m_printSetup = nullptr;
+    Tprogress* m_progress = nullptr;
+    TErrorList* m_errorList = nullptr;
+    std::unique_ptr<BouwDriver> m_bouw;
+    std::unique_ptr<PrintRun> m_printRun;
+};

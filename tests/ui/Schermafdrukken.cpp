@@ -1,0 +1,70 @@
+// Draws every window of the program with the example tournament into PNG files, so their
+// layout can be looked at without clicking through the program:
+//   rondoplan_schermafdrukken <example.trn> <output folder>
+#include "TAbout.h"
+#include "TDialoogVraagsteller.h"
+#include "TForm1.h"
+#include "TProgramma.h"
+#include "TToevoegen.h"
+#include "TVeldInvulling.h"
+#include "THelpVenster.h"
+#include "Vertaling.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+void Bewaar(QWidget& venster, const QString& map, const QString& naam)
+{
+    venster.show();
+    QTest::qWait(150);
+    venster.grab().save(QDir(map).filePath(naam + QStringLiteral(".png")));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    InstalleerNederlandseVertaling(app);
+    if (argc < 3)
+        return 2;
+    const QString voorbeeld = QString::fromLocal8Bit(argv[1]);
+    const QString map = QString::fromLocal8Bit(argv[2]);
+
+    TProgramma programma;
+    programma.Start({voorbeeld});
+    Bewaar(programma.About(), map, QStringLiteral("1-start"));
+    programma.About().hide();
+
+    TForm1& form = programma.Form1();
+    const QStringList tabs{QStringLiteral("2-team-details"), QStringLiteral("3-poule-details"),
+                           QStringLiteral("4-toernooi-details"), QStringLiteral("5-wedstrijd-details")};
+    for (int tab = 0; tab < tabs.size(); ++tab) {
+        form.Tabs()->setCurrentIndex(tab);
+        Bewaar(form, map, tabs.at(tab));
+    }
+    Bewaar(programma.VeldInvulling(), map, QStringLiteral("6-veldgebruik"));
+    programma.VeldInvulling().hide();
+    Bewaar(programma.Toevoegen(), map, QStringLiteral("7-toevoegen"));
+    programma.Toevoegen().hide();
+    programma.Help().Toon(2);
+    Bewaar(programma.Help(), map, QStringLiteral("8-help"));
+    programma.Help().hide();
+
+    QMessageBox vraag(QMessageBox::NoIcon, QStringLiteral("Waarschuwing!"),
+                      TDialoogVraagsteller::SchermTekst(QStringLiteral(
+                          "E-pupillen B is al verbonden met E-pupillen A.\n\rMag deze link verbroken worden?")),
+                      QMessageBox::Yes | QMessageBox::No, &form);
+    Bewaar(vraag, map, QStringLiteral("9-waarschuwing"));
+    QMessageBox wijzigingen(QMessageBox::NoIcon, QStringLiteral("Wijzigingen!"),
+                            TDialoogVraagsteller::SchermTekst(QStringLiteral(
+                                "U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\nWilt U deze nog opslaan?")),
+                            QMessageBox::Yes | QMessageBox::No, &form);
+    Bewaar(wijzigingen, map, QStringLiteral("10-wijzigingen"));
+    return 0;
+}
