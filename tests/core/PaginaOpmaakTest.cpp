@@ -203,3 +203,20 @@ TEST(PaginaOpmaak, RefereeNotesStartANewPageWhenTheyDoNotFit)
     PrintRefereeNotes(canvas, voorbeeld.Gegevens);
     EXPECT_TRUE(canvas.Met(T("lijn 0,")).filter(T("-.")).isEmpty());
 }
+
+TEST(PaginaOpmaak, AOneDigitPouleNameIsMarkedInsideTheFieldNumberFirst)
+{
+    OpnameCanvas canvas(300, 230);
+    AfdrukVoorbeeld voorbeeld(1, 1);
+    voorbeeld.Schema.Ronden[0].Velden[0].Tekst = T("Veld 1: 1 : T1 x T2");
+    voorbeeld.Gegevens.VetTeam = T("T2");
+    voorbeeld.Gegevens.VetPoule = T("1");
+    PrintSchedule(canvas, voorbeeld.Gegevens);
+    EXPECT_EQ(canvas.Opname.mid(Kader.size() + 3), Regels({
+                                                       "68,67 4 Veld ",
+                                                       "88,65 6b 1",
+                                                       "94,67 4 : 1 : T1 x ",
+                                                       "138,65 6b T2",
+                                                       "150,67 4 ",
+                                                   }));
+}
