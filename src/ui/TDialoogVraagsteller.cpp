@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
@@ -50,13 +51,35 @@ bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst
     return doos.exec() == QMessageBox::Yes;
 }
 
+TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    doos.button(QMessageBox::No)->setText(QStringLiteral("&Nee"));
+    doos.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    doos.setDefaultButton(QMessageBox::Yes);
+    // Escape and the close box call the question off; they never throw changes away.
+    doos.setEscapeButton(QMessageBox::Cancel);
+    switch (doos.exec()) {
+    case QMessageBox::Yes:
+        return TAntwoord::Ja;
+    case QMessageBox::No:
+        return TAntwoord::Nee;
+    default:
+        return TAntwoord::Annuleren;
+    }
+}
+
 QString TDialoogVraagsteller::VraagNaam()
 {
     return m_naamDialoog ? m_naamDialoog->VraagNaam() : QString();
 }
 
 QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
-                                                  const QString& standaardExtensie)
+                                                  const QString& standaardExtensie,
+                                                  const QString& startMap)
 {
     QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
@@ -64,13 +87,16 @@ QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
     dialoog.setFileMode(QFileDialog::ExistingFile);
     dialoog.setNameFilter(QtFilter(filter));
     dialoog.setDefaultSuffix(standaardExtensie);
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};
     return dialoog.selectedFiles().constFirst();
 }
 
 QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
-                                                   const QString& filter)
+                                                   const QString& filter,
+                                                   const QString& startMap)
 {
     QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
@@ -79,6 +105,8 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
     dialoog.setAcceptMode(QFileDialog::AcceptSave);
     dialoog.setFileMode(QFileDialog::AnyFile);
     dialoog.setNameFilter(QtFilter(filter));
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
     dialoog.selectFile(voorgesteldeNaam);
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};

@@ -1,5 +1,6 @@
 #include "THelpVenster.h"
 
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -15,6 +16,10 @@ THelpVenster::THelpVenster(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* indeling = new QVBoxLayout(this);
     indeling->setContentsMargins(0, 0, 0, 0);
     indeling->addWidget(m_tekst);
+    auto* sluit = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(sluit, &QShortcut::activated, this, &QWidget::close);
+    auto* overzicht = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(overzicht, &QShortcut::activated, this, [this] { Toon(0); });
 }
 
 void THelpVenster::ZetHelpBestand(const QString& pad)

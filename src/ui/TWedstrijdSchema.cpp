@@ -48,6 +48,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
 
     QAction* print = menuBar()->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("Print1"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &TWedstrijdSchema::printGevraagd);
     QMenu* fonts = menuBar()->addMenu(QStringLiteral("Lettertypen"));
     auto fontItem = [this, fonts](const char* naam, const char* tekst, TLettertype TLettertypen::*font,
@@ -63,6 +64,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     fontItem("VetTeam1", "Highlighted team", &TLettertypen::VetTeamFont, false);
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, [this] { emit helpGevraagd(6); });
 
     connect(m_vetTeam, &QComboBox::currentIndexChanged, this, &TWedstrijdSchema::VetTeamChange);
