@@ -76,6 +76,11 @@ TForm1::~TForm1()
     // The controls go first, while the model they refer to still exists; what they report on
     // their way out (a number field losing the focus) is no change of the tournament.
     m_model->blockSignals(true);
+    // Windows still open (the field usage window, the schedule) are hidden while the model
+    // they show still exists; hiding them on their own deletion would read a deleted model.
+    for (QWidget* venster : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (venster->isWindow())
+            venster->hide();
     delete takeCentralWidget();
 }
 

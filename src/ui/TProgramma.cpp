@@ -101,7 +101,6 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     ZetHelpContext(m_veldInvulling, 4);
     ZetHelpContext(m_progress, 4);
     ZetHelpContext(m_errorList, 4);
-    ZetHelpContext(m_wedstrijdSchema, 6);
     ZetHelpContext(m_printSetup, 5);
     for (QWidget* venster : std::initializer_list<QWidget*>{
              m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList})

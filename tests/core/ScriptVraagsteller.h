@@ -47,16 +47,16 @@ public:
 
     void Melding(const QString& titel, const QString& tekst) override
     {
-        Gevraagd.append({QStringLiteral("Melding"), titel, tekst, {}});
+        Gevraagd.append({QStringLiteral("Melding"), titel, tekst, {}, {}});
     }
     bool VraagJaNee(const QString& titel, const QString& tekst) override
     {
-        Gevraagd.append({QStringLiteral("JaNee"), titel, tekst, {}});
+        Gevraagd.append({QStringLiteral("JaNee"), titel, tekst, {}, {}});
         return Neem<bool>(false);
     }
     TAntwoord VraagJaNeeAnnuleren(const QString& titel, const QString& tekst) override
     {
-        Gevraagd.append({QStringLiteral("JaNeeAnnuleren"), titel, tekst, {}});
+        Gevraagd.append({QStringLiteral("JaNeeAnnuleren"), titel, tekst, {}, {}});
         if (!Antwoorden.isEmpty()) {
             if (const bool* jaNee = std::get_if<bool>(&Antwoorden.first())) {
                 const bool ja = *jaNee;
@@ -68,7 +68,7 @@ public:
     }
     QString VraagNaam() override
     {
-        Gevraagd.append({QStringLiteral("Naam"), {}, {}, {}});
+        Gevraagd.append({QStringLiteral("Naam"), {}, {}, {}, {}});
         return Neem<QString>(QString());
     }
     QString KiesTeOpenenBestand(const QString& filter, const QString& extensie,
