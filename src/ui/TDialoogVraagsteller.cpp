@@ -3,6 +3,7 @@
 #include "LettertypeOmzetting.h"
 #include "TToevoegen.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -95,7 +96,9 @@ std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertyp
 {
     // Qt's font dialog chooses no colour, so the colour dialog follows it in the same step;
     // cancelling either keeps the font as it was.
-    QFontDialog fontDialoog(LettertypeOmzetting::NaarQFont(huidig), m_ouder);
+    // The dialogs open over the window that asks (the schedule window), not the main window.
+    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
+    QFontDialog fontDialoog(LettertypeOmzetting::NaarQFont(huidig), ouder);
     fontDialoog.setWindowTitle(QStringLiteral("Lettertype"));
     fontDialoog.setOption(QFontDialog::DontUseNativeDialog);
     // What the dialog makes of the stored face: a face the system lacks shows as a stand-in.
@@ -105,7 +108,7 @@ std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertyp
     const QFont font = fontDialoog.selectedFont();
 
     const QColor oudeKleur = LettertypeOmzetting::NaarQColor(huidig.Kleur);
-    QColorDialog kleurDialoog(oudeKleur, m_ouder);
+    QColorDialog kleurDialoog(oudeKleur, ouder);
     kleurDialoog.setWindowTitle(QStringLiteral("Kleur"));
     kleurDialoog.setOption(QColorDialog::DontUseNativeDialog);
     if (kleurDialoog.exec() != QDialog::Accepted)
