@@ -87,8 +87,8 @@ void GetalVeld::keyPressEvent(QKeyEvent* event)
     const int toets = event->key();
     if (toets == Qt::Key_Return || toets == Qt::Key_Enter)
         BrengBinnenGrenzen();
-    else if (!lineEdit()->isReadOnly()
-             && ((!event->text().isEmpty() && event->text().front().isPrint()) || toets == Qt::Key_Backspace || toets == Qt::Key_Delete))
+    else if (!lineEdit()->isReadOnly() && (toets == Qt::Key_Backspace || toets == Qt::Key_Delete
+                                           || (!event->text().isEmpty() && event->text().front().isPrint())))
         // Marked before the key reaches the text, so nothing the change sets off can
         // rewrite the text halfway.
         m_getypt = true;

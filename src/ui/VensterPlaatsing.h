@@ -10,14 +10,16 @@ class QWidget;
 // window manager being there.
 namespace VensterPlaatsing {
 
-enum class Wijze {
-    Over, // centred over the reference window
+enum class Wijze
+{
+    Over,  // centred over the reference window
     Naast, // beside it, right or left where there is room, else cascaded over it
 };
 
 // The frame rectangle for a window of this frame size next to or over the reference frame,
 // shrunk where needed and moved into the available area.
-[[nodiscard]] QRect Plek(QSize frame, const QRect& referentie, const QRect& beschikbaar, Wijze wijze);
+[[nodiscard]] QRect Plek(QSize frame, const QRect& referentie, const QRect& beschikbaar,
+                         Wijze wijze);
 
 // Places a window that is about to be shown relative to the reference window (the screen's
 // centre when there is none). The first time it opens it is placed by the given manner;

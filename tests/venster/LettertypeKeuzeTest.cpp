@@ -92,14 +92,17 @@ TEST_F(LettertypeKeuze, TheColourDialogFollowsAndItsColourIsKept)
 TEST_F(LettertypeKeuze, CancellingEitherDialogKeepsTheFont)
 {
     const TLettertypen voor = model.Lettertypen();
-    Beantwoord<QFontDialog>([](QFontDialog* d) { d->setCurrentFont(QFont(d->currentFont().family(), 30)); },
-                            Qt::Key_Escape);
+    Beantwoord<QFontDialog>(
+        [](QFontDialog* d) { d->setCurrentFont(QFont(d->currentFont().family(), 30)); },
+        Qt::Key_Escape);
     KiesTekstFont();
     EXPECT_TRUE(model.Lettertypen() == voor);
 
-    Beantwoord<QFontDialog>([](QFontDialog* d) { d->setCurrentFont(QFont(d->currentFont().family(), 30)); },
-                            Qt::Key_Return);
-    Beantwoord<QColorDialog>([](QColorDialog* d) { d->setCurrentColor(Qt::green); }, Qt::Key_Escape);
+    Beantwoord<QFontDialog>(
+        [](QFontDialog* d) { d->setCurrentFont(QFont(d->currentFont().family(), 30)); },
+        Qt::Key_Return);
+    Beantwoord<QColorDialog>([](QColorDialog* d) { d->setCurrentColor(Qt::green); },
+                             Qt::Key_Escape);
     KiesTekstFont();
     EXPECT_TRUE(model.Lettertypen() == voor);
     EXPECT_FALSE(model.Gewijzigd());
@@ -111,7 +114,8 @@ TEST_F(LettertypeKeuze, AnotherFamilyReplacesTheStoredFace)
     Beantwoord<QFontDialog>(
         [&andere](QFontDialog* d) {
             for (const QString& familie : QFontDatabase::families()) {
-                if (familie != d->currentFont().family() && !QFontDatabase::isPrivateFamily(familie)) {
+                if (familie != d->currentFont().family() &&
+                    !QFontDatabase::isPrivateFamily(familie)) {
                     andere = familie;
                     break;
                 }

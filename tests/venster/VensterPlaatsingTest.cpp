@@ -1,5 +1,5 @@
-#include "TErrorList.h"
 #include "VensterPlaatsing.h"
+#include "TErrorList.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -37,7 +37,8 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
     hoofd.resize(300, 200);
     hoofd.show();
     TErrorList lijst(&hoofd);
-    const QString lang = QStringLiteral("Team Rood met een heel erg lange naam staat in geen enkele poule.");
+    const QString lang =
+        QStringLiteral("Team Rood met een heel erg lange naam staat in geen enkele poule.");
     QTimer::singleShot(0, &lijst, [&lijst] { lijst.accept(); });
     lijst.Toon({lang, QStringLiteral("Klaar.")});
     auto* tekst = lijst.findChild<QPlainTextEdit*>();
