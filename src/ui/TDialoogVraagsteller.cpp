@@ -3,6 +3,8 @@
 #include "LettertypeOmzetting.h"
 #include "TToevoegen.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -120,10 +122,32 @@ QString TDialoogVraagsteller::KiesMap(const QString& titel)
 
 std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)
 {
-    bool gekozen = false;
-    const QFont font = QFontDialog::getFont(&gekozen, LettertypeOmzetting::NaarQFont(huidig), m_ouder);
-    if (!gekozen)
+    // Qt's font dialog chooses no colour, so the colour dialog follows it in the same step;
+    // cancelling either keeps the font as it was.
+    // The dialogs open over the window that asks (the schedule window), not the main window.
+    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
+    QFontDialog fontDialoog(LettertypeOmzetting::NaarQFont(huidig), ouder);
+    fontDialoog.setWindowTitle(QStringLiteral("Lettertype"));
+    fontDialoog.setOption(QFontDialog::DontUseNativeDialog);
+    // What the dialog makes of the stored face: a face the system lacks shows as a stand-in.
+    const QFont getoond = fontDialoog.currentFont();
+    if (fontDialoog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // Qt's font dialog chooses no colour; the font keeps its own.
-    return LettertypeOmzetting::VanQFont(font, huidig.Kleur);
+    const QFont font = fontDialoog.selectedFont();
+
+    const QColor oudeKleur = LettertypeOmzetting::NaarQColor(huidig.Kleur);
+    QColorDialog kleurDialoog(oudeKleur, ouder);
+    kleurDialoog.setWindowTitle(QStringLiteral("Kleur"));
+    kleurDialoog.setOption(QColorDialog::DontUseNativeDialog);
+    if (kleurDialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor kleur = kleurDialoog.selectedColor();
+
+    // Only what the organiser changed is taken over: the stored face name stays when the
+    // family was left alone, and a system colour stays a system colour.
+    TLettertype gekozen = LettertypeOmzetting::VanQFont(
+        font, kleur == oudeKleur ? huidig.Kleur : LettertypeOmzetting::VanQColor(kleur));
+    if (font.family() == getoond.family())
+        gekozen.Naam = huidig.Naam;
+    return gekozen;
 }

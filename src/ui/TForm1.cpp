@@ -53,7 +53,11 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
     m_indeling = new IndelingBediening(*m_model, m_vraagsteller, *m_poules, *m_teams, *m_details, this);
     m_bestand = std::make_unique<ToernooiBestand>(*m_model, m_vraagsteller);
     m_bestand->BewaarDetails = [this] { m_details->BewaarDetails(); };
-    m_bestand->LeegAlles = [this] { m_details->LeegAlles(); };
+    m_bestand->LeegAlles = [this] {
+        m_details->LeegAlles();
+        // "Opnieuw" ends with the count captions; the emptying that follows keeps them current.
+        m_indeling->ToonAantallen();
+    };
     connect(m_model, &ToernooiModel::instellingenVeranderd, this, &TForm1::ToonTitel);
     connect(m_wedstrijdTab->Button2(), &QPushButton::clicked, this, [this] {
         if (m_veldInvulling)

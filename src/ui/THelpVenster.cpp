@@ -1,5 +1,7 @@
 #include "THelpVenster.h"
 
+#include "VensterPlaatsing.h"
+
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -49,4 +51,10 @@ void THelpVenster::Toon(int context)
     show();
     raise();
     activateWindow();
+}
+
+void THelpVenster::showEvent(QShowEvent* event)
+{
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
+    QWidget::showEvent(event);
 }

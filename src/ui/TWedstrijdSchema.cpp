@@ -7,11 +7,13 @@
 #include "TPoule.h"
 #include "TVraagsteller.h"
 #include "ToernooiModel.h"
+#include "VensterPlaatsing.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
@@ -78,6 +80,15 @@ void TWedstrijdSchema::ShowSchedule()
     activateWindow();
     MeasurePage();
     FillView();
+    PasBreedteAan();
+}
+
+void TWedstrijdSchema::PasBreedteAan()
+{
+    // Wide enough for the widest line of the schedule in its fonts, so a slot line (label
+    // column, field, poule and both teams) reads without scrolling sideways.
+    const QMargins rand = centralWidget()->layout()->contentsMargins();
+    VensterPlaatsing::MaakBreed(*this, m_tekst->NodigeBreedte() + rand.left() + rand.right());
 }
 
 void TWedstrijdSchema::MeasurePage()
@@ -144,6 +155,7 @@ void TWedstrijdSchema::ToonNieuwSchema()
 
 void TWedstrijdSchema::showEvent(QShowEvent* event)
 {
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
     QMainWindow::showEvent(event);
     if (m_vetTeam->currentIndex() > 0)
         return;
