@@ -2,6 +2,7 @@
 // prints it, so schedules can be checked and compared from scripts.
 
 #include "PdfMap.h"
+#include "PdfPapier.h"
 #include "TInvoerControle.h"
 #include "TOpdrachtregelVraagsteller.h"
 #include "TSchemaBouwer.h"
@@ -24,7 +25,8 @@ enum Afsluitcode { Gelukt = 0, BestandFout = 1, InvoerFout = 2, BouwFout = 3 };
 const char* const HulpTekst =
     "Gebruik: rondoplan-schema [--tijden] BESTAND\n"
     "         rondoplan-schema --bewaar UIT BESTAND\n"
-    "         rondoplan-schema --pdf MAP [--team NAAM]... BESTAND\n"
+    "         rondoplan-schema --pdf MAP [--papier FORMAAT] [--liggend] [--team NAAM]...\n"
+    "                          BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -34,8 +36,11 @@ const char* const HulpTekst =
     "  --tijden      Zet achter elke ronde een TAB en de dag en tijden van die ronde.\n"
     "  --bewaar UIT  Bouwt geen schema, maar schrijft het geladen toernooi naar UIT. Een\n"
     "                bestaand UIT wordt overschreven; de vorige versie blijft als .bak bewaard.\n"
-    "  --pdf MAP     Schrijft de afdrukken als PDF (A4, 600 dpi) in MAP, die zo nodig wordt\n"
+    "  --pdf MAP     Schrijft de afdrukken als PDF (600 dpi) in MAP, die zo nodig wordt\n"
     "                aangemaakt: schema.pdf, poules.pdf, scheidsrechterbriefjes.pdf.\n"
+    "  --papier FORMAAT\n"
+    "                Met --pdf: het papier, A4 (standaard), A3, A5 of Letter.\n"
+    "  --liggend     Met --pdf: het papier liggend in plaats van staand.\n"
     "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
     "                Mag vaker gegeven worden.\n"
     "  -h, --help    Toont deze hulptekst.\n"
@@ -110,7 +115,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption team(QStringLiteral("team"),
                                   QStringLiteral("Met --pdf: ook het schema van dit team."),
                                   QStringLiteral("NAAM"));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team});
+    const QCommandLineOption papier(QStringLiteral("papier"),
+                                    QStringLiteral("Met --pdf: het papier, A4, A3, A5 of Letter."),
+                                    QStringLiteral("FORMAAT"));
+    const QCommandLineOption liggend(QStringLiteral("liggend"),
+                                     QStringLiteral("Met --pdf: het papier liggend."));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -124,6 +134,17 @@ int main(int argc, char* argv[])
     const QStringList bestanden = parser.positionalArguments();
     if (bestanden.size() != 1)
         return GebruikFout(QStringLiteral("geef precies één toernooibestand op."));
+    PdfPapier pdfPapier;
+    if ((parser.isSet(papier) || parser.isSet(liggend)) && !parser.isSet(pdf))
+        return GebruikFout(QStringLiteral("--papier en --liggend kunnen alleen samen met --pdf."));
+    if (parser.isSet(papier)) {
+        const auto formaat = PdfPapier::FormaatVan(parser.value(papier));
+        if (!formaat)
+            return GebruikFout(QStringLiteral("onbekend papierformaat ") + parser.value(papier)
+                               + QStringLiteral("; kies A4, A3, A5 of Letter."));
+        pdfPapier.Formaat = *formaat;
+    }
+    pdfPapier.Liggend = parser.isSet(liggend);
 
     // A fresh tournament with the start-up defaults, as the desktop program has after start.
     ToernooiModel model;
@@ -161,7 +182,8 @@ int main(int argc, char* argv[])
         return BouwFout;
     }
     if (parser.isSet(pdf)) {
-        const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum());
+        const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
+                                             pdfPapier);
         if (!fout.isEmpty()) {
             Fout(fout);
             return BestandFout;

@@ -4,7 +4,6 @@
 #include "QPainterCanvas.h"
 
 #include <QFileInfo>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -28,6 +27,17 @@ Document DocumentVan(PrintOpdrachten::TSoort soort)
     return PaginaOpmaak::PrintSchedule;
 }
 
+// Measures the page, counts the document's own pages and lays it out.
+void LegUit(QPainter& painter, QPagedPaintDevice& apparaat, TAfdrukGegevens gegevens,
+            PrintOpdrachten::TSoort soort)
+{
+    QPainterCanvas canvas(painter, apparaat);
+    gegevens.Maten = TPaginaMaten::MeasurePage(canvas, gegevens.Fonts);
+    const Document document = DocumentVan(soort);
+    gegevens.PageCount = PaginaOpmaak::TelPaginas(canvas, gegevens, document);
+    document(canvas, gegevens);
+}
+
 } // namespace
 
 QString Druk(QPagedPaintDevice& apparaat, TAfdrukGegevens gegevens, PrintOpdrachten::TSoort soort,
@@ -37,15 +47,26 @@ QString Druk(QPagedPaintDevice& apparaat, TAfdrukGegevens gegevens, PrintOpdrach
     if (!painter.begin(&apparaat))
         return QStringLiteral("Afdrukken op %1 is niet gelukt: het afdrukken kon niet beginnen.")
             .arg(apparaatNaam);
-    QPainterCanvas canvas(painter, apparaat);
-    gegevens.Maten = TPaginaMaten::MeasurePage(canvas, gegevens.Fonts);
-    const Document document = DocumentVan(soort);
-    gegevens.PageCount = PaginaOpmaak::TelPaginas(canvas, gegevens, document);
-    document(canvas, gegevens);
+    LegUit(painter, apparaat, std::move(gegevens), soort);
     if (!painter.end())
         return QStringLiteral("Afdrukken op %1 is niet gelukt: het document kon niet worden afgesloten.")
             .arg(apparaatNaam);
     return {};
+}
+
+void DrukReeks(QPagedPaintDevice& apparaat, const QList<TDocument>& documenten)
+{
+    QPainter painter;
+    if (!painter.begin(&apparaat))
+        return;
+    bool eerste = true;
+    for (const TDocument& document : documenten) {
+        if (!eerste)
+            apparaat.newPage();
+        eerste = false;
+        LegUit(painter, apparaat, document.Gegevens, document.Soort);
+    }
+    painter.end();
 }
 
 QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
@@ -59,13 +80,13 @@ QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
 }
 
 QString DrukNaarPdf(const QString& pad, const TAfdrukGegevens& gegevens,
-                    const PrintOpdrachten::TOpdracht& opdracht)
+                    const PrintOpdrachten::TOpdracht& opdracht, const PdfPapier& papier)
 {
     QPdfWriter pdf(pad);
     pdf.setTitle(opdracht.Titel);
     pdf.setCreator(QStringLiteral("Rondoplan"));
     pdf.setResolution(600);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
+    papier.PasToe(pdf);
     const QString fout = Druk(pdf, gegevens, opdracht.Soort, pad);
     if (!fout.isEmpty())
         return fout;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "PdfPapier.h"
 #include "PrintOpdrachten.h"
 #include "TAfdrukGegevens.h"
 
+#include <QList>
 #include <QString>
 
 class QPagedPaintDevice;
@@ -16,12 +18,24 @@ namespace AfdrukDocument {
 [[nodiscard]] QString Druk(QPagedPaintDevice& apparaat, TAfdrukGegevens gegevens,
                            PrintOpdrachten::TSoort soort, const QString& apparaatNaam);
 
+// One document of a series: what it shows and which printout it is.
+struct TDocument
+{
+    TAfdrukGegevens Gegevens;
+    PrintOpdrachten::TSoort Soort = PrintOpdrachten::TSoort::Schema;
+};
+
+// Several documents one after the other on the same device, each from a new page and with
+// its own page numbers and total, as they would come out as separate jobs. For the preview.
+void DrukReeks(QPagedPaintDevice& apparaat, const QList<TDocument>& documenten);
+
 // On a printer, as a job of the given title.
 [[nodiscard]] QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
                                     const PrintOpdrachten::TOpdracht& opdracht);
 
-// Into a PDF file on A4 at 600 dpi.
+// Into a PDF file at 600 dpi on the given paper.
 [[nodiscard]] QString DrukNaarPdf(const QString& pad, const TAfdrukGegevens& gegevens,
-                                  const PrintOpdrachten::TOpdracht& opdracht);
+                                  const PrintOpdrachten::TOpdracht& opdracht,
+                                  const PdfPapier& papier = {});
 
 } // namespace AfdrukDocument

@@ -1,6 +1,5 @@
 #include "HuidigePrinter.h"
 
-#include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -34,5 +33,12 @@ void HuidigePrinter::KiesPdf()
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setOutputFormat(QPrinter::PdfFormat);
     m_printer->setResolution(600);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_papier.PasToe(*m_printer);
+}
+
+void HuidigePrinter::ZetPapier(const PdfPapier& papier)
+{
+    m_papier = papier;
+    if (m_printer->outputFormat() == QPrinter::PdfFormat)
+        m_papier.PasToe(*m_printer);
 }

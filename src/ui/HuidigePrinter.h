@@ -1,13 +1,15 @@
 #pragma once
 
+#include "PdfPapier.h"
+
 #include <QString>
 #include <memory>
 
 class QPrinter;
 
 // The printer the schedule window measures its pages on and the print run prints to: the
-// system's default printer, or, when no printer is installed, a PDF printer on A4 at
-// 600 dpi, so the view can always be filled.
+// system's default printer, or, when no printer is installed, a PDF printer at 600 dpi on the
+// PDF paper (A4 until the organiser chooses another), so the view can always be filled.
 class HuidigePrinter
 {
 public:
@@ -22,7 +24,11 @@ public:
     bool KiesPrinter(const QString& naam);
     // Switches to the PDF printer.
     void KiesPdf();
+    [[nodiscard]] const PdfPapier& Papier() const { return m_papier; }
+    // Remembers the paper of the PDF output; the PDF printer takes it at once when in use.
+    void ZetPapier(const PdfPapier& papier);
 
 private:
     std::unique_ptr<QPrinter> m_printer;
+    PdfPapier m_papier;
 };

@@ -19,7 +19,7 @@ int TeamPositie(const ToernooiModel& model, const QString& naam)
 }
 
 QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QString& map,
-                const QStringList& teams, const QString& printDatum)
+                const QStringList& teams, const QString& printDatum, const PdfPapier& papier)
 {
     QDir doel(map);
     if (!doel.mkpath(QStringLiteral(".")))
@@ -49,7 +49,7 @@ QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QSt
         TAfdrukGegevens gegevens = basis;
         ZetVetTeam(gegevens, model, bestand.Opdracht.VetTeamIndex);
         const QString fout =
-            AfdrukDocument::DrukNaarPdf(doel.filePath(bestand.Naam), gegevens, bestand.Opdracht);
+            AfdrukDocument::DrukNaarPdf(doel.filePath(bestand.Naam), gegevens, bestand.Opdracht, papier);
         if (!fout.isEmpty())
             return fout;
     }

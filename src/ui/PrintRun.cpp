@@ -4,6 +4,7 @@
 #include "AfdrukInhoud.h"
 #include "HuidigePrinter.h"
 #include "TPrintSetup.h"
+#include "TVoorbeeldVenster.h"
 #include "TVraagsteller.h"
 #include "TWedstrijdSchema.h"
 #include "ToernooiModel.h"
@@ -17,6 +18,32 @@ PrintRun::PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrint
     : m_model(model), m_schema(schema), m_printer(printer), m_dialoog(dialoog), m_venster(venster),
       m_vragen(vragen)
 {
+    QObject::connect(&m_dialoog, &TPrintSetup::voorbeeldGevraagd, &m_dialoog,
+                     [this] { Afdrukvoorbeeld(); });
+}
+
+void PrintRun::Afdrukvoorbeeld()
+{
+    const auto opdrachten =
+        PrintOpdrachten::StelOp(m_dialoog.Keuzes(), m_dialoog.Teams(), m_model.ToernooiNaam());
+    if (opdrachten.isEmpty()) {
+        m_vragen.Melding(QStringLiteral("Afdrukvoorbeeld"),
+                         QStringLiteral("Er is niets gekozen om af te drukken."));
+        return;
+    }
+    const TAfdrukGegevens basis =
+        AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+    QList<AfdrukDocument::TDocument> documenten;
+    for (const auto& opdracht : opdrachten) {
+        AfdrukDocument::TDocument document{basis, opdracht.Soort};
+        ZetVetTeam(document.Gegevens, m_model, opdracht.VetTeamIndex);
+        documenten.append(document);
+    }
+    TVoorbeeldVenster venster(
+        m_printer.Printer(),
+        [&documenten](QPrinter& printer) { AfdrukDocument::DrukReeks(printer, documenten); },
+        &m_dialoog);
+    venster.exec();
 }
 
 int PrintRun::Print1Click()
@@ -46,7 +73,8 @@ int PrintRun::Print1Click()
             TAfdrukGegevens gegevens = basis;
             ZetVetTeam(gegevens, m_model, opdracht.VetTeamIndex);
             fout = pdf ? AfdrukDocument::DrukNaarPdf(
-                             QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)), gegevens, opdracht)
+                             QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)), gegevens, opdracht,
+                             m_printer.Papier())
                        : AfdrukDocument::DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
             if (fout.isEmpty())
                 ++gedrukt;

@@ -19,6 +19,9 @@ public:
 
     // Returns the number of documents printed.
     int Print1Click();
+    // The print dialog's "Afdrukvoorbeeld": the chosen printouts on the current printer's
+    // pages, shown and not printed.
+    void Afdrukvoorbeeld();
 
 private:
     ToernooiModel& m_model;

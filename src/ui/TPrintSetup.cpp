@@ -1,6 +1,7 @@
 #include "TPrintSetup.h"
 
 #include "HuidigePrinter.h"
+#include "TPdfInstellingen.h"
 #include "ToernooiModel.h"
 
 #include <QCheckBox>
@@ -66,6 +67,9 @@ TPrintSetup::TPrintSetup(const ToernooiModel& model, HuidigePrinter& printer, QW
     annuleren->setObjectName(QStringLiteral("Button3"));
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     help->setObjectName(QStringLiteral("Button4"));
+    auto* voorbeeld = new QPushButton(QStringLiteral("Afdrukvoorbeeld"), this);
+    voorbeeld->setObjectName(QStringLiteral("Afdrukvoorbeeld"));
+    knoppen->insertWidget(0, voorbeeld);
     knoppen->addWidget(printen);
     knoppen->addWidget(annuleren);
     knoppen->addWidget(help);
@@ -75,10 +79,8 @@ TPrintSetup::TPrintSetup(const ToernooiModel& model, HuidigePrinter& printer, QW
     connect(printen, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuleren, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { emit helpGevraagd(5); });
-    connect(instellingen, &QPushButton::clicked, this, [this] {
-        QPageSetupDialog dialoog(&m_printer.Printer(), this);
-        dialoog.exec();
-    });
+    connect(instellingen, &QPushButton::clicked, this, &TPrintSetup::Button1Click);
+    connect(voorbeeld, &QPushButton::clicked, this, &TPrintSetup::voorbeeldGevraagd);
     connect(m_printerLijst, &QComboBox::activated, this, &TPrintSetup::PrinterLijstChange);
 }
 
@@ -123,6 +125,19 @@ void TPrintSetup::PrinterLijstChange(int index)
     }
     if (!m_printer.KiesPrinter(naam))
         emit printerOnbekend(naam);
+}
+
+void TPrintSetup::Button1Click()
+{
+    // The system's page setup refuses a PDF printer, so PDF gets a dialog of its own.
+    if (PdfGekozen()) {
+        TPdfInstellingen dialoog(m_printer.Papier(), this);
+        if (dialoog.exec() == QDialog::Accepted)
+            m_printer.ZetPapier(dialoog.Papier());
+        return;
+    }
+    QPageSetupDialog dialoog(&m_printer.Printer(), this);
+    dialoog.exec();
 }
 
 bool TPrintSetup::PdfGekozen() const

@@ -35,9 +35,12 @@ signals:
     void helpGevraagd(int context);
     // A printer in the list that the system no longer knows.
     void printerOnbekend(const QString& naam);
+    // "Afdrukvoorbeeld": show the chosen printouts without printing them.
+    void voorbeeldGevraagd();
 
 private:
     void PrinterLijstChange(int index);
+    void Button1Click();
 
     const ToernooiModel& m_model;
     HuidigePrinter& m_printer;

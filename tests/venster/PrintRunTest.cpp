@@ -2,7 +2,9 @@
 #include "PrintRun.h"
 #include "QtAfdrukken.h"
 #include "SchemaTestHulp.h"
+#include "TPdfInstellingen.h"
 #include "TPrintSetup.h"
+#include "TVoorbeeldVenster.h"
 #include "TWedstrijdSchema.h"
 #include "VensterVraagsteller.h"
 
@@ -10,8 +12,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTest>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
@@ -47,6 +54,36 @@ struct PrintRunTest : ::testing::Test
     static void Vink(TPrintSetup& dialoog, const char* naam, bool aan)
     {
         dialoog.findChild<QCheckBox*>(QString::fromUtf8(naam))->setChecked(aan);
+    }
+
+    // Opens the PDF settings with a click on "Instellingen"; papier runs in that dialog.
+    static void PdfInstellingen(TPrintSetup& dialoog, const std::function<void(TPdfInstellingen&)>& papier)
+    {
+        QTimer::singleShot(0, [papier] {
+            auto* instellingen = qobject_cast<TPdfInstellingen*>(QApplication::activeModalWidget());
+            ASSERT_NE(instellingen, nullptr);
+            papier(*instellingen);
+        });
+        QTest::mouseClick(dialoog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    }
+
+    // The page size of a written PDF in whole points, as "width x height".
+    static QString MediaBox(const QString& pad)
+    {
+        QFile bestand(pad);
+        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly)) << pad.toStdString();
+        const auto deel = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 (\d+)[.\d]* (\d+))"))
+                              .match(QString::fromLatin1(bestand.readAll()));
+        return deel.captured(1) + QStringLiteral(" x ") + deel.captured(2);
+    }
+
+    // The number of pages of a written PDF.
+    static int Paginas(const QString& pad)
+    {
+        QFile bestand(pad);
+        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly)) << pad.toStdString();
+        return int(QString::fromLatin1(bestand.readAll())
+                       .count(QRegularExpression(QStringLiteral(R"(/Type\s*/Page\b)"))));
     }
 
     QStringList Bestanden() const
@@ -116,6 +153,79 @@ TEST_F(PrintRunTest, AnUnwritableFolderIsReportedNotCountedAsPrinted)
     EXPECT_EQ(run.Print1Click(), 0);
     EXPECT_EQ(vragen.Soorten().last(), T("Melding"));
     EXPECT_TRUE(vragen.Gevraagd.last().Tekst.contains(T("bestaat/niet")));
+}
+
+TEST_F(PrintRunTest, PdfSettingsChooseThePaperOfFilesAndViewUntilChangedEscapeKeepsIt)
+{
+    venster.ShowSchedule();
+    const int a4Regels = venster.Maten().LinesPerPage;
+    vragen.Mappen.append(map.path());
+    Beantwoord(
+        [](TPrintSetup& d) {
+            PdfInstellingen(d, [](TPdfInstellingen& p) {
+                auto* formaat = p.findChild<QComboBox*>(QStringLiteral("Papier"));
+                EXPECT_EQ(formaat->currentText(), T("A4"));
+                QTest::keyClick(formaat, Qt::Key_Down);
+                QTest::keyClick(formaat, Qt::Key_Down);
+                QTest::mouseClick(p.findChild<QRadioButton*>(QStringLiteral("Liggend")), Qt::LeftButton);
+                QTest::keyClick(&p, Qt::Key_Return);
+            });
+            // Escape leaves the paper as it was.
+            PdfInstellingen(d, [](TPdfInstellingen& p) {
+                auto* formaat = p.findChild<QComboBox*>(QStringLiteral("Papier"));
+                EXPECT_EQ(formaat->currentText(), T("A5"));
+                EXPECT_TRUE(p.findChild<QRadioButton*>(QStringLiteral("Liggend"))->isChecked());
+                QTest::keyClick(formaat, Qt::Key_Up);
+                QTest::keyClick(&p, Qt::Key_Escape);
+            });
+        },
+        "Button2");
+    EXPECT_EQ(run.Print1Click(), 1);
+    EXPECT_EQ(printer.Papier(), (PdfPapier{QPageSize::A5, true}));
+    EXPECT_EQ(MediaBox(map.filePath(T("Rondoplan. Schema. Zomer.pdf"))), T("595 x 420"));
+    // The view pages on the same paper: A5 across holds fewer rows than A4 upright.
+    EXPECT_EQ(printer.Printer().pageLayout().pageSize().id(), QPageSize::A5);
+    EXPECT_LT(venster.Maten().LinesPerPage, a4Regels);
+
+    // The choice outlives a switch to another printer and back.
+    printer.KiesPdf();
+    EXPECT_EQ(printer.Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+TEST_F(PrintRunTest, PreviewShowsTheChosenPrintoutsAsTheyWouldBePrintedAndPrintsNothing)
+{
+    VoegPoulesToe(model, {{"C", TeamReeks(8, 13)}});
+    ASSERT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+    printer.ZetPapier({QPageSize::A5, true});
+    int getoond = -1;
+    Beantwoord(
+        [&getoond](TPrintSetup& d) {
+            Vink(d, "Poules", true);
+            Vink(d, "scheidsrechterbriefjes", true);
+            QTimer::singleShot(0, [&getoond] {
+                auto* voorbeeld = qobject_cast<TVoorbeeldVenster*>(QApplication::activeModalWidget());
+                ASSERT_NE(voorbeeld, nullptr);
+                getoond = voorbeeld->AantalPaginas();
+                QTest::keyClick(voorbeeld, Qt::Key_Escape);
+            });
+            QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Afdrukvoorbeeld")), Qt::LeftButton);
+            // Back in the print dialog, which is then left with "Annuleren".
+            EXPECT_EQ(QApplication::activeModalWidget(), &d);
+        },
+        "Button3");
+    EXPECT_EQ(run.Print1Click(), 0);
+    EXPECT_TRUE(vragen.Gevraagd.isEmpty());
+    EXPECT_TRUE(Bestanden().isEmpty());
+
+    // The same choices printed: the preview showed every page of the three files.
+    vragen.Mappen.append(map.path());
+    Beantwoord([](TPrintSetup&) {}, "Button2");
+    ASSERT_EQ(run.Print1Click(), 3);
+    int gedrukt = 0;
+    for (const QString& naam : Bestanden())
+        gedrukt += Paginas(map.filePath(naam));
+    EXPECT_GT(gedrukt, 3);
+    EXPECT_EQ(getoond, gedrukt);
 }
 
 TEST(PrintSetupTest, TeamSelectionIsRenewedChecksStay)
