@@ -6,13 +6,13 @@
 #include "SchemaTekstVeld.h"
 #include "TPoule.h"
 #include "TVraagsteller.h"
+#include "Tijdstempel.h"
 #include "ToernooiModel.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -86,10 +86,7 @@ void TWedstrijdSchema::MeasurePage()
 
 QString TWedstrijdSchema::PrintDatum() const
 {
-    const QDateTime nu = m_klok();
-    const QLocale locale = QLocale::system();
-    return locale.toString(nu.date(), QLocale::ShortFormat) + u' '
-           + locale.toString(nu.time(), QLocale::LongFormat);
+    return Tijdstempel::DatumTijd(m_klok());
 }
 
 void TWedstrijdSchema::FillView()
