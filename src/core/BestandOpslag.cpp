@@ -69,7 +69,7 @@ QString Bewaar(const QString& pad, const QByteArray& bytes, const QString& backu
             fout = SchrijfKlaar(*kopie, vorige);
         }
         if (!fout.isEmpty())
-            return QStringLiteral("Backup \"%1\": %2").arg(backup, fout);
+            return QStringLiteral("De backup \"%1\" kon niet gemaakt worden: %2").arg(backup, fout);
     }
     const std::unique_ptr<QSaveFile> bestand = Maak(pad, maker);
     QString fout = SchrijfKlaar(*bestand, bytes);
@@ -83,7 +83,7 @@ QString Bewaar(const QString& pad, const QByteArray& bytes, const QString& backu
         fout = LegVast(*kopie);
         if (!fout.isEmpty()) {
             bestand->cancelWriting();
-            return QStringLiteral("Backup \"%1\": %2").arg(backup, fout);
+            return QStringLiteral("De backup \"%1\" kon niet gemaakt worden: %2").arg(backup, fout);
         }
     }
     return LegVast(*bestand);
