@@ -7,6 +7,7 @@
 #include <QByteArrayView>
 #include <QDateTime>
 #include <QLocale>
+#include <QSet>
 #include <QString>
 #include <QTimeZone>
 
@@ -18,9 +19,16 @@ namespace LezerControle {
 
 inline QString ControleerModel(const ToernooiModel& model)
 {
-    std::size_t ingedeeld = 0;
+    // Every team of a poule is in the team list and in no other poule; teams in no poule
+    // are allowed.
+    QSet<const TTeamDetails*> ingedeeld;
+    for (const auto& team : model.TeamLijst())
+        ingedeeld.insert(team.get());
     for (const auto& poule : model.PouleLijst()) {
-        ingedeeld += poule->Teams.size();
+        for (const TTeamDetails* team : poule->Teams) {
+            if (!ingedeeld.remove(team))
+                return QStringLiteral("team in twee poules of niet in de teamlijst");
+        }
         const int kruis = poule->Details->KruisPoule;
         if (kruis < 0 || kruis > int(model.PouleLijst().size()))
             return QStringLiteral("partner buiten de lijst");
@@ -28,12 +36,11 @@ inline QString ControleerModel(const ToernooiModel& model)
             poule->Details->MinimaleRust > ToernooiModel::MaxMinimaleRust)
             return QStringLiteral("rust buiten bereik");
     }
-    if (ingedeeld != model.TeamLijst().size())
-        return QStringLiteral("teams niet precies in een poule");
     if (model.DagTijden().isEmpty())
         return QStringLiteral("geen dagdelen");
-    if (model.DuurWedstrijd() < 0 || model.Pauze() < 0)
-        return QStringLiteral("negatieve duur of pauze");
+    if (model.DuurWedstrijd() < 0 || model.Pauze() < 0 ||
+        model.DuurWedstrijd() > ToernooiModel::MaxMinuten || model.Pauze() > ToernooiModel::MaxMinuten)
+        return QStringLiteral("duur of pauze buiten bereik");
     const TLettertypen& f = model.Lettertypen();
     for (const TLettertype* l : {&f.HeaderFont, &f.FooterFont, &f.TextFont, &f.VetTeamFont}) {
         if (l->Grootte < 1)

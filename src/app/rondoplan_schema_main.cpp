@@ -6,6 +6,7 @@
 #include "TInvoerControle.h"
 #include "TOpdrachtregelVraagsteller.h"
 #include "TSchemaBouwer.h"
+#include "Tijdstempel.h"
 #include "ToernooiBestand.h"
 #include "ToernooiModel.h"
 
@@ -88,10 +89,7 @@ std::unique_ptr<QCoreApplication> MaakApplicatie(int& argc, char* argv[])
 
 QString PrintDatum()
 {
-    const QDateTime nu = QDateTime::currentDateTime();
-    const QLocale locale = QLocale::system();
-    return locale.toString(nu.date(), QLocale::ShortFormat) + u' '
-           + locale.toString(nu.time(), QLocale::LongFormat);
+    return Tijdstempel::DatumTijd(QDateTime::currentDateTime());
 }
 
 } // namespace

@@ -7,13 +7,17 @@
 
 class QSaveFile;
 
-// The file operations of saving and loading a tournament, each reporting the platform's
-// error text (empty on success).
+// The file operations of saving and loading a tournament, each reporting a Dutch error text
+// (Bestandsfout; empty on success).
 //
 // Saving is atomic: the bytes go into a temporary file beside the target, which replaces
-// the target only once every byte has been written and flushed. A failure leaves the
-// previous file as it was. The same holds for the backup copy.
+// the target only once every byte has been written, flushed and synced to the disk. The
+// backup copy is made the same way, and neither replaces anything before both are complete,
+// so a failure leaves the previous file and the previous backup byte for byte as they were.
 namespace BestandOpslag {
+
+// Files larger than this are no tournament files; reading them is refused.
+constexpr qint64 MaxLeesGrootte = 64 * 1024 * 1024;
 
 // Creates the save file for a path; tests pass one that fails.
 using BestandMaker = std::function<std::unique_ptr<QSaveFile>(const QString& pad)>;
@@ -22,15 +26,14 @@ using BestandMaker = std::function<std::unique_ptr<QSaveFile>(const QString& pad
 // replaced by ".bak", or ".bak" appended when it has none. Zomer.trn gives Zomer.bak.
 [[nodiscard]] QString BackupNaam(const QString& pad);
 
-// Writes the bytes atomically to the path.
-[[nodiscard]] QString SchrijfAtomair(const QString& pad, const QByteArray& bytes,
-                                     const BestandMaker& maker = {});
+// Writes the bytes atomically to the path. When backup is not empty, the file now at the
+// path is first copied to the backup path; the copy replaces an older backup only once the
+// new file is completely written too.
+[[nodiscard]] QString Bewaar(const QString& pad, const QByteArray& bytes,
+                             const QString& backup = {}, const BestandMaker& maker = {});
 
-// Copies the file to its backup path, replacing an older backup atomically.
-[[nodiscard]] QString MaakBackup(const QString& pad, const QString& backup,
-                                 const BestandMaker& maker = {});
-
-// Reads the whole file.
+// Reads the whole file. Anything but a regular file (a folder, a pipe, a device) and a file
+// larger than MaxLeesGrootte is refused before reading.
 [[nodiscard]] QString LeesAlles(const QString& pad, QByteArray& bytes);
 
 } // namespace BestandOpslag

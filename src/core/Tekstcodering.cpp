@@ -1,5 +1,7 @@
 #include "Tekstcodering.h"
 
+#include <QStringDecoder>
+
 namespace Tekstcodering {
 
 namespace {
@@ -120,6 +122,17 @@ QByteArray CodeerBestand(QStringView tekst)
 
 QString DecodeerBestand(QByteArrayView bytes)
 {
+    // UTF-16 is known only by its byte-order mark; its bytes may hold the value of a Ctrl-Z
+    // inside another character, so the reader looks for the character after decoding.
+    const bool le = bytes.startsWith("\xFF\xFE");
+    if (le || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        QString tekst = decoder(bytes.sliced(2));
+        const qsizetype ctrlZ = tekst.indexOf(QChar(26));
+        if (ctrlZ >= 0)
+            tekst.truncate(ctrlZ);
+        return tekst;
+    }
     const qsizetype ctrlZ = bytes.indexOf('\x1A');
     if (ctrlZ >= 0)
         bytes = bytes.first(ctrlZ);

@@ -34,7 +34,8 @@ namespace Tekstcodering {
 
 // The text of a tournament file: the input ends at the first Ctrl-Z (code 26); what remains
 // is read as UTF-8 when it is valid UTF-8 (a leading byte-order mark dropped) and as
-// Windows-1252 otherwise.
+// Windows-1252 otherwise. Bytes that start with a UTF-16 byte-order mark (little or big
+// endian) are read as UTF-16, up to the first Ctrl-Z character.
 [[nodiscard]] QString DecodeerBestand(QByteArrayView bytes);
 
 } // namespace Tekstcodering

@@ -1,5 +1,6 @@
 #include "ToernooiBestand.h"
 
+#include "Bestandsfout.h"
 #include "TVraagsteller.h"
 #include "ToernooiLezer.h"
 #include "ToernooiModel.h"
@@ -7,6 +8,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <new>
 
 const QString ToernooiBestand::Filter =
     QStringLiteral("Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*|Text bestanden (*.txt)|*.txt|"
@@ -43,25 +47,17 @@ TBestandUitkomst ToernooiBestand::Bewaar(const QString& pad)
     // Built first, so that neither the backup nor the file is touched when this fails.
     const QByteArray bytes = ToernooiSchrijver::ToernooiBytes(m_model, Klok(), Locale);
 
+    // Saving over the backup file itself leaves nothing older to keep.
+    QString backup;
     if (QFileInfo::exists(pad)) {
-        const QString backup = BestandOpslag::BackupNaam(pad);
-        // Saving over the backup file itself leaves nothing older to keep.
-        if (QDir::cleanPath(backup) != QDir::cleanPath(pad)) {
-            const QString fout = BestandOpslag::MaakBackup(pad, backup, MaakBestand);
-            if (!fout.isEmpty()) {
-                Fout(QStringLiteral(
-                         "Van het bestand \"%1\" kon geen backup \"%2\" gemaakt worden:\n%3\n\n"
-                         "Het toernooi is niet opgeslagen.")
-                         .arg(pad, backup, fout));
-                return TBestandUitkomst::Mislukt;
-            }
-        }
+        backup = BestandOpslag::BackupNaam(pad);
+        if (QDir::cleanPath(backup) == QDir::cleanPath(pad))
+            backup.clear();
     }
-
-    const QString fout = BestandOpslag::SchrijfAtomair(pad, bytes, MaakBestand);
+    const QString fout = BestandOpslag::Bewaar(pad, bytes, backup, MaakBestand);
     if (!fout.isEmpty()) {
         Fout(QStringLiteral("Het bestand \"%1\" kon niet opgeslagen worden:\n%2\n\n"
-                            "Het vorige bestand is ongewijzigd gebleven.")
+                            "Het vorige bestand en de vorige backup zijn ongewijzigd gebleven.")
                  .arg(pad, fout));
         return TBestandUitkomst::Mislukt;
     }
@@ -90,15 +86,25 @@ TBestandUitkomst ToernooiBestand::Laden()
     if (const TBestandUitkomst bewaard = VraagOmTeBewaren(); bewaard != TBestandUitkomst::Gelukt)
         return bewaard;
 
-    QByteArray bytes;
-    const QString fout = BestandOpslag::LeesAlles(pad, bytes);
-    if (!fout.isEmpty()) {
-        Fout(QStringLiteral("Het bestand \"%1\" kon niet gelezen worden:\n%2\n\n"
-                            "Het huidige toernooi is ongewijzigd gebleven.")
-                 .arg(pad, fout));
+    const QString onveranderd = QStringLiteral("\n\nHet huidige toernooi is ongewijzigd gebleven.");
+    try {
+        QByteArray bytes;
+        const QString fout = BestandOpslag::LeesAlles(pad, bytes);
+        if (!fout.isEmpty()) {
+            Fout(QStringLiteral("Het bestand \"%1\" kon niet gelezen worden:\n%2").arg(pad, fout)
+                 + onveranderd);
+            return TBestandUitkomst::Mislukt;
+        }
+        if (!ToernooiLezer::LeesToernooiBytes(m_model, bytes)) {
+            Fout(QStringLiteral("\"%1\" is geen toernooibestand.").arg(pad) + onveranderd);
+            return TBestandUitkomst::Mislukt;
+        }
+    } catch (const std::bad_alloc&) {
+        // No input may end the program; what was read so far may have been applied.
+        Fout(QStringLiteral("Het bestand \"%1\" kon niet gelezen worden:\n%2")
+                 .arg(pad, Bestandsfout::VanErrno(ENOMEM)));
         return TBestandUitkomst::Mislukt;
     }
-    ToernooiLezer::LeesToernooiBytes(m_model, bytes);
     OnthoudMap(pad);
     return TBestandUitkomst::Gelukt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BestandOpslag.h"
+#include "Tijdstempel.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -40,7 +41,7 @@ public:
     std::function<void()> LeegAlles;
     // The moment that dates a saved file, and the locale that renders it.
     std::function<QDateTime()> Klok = [] { return QDateTime::currentDateTime(); };
-    QLocale Locale = QLocale::system();
+    QLocale Locale = Tijdstempel::Locale();
     // Creates the save files; empty means QSaveFile.
     BestandOpslag::BestandMaker MaakBestand;
 

@@ -2,6 +2,7 @@
 
 #include "Tekstcodering.h"
 #include "ToernooiRegelLezer.h"
+#include "ToernooiSleutel.h"
 
 #include <limits>
 
@@ -45,14 +46,15 @@ QString HoofdLetters(QStringView tekst)
     return uit;
 }
 
-void LeesToernooi(ToernooiModel& model, QStringView tekst)
+namespace {
+
+// Calls f for every line of the text, without its line end and its CRs, up to a Ctrl-Z.
+// f returns false to stop.
+template <typename F> void VoorElkeRegel(QStringView tekst, F f)
 {
     const qsizetype ctrlZ = tekst.indexOf(QChar(26));
     if (ctrlZ >= 0)
         tekst = tekst.first(ctrlZ);
-
-    ToernooiRegelLezer lezer(model);
-    lezer.Begin();
     QString regel;
     qsizetype begin = 0;
     while (begin < tekst.size()) {
@@ -60,21 +62,58 @@ void LeesToernooi(ToernooiModel& model, QStringView tekst)
         if (eind < 0)
             eind = tekst.size();
         QStringView ruw = tekst.sliced(begin, eind - begin);
+        begin = eind + 1;
         if (ruw.contains(u'\r')) {
             regel = ruw.toString();
             regel.remove(u'\r');
-            lezer.Regel(regel);
-        } else {
-            lezer.Regel(ruw);
+            ruw = regel;
         }
-        begin = eind + 1;
+        if (!f(ruw))
+            return;
     }
-    lezer.Einde();
 }
 
-void LeesToernooiBytes(ToernooiModel& model, QByteArrayView bytes)
+} // namespace
+
+bool IsToernooiTekst(QStringView tekst)
 {
-    LeesToernooi(model, Tekstcodering::DecodeerBestand(bytes));
+    bool inhoud = false;
+    bool sleutel = false;
+    VoorElkeRegel(tekst, [&](QStringView regel) {
+        if (regel.startsWith(u'#'))
+            return true;
+        if (regel.trimmed().isEmpty())
+            return true;
+        inhoud = true;
+        // The key as the reader takes it: after the spaces at the start, up to the first "=".
+        qsizetype begin = 0;
+        while (regel[begin] == u' ')
+            ++begin;
+        regel = regel.sliced(begin);
+        const qsizetype is = regel.indexOf(u'=');
+        sleutel = is > 0 && IsBekendeSleutel(HoofdLetters(regel.first(is)));
+        return !sleutel;
+    });
+    return sleutel || !inhoud;
+}
+
+bool LeesToernooi(ToernooiModel& model, QStringView tekst)
+{
+    if (!IsToernooiTekst(tekst))
+        return false;
+    ToernooiRegelLezer lezer(model);
+    lezer.Begin();
+    VoorElkeRegel(tekst, [&](QStringView regel) {
+        lezer.Regel(regel);
+        return true;
+    });
+    lezer.Einde();
+    return true;
+}
+
+bool LeesToernooiBytes(ToernooiModel& model, QByteArrayView bytes)
+{
+    return LeesToernooi(model, Tekstcodering::DecodeerBestand(bytes));
 }
 
 } // namespace ToernooiLezer

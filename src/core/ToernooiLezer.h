@@ -26,6 +26,10 @@ namespace ToernooiLezer {
 // The letters a to z upper-cased, every other character unchanged (keys and fixed values).
 [[nodiscard]] QString HoofdLetters(QStringView tekst);
 
+// False when the text has lines other than comments and empty lines but not one key the
+// reader knows: a photo, a document, anything but a tournament file.
+[[nodiscard]] bool IsToernooiTekst(QStringView tekst);
+
 // Replaces the tournament of the model by the one in the text: poules and teams replaced,
 // field usage reset and then the file's unavailable cells applied, settings and fonts
 // overwritten by the lines present (through the model's own change operations with their
@@ -33,10 +37,11 @@ namespace ToernooiLezer {
 // team and poule made current, Gewijzigd and SchemaGebouwd cleared, StartBestand emptied.
 //
 // Line splitting: a line ends at LF; a CR anywhere is dropped; a Ctrl-Z ends the input.
-void LeesToernooi(ToernooiModel& model, QStringView tekst);
+// A text that is no tournament file (IsToernooiTekst) is refused: false, nothing changed.
+bool LeesToernooi(ToernooiModel& model, QStringView tekst);
 
 // The bytes of a whole file: decoded (Tekstcodering::DecodeerBestand, which also stops at a
 // Ctrl-Z) and then read as above.
-void LeesToernooiBytes(ToernooiModel& model, QByteArrayView bytes);
+bool LeesToernooiBytes(ToernooiModel& model, QByteArrayView bytes);
 
 } // namespace ToernooiLezer

@@ -509,7 +509,7 @@ void ToernooiModel::ZetSpecialeVelden(int aantal)
 
 void ToernooiModel::ZetDuurWedstrijd(int minuten)
 {
-    minuten = std::max(minuten, 0);
+    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
     if (minuten == m_duur)
         return;
     m_duur = minuten;
@@ -520,7 +520,7 @@ void ToernooiModel::ZetDuurWedstrijd(int minuten)
 
 void ToernooiModel::ZetPauze(int minuten)
 {
-    minuten = std::max(minuten, 0);
+    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
     if (minuten == m_pauze)
         return;
     m_pauze = minuten;

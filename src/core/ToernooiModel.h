@@ -41,6 +41,10 @@ public:
     static constexpr int MaxSpecialeVelden = 300;
     static constexpr int MinMinimaleRust = 0;
     static constexpr int MaxMinimaleRust = 300;
+    // The match duration and the pause, in minutes; the bound keeps the clock arithmetic of
+    // the round headers far from overflow.
+    static constexpr int MinMinuten = 0;
+    static constexpr int MaxMinuten = 9999;
     static constexpr int GelabeldeDagDelen = 31;
 
     using TeamLijstType = std::vector<std::unique_ptr<TTeamDetails>>;

@@ -1,7 +1,6 @@
 #include "ToernooiRegelLezer.h"
 
 #include "ToernooiLezer.h"
-#include "ToernooiSleutel.h"
 
 #include <QHash>
 #include <algorithm>
@@ -20,6 +19,35 @@ bool BevatNaEerste(QStringView tekst, QStringView deel)
 int GetalOf(QStringView waarde, int standaard)
 {
     return LeesGetal(waarde).value_or(standaard);
+}
+
+// The detail field of a team key from ClubNaam on; nullptr for any other key.
+QString TTeamDetails::*TeamVeld(TToernooiSleutel soort)
+{
+    switch (soort) {
+    case TToernooiSleutel::ClubNaam:
+        return &TTeamDetails::ClubNaam;
+    case TToernooiSleutel::ClubAdres:
+        return &TTeamDetails::ClubAdres;
+    case TToernooiSleutel::ClubPostcodePlaats:
+        return &TTeamDetails::ClubPostcodePlaats;
+    case TToernooiSleutel::ClubTelefoon:
+        return &TTeamDetails::ClubTelefoon;
+    case TToernooiSleutel::ClubFax:
+        return &TTeamDetails::ClubFax;
+    case TToernooiSleutel::BegeleiderNaam:
+        return &TTeamDetails::BegeleiderNaam;
+    case TToernooiSleutel::BegeleiderAdres:
+        return &TTeamDetails::BegeleiderAdres;
+    case TToernooiSleutel::BegeleiderPostcodePlaats:
+        return &TTeamDetails::BegeleiderPostcodePlaats;
+    case TToernooiSleutel::BegeleiderTelefoon:
+        return &TTeamDetails::BegeleiderTelefoon;
+    case TToernooiSleutel::BegeleiderFax:
+        return &TTeamDetails::BegeleiderFax;
+    default:
+        return nullptr;
+    }
 }
 
 } // namespace
@@ -68,6 +96,10 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     }
 
     const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);
+    if (soort == TToernooiSleutel::Geen) {
+        LosTeam(ZoekLosTeamSleutel(sleutel), waarde);
+        return;
+    }
     TPouleDetails* poule = m_huidigePoule ? m_huidigePoule->Details.get() : nullptr;
     TTeamDetails* team = m_huidigTeam;
     switch (soort) {
@@ -110,7 +142,7 @@ void ToernooiRegelLezer::Regel(QStringView regel)
         }
         return;
     case TToernooiSleutel::DuurWedstrijd:
-        // The model keeps the duration and the pause at 0 or more.
+        // The model keeps the duration and the pause within 0..MaxMinuten.
         Instelling([&] { m_model.ZetDuurWedstrijd(GetalOf(waarde, 25)); });
         return;
     case TToernooiSleutel::Pauze:
@@ -169,42 +201,21 @@ void ToernooiRegelLezer::Regel(QStringView regel)
 
     if (!team)
         return;
-    QString TTeamDetails::*veld = nullptr;
-    switch (soort) {
-    case TToernooiSleutel::ClubNaam:
-        veld = &TTeamDetails::ClubNaam;
-        break;
-    case TToernooiSleutel::ClubAdres:
-        veld = &TTeamDetails::ClubAdres;
-        break;
-    case TToernooiSleutel::ClubPostcodePlaats:
-        veld = &TTeamDetails::ClubPostcodePlaats;
-        break;
-    case TToernooiSleutel::ClubTelefoon:
-        veld = &TTeamDetails::ClubTelefoon;
-        break;
-    case TToernooiSleutel::ClubFax:
-        veld = &TTeamDetails::ClubFax;
-        break;
-    case TToernooiSleutel::BegeleiderNaam:
-        veld = &TTeamDetails::BegeleiderNaam;
-        break;
-    case TToernooiSleutel::BegeleiderAdres:
-        veld = &TTeamDetails::BegeleiderAdres;
-        break;
-    case TToernooiSleutel::BegeleiderPostcodePlaats:
-        veld = &TTeamDetails::BegeleiderPostcodePlaats;
-        break;
-    case TToernooiSleutel::BegeleiderTelefoon:
-        veld = &TTeamDetails::BegeleiderTelefoon;
-        break;
-    case TToernooiSleutel::BegeleiderFax:
-        veld = &TTeamDetails::BegeleiderFax;
-        break;
-    default:
+    if (QString TTeamDetails::*veld = TeamVeld(soort))
+        team->*veld = waarde.toString();
+}
+
+void ToernooiRegelLezer::LosTeam(TToernooiSleutel soort, QStringView waarde)
+{
+    if (soort == TToernooiSleutel::TeamNaam) {
+        m_teams.push_back(std::make_unique<TTeamDetails>(waarde.toString()));
+        m_huidigLosTeam = m_teams.back().get();
         return;
     }
-    team->*veld = waarde.toString();
+    if (!m_huidigLosTeam)
+        return;
+    if (QString TTeamDetails::*veld = TeamVeld(soort))
+        m_huidigLosTeam->*veld = waarde.toString();
 }
 
 void ToernooiRegelLezer::Lettertype(QStringView sleutel, QStringView waarde,

@@ -2,6 +2,7 @@
 
 #include "TLettertype.h"
 #include "ToernooiModel.h"
+#include "ToernooiSleutel.h"
 
 #include <QStringView>
 
@@ -23,6 +24,8 @@ public:
 
 private:
     void Lettertype(QStringView sleutel, QStringView waarde, QStringView hoofdWaarde);
+    // A "Los..." line: a team in no poule, or a detail of the last one.
+    void LosTeam(TToernooiSleutel soort, QStringView waarde);
     // Settings that refill the day parts or rebuild the round headers from them: the day
     // parts collected from "BeginTijd="/"EindTijd=" lines go into the model first and are
     // read back after.
@@ -39,6 +42,7 @@ private:
     ToernooiModel::TeamLijstType m_teams;
     TPoule* m_huidigePoule = nullptr;
     TTeamDetails* m_huidigTeam = nullptr;
+    TTeamDetails* m_huidigLosTeam = nullptr;
     int m_dagDeelAantal = 0;
     TDagTijden m_dagDelen;
     bool m_dagDelenGewijzigd = false;

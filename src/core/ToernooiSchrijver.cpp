@@ -1,9 +1,11 @@
 #include "ToernooiSchrijver.h"
 
 #include "Tekstcodering.h"
+#include "Tijdstempel.h"
 #include "ToernooiModel.h"
 
 #include <QIODevice>
+#include <QSet>
 
 namespace ToernooiSchrijver {
 
@@ -47,6 +49,28 @@ void SchrijfLettertype(Regels& regels, QStringView soort, const TLettertype& let
     regels.Sluit();
 }
 
+// The eleven lines of a team and "#"; voorvoegsel goes before every key.
+void SchrijfTeam(Regels& regels, const TTeamDetails& team, QStringView voorvoegsel)
+{
+    const auto sleutel = [&](QStringView naam, const QString& waarde) {
+        QString volledig = voorvoegsel.toString();
+        volledig += naam;
+        regels.Sleutel(volledig, waarde);
+    };
+    sleutel(u"TeamNaam", team.TeamNaam);
+    sleutel(u"ClubNaam", team.ClubNaam);
+    sleutel(u"ClubAdres", team.ClubAdres);
+    sleutel(u"ClubPostcodePlaats", team.ClubPostcodePlaats);
+    sleutel(u"ClubTelefoon", team.ClubTelefoon);
+    sleutel(u"ClubFax", team.ClubFax);
+    sleutel(u"BegeleiderNaam", team.BegeleiderNaam);
+    sleutel(u"BegeleiderAdres", team.BegeleiderAdres);
+    sleutel(u"BegeleiderPostcodePlaats", team.BegeleiderPostcodePlaats);
+    sleutel(u"BegeleiderTelefoon", team.BegeleiderTelefoon);
+    sleutel(u"BegeleiderFax", team.BegeleiderFax);
+    regels.Sluit();
+}
+
 } // namespace
 
 QString StijlLijst(const TLettertype& lettertype)
@@ -65,19 +89,13 @@ QString StijlLijst(const TLettertype& lettertype)
 
 QString KopRegel(const QDateTime& moment, const QLocale& locale)
 {
-    // One format for the whole moment, so that a time zone in the long time format is the
-    // moment's own (a test passes a fixed UTC time and gets the same line everywhere).
-    const QString formaat =
-        locale.dateFormat(QLocale::ShortFormat) + u' ' + locale.timeFormat(QLocale::LongFormat);
-    return QStringLiteral("# Bewaard op: ") + locale.toString(moment, formaat) + u'.';
+    return QStringLiteral("# Bewaard op: ") + Tijdstempel::DatumTijd(moment, locale) + u'.';
 }
 
 QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const QLocale& locale)
 {
-    qsizetype teams = 0;
-    for (const auto& poule : model.PouleLijst())
-        teams += qsizetype(poule->Teams.size());
-    Regels regels(4096 + qsizetype(model.PouleLijst().size()) * 200 + teams * 400);
+    Regels regels(4096 + qsizetype(model.PouleLijst().size()) * 200 +
+                  qsizetype(model.TeamLijst().size()) * 400);
 
     // 1. Header.
     regels.Regel(KopRegel(moment, locale));
@@ -138,20 +156,18 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
                          : u"KruisPouleCompetitieType=DubbeleWedstrijden");
         regels.Sleutel(u"MinimaleRust", p.MinimaleRust);
         regels.Sluit();
-        for (const TTeamDetails* team : poule->Teams) {
-            regels.Sleutel(u"TeamNaam", team->TeamNaam);
-            regels.Sleutel(u"ClubNaam", team->ClubNaam);
-            regels.Sleutel(u"ClubAdres", team->ClubAdres);
-            regels.Sleutel(u"ClubPostcodePlaats", team->ClubPostcodePlaats);
-            regels.Sleutel(u"ClubTelefoon", team->ClubTelefoon);
-            regels.Sleutel(u"ClubFax", team->ClubFax);
-            regels.Sleutel(u"BegeleiderNaam", team->BegeleiderNaam);
-            regels.Sleutel(u"BegeleiderAdres", team->BegeleiderAdres);
-            regels.Sleutel(u"BegeleiderPostcodePlaats", team->BegeleiderPostcodePlaats);
-            regels.Sleutel(u"BegeleiderTelefoon", team->BegeleiderTelefoon);
-            regels.Sleutel(u"BegeleiderFax", team->BegeleiderFax);
-            regels.Sluit();
-        }
+        for (const TTeamDetails* team : poule->Teams)
+            SchrijfTeam(regels, *team, u"");
+    }
+
+    // 8. Teams in no poule, under keys of their own that a reader of the groups above
+    // skips; the group is left out when there are none, so such files stay as they were.
+    QSet<const TTeamDetails*> ingedeeld;
+    for (const auto& poule : model.PouleLijst())
+        ingedeeld.unite(QSet<const TTeamDetails*>(poule->Teams.begin(), poule->Teams.end()));
+    for (const auto& team : model.TeamLijst()) {
+        if (!ingedeeld.contains(team.get()))
+            SchrijfTeam(regels, *team, u"Los");
     }
     return std::move(regels).Tekst();
 }

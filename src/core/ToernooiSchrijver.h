@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Tijdstempel.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QLocale>
@@ -12,8 +14,8 @@ struct TLettertype;
 // The writer of the tournament file: the groups in their fixed order, lines ending in CR LF, the
 // "GeenWedstrijd=" range of the shown extent plus two, style lists with their leading commas,
 // "KruisPoule=" by name. The moment and the locale of the header line are arguments, so a test can
-// compare whole files; the program passes the current local time and QLocale::system() (short date,
-// a blank, long time).
+// compare whole files; the program passes the current local time and Tijdstempel::Locale() (short
+// date, a blank, long time).
 namespace ToernooiSchrijver {
 
 // "fsBold" then ",fsItalic", ",fsUnderline", ",fsStrikeOut" as the font has them.
@@ -24,12 +26,12 @@ namespace ToernooiSchrijver {
 
 // The whole file as text, every line ending in CR LF.
 [[nodiscard]] QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment,
-                                    const QLocale& locale = QLocale::system());
+                                    const QLocale& locale = Tijdstempel::Locale());
 
 // The whole file as bytes: Windows-1252, or UTF-8 when a character does not fit
 // (Tekstcodering::CodeerBestand).
 [[nodiscard]] QByteArray ToernooiBytes(const ToernooiModel& model, const QDateTime& moment,
-                                       const QLocale& locale = QLocale::system());
+                                       const QLocale& locale = Tijdstempel::Locale());
 
 // Writes bytes to an open device until all are written. False when the device refuses; its
 // errorString() names the error.
@@ -38,6 +40,6 @@ namespace ToernooiSchrijver {
 // ToernooiBytes written to an open device.
 [[nodiscard]] bool SchrijfToernooi(QIODevice& doel, const ToernooiModel& model,
                                    const QDateTime& moment,
-                                   const QLocale& locale = QLocale::system());
+                                   const QLocale& locale = Tijdstempel::Locale());
 
 } // namespace ToernooiSchrijver

@@ -46,3 +46,20 @@ TToernooiSleutel ZoekToernooiSleutel(const QString& hoofdSleutel)
 {
     return SleutelTabel().value(hoofdSleutel, TToernooiSleutel::Geen);
 }
+
+TToernooiSleutel ZoekLosTeamSleutel(const QString& hoofdSleutel)
+{
+    if (!hoofdSleutel.startsWith(QLatin1StringView("LOS")))
+        return TToernooiSleutel::Geen;
+    const TToernooiSleutel sleutel = ZoekToernooiSleutel(hoofdSleutel.sliced(3));
+    if (sleutel < TToernooiSleutel::TeamNaam || sleutel > TToernooiSleutel::BegeleiderFax)
+        return TToernooiSleutel::Geen;
+    return sleutel;
+}
+
+bool IsBekendeSleutel(const QString& hoofdSleutel)
+{
+    return (hoofdSleutel.size() > 1 && hoofdSleutel.sliced(1).contains(u".LETTERTYPE.")) ||
+           ZoekToernooiSleutel(hoofdSleutel) != TToernooiSleutel::Geen ||
+           ZoekLosTeamSleutel(hoofdSleutel) != TToernooiSleutel::Geen;
+}

@@ -6,6 +6,7 @@
 #include "SchemaTekstVeld.h"
 #include "TPoule.h"
 #include "TVraagsteller.h"
+#include "Tijdstempel.h"
 #include "ToernooiModel.h"
 #include "VensterPlaatsing.h"
 
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
-#include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QVBoxLayout>
@@ -99,10 +99,7 @@ void TWedstrijdSchema::MeasurePage()
 
 QString TWedstrijdSchema::PrintDatum() const
 {
-    const QDateTime nu = m_klok();
-    const QLocale locale = QLocale::system();
-    return locale.toString(nu.date(), QLocale::ShortFormat) + u' '
-           + locale.toString(nu.time(), QLocale::LongFormat);
+    return Tijdstempel::DatumTijd(m_klok());
 }
 
 void TWedstrijdSchema::FillView()

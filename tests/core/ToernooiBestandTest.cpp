@@ -6,9 +6,18 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QScopeGuard>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace ToernooiHulp;
 
@@ -28,7 +37,7 @@ protected:
     qint64 writeData(const char* data, qint64 len) override
     {
         if (m_geschreven + len > m_limiet) {
-            setErrorString(QStringLiteral("Geen ruimte meer op het apparaat"));
+            setErrorString(qt_error_string(ENOSPC));
             return -1;
         }
         m_geschreven += len;
@@ -38,6 +47,25 @@ protected:
 private:
     qint64 m_limiet;
     qint64 m_geschreven = 0;
+};
+
+// A save file on a disk that is full: Qt buffers the bytes as usual, and the disk refuses
+// them only when the buffer is flushed, as with a small file on a full disk.
+class VolBijFlush : public QSaveFile
+{
+public:
+    using QSaveFile::QSaveFile;
+
+    bool open(OpenMode modus) override
+    {
+        if (!QSaveFile::open(modus))
+            return false;
+        const int vol = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+        if (vol < 0 || ::dup2(vol, handle()) < 0)
+            return false;
+        ::close(vol);
+        return true;
+    }
 };
 
 QByteArray Inhoud(const QString& pad)
@@ -145,7 +173,66 @@ TEST_F(ToernooiBestandTest, AFailedWriteLeavesTheOldFileAndGewijzigdSet)
     EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
     EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(Pad("Zomer.trn")));
     EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")));
-    EXPECT_EQ(QDir(map.path()).entryList(QDir::Files).size(), 2); // Zomer.trn and Zomer.bak
+    // The backup of the old file was complete, but replaces nothing while the file failed.
+    EXPECT_EQ(QDir(map.path()).entryList(QDir::Files), QStringList{T("Zomer.trn")});
+}
+
+TEST_F(ToernooiBestandTest, AnErrorOnlyAtFlushFailsTheSaveAndKeepsBothFiles)
+{
+    // Either file failing: the main file, then the backup copy.
+    for (const char* falend : {".trn", ".bak"}) {
+        SCOPED_TRACE(falend);
+        Schrijf(Pad("Zomer.trn"), "vorige");
+        Schrijf(Pad("Zomer.bak"), "heel oud");
+        bestand.MaakBestand = [falend](const QString& pad) -> std::unique_ptr<QSaveFile> {
+            if (pad.endsWith(QString::fromUtf8(falend)))
+                return std::make_unique<VolBijFlush>(pad);
+            return std::make_unique<QSaveFile>(pad);
+        };
+        vraag.Bestand(Pad("Zomer.trn")).Ja();
+        EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Mislukt);
+        EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+        EXPECT_EQ(Inhoud(Pad("Zomer.bak")), QByteArray("heel oud"));
+        EXPECT_EQ(QDir(map.path()).entryList(QDir::Files).size(), 2);
+        EXPECT_TRUE(model.Gewijzigd());
+        EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
+        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")))
+            << vraag.Gevraagd.last().Tekst.toStdString();
+    }
+}
+
+// The real QSaveFile on a real full file system, as the window saves.
+TEST_F(ToernooiBestandTest, SavingOntoAFullDiskKeepsTheFileAndItsBackup)
+{
+    const QByteArray schijf = map.filePath(T("schijf")).toLocal8Bit();
+    ASSERT_EQ(::mkdir(schijf.constData(), 0700), 0);
+    if (::mount("tmpfs", schijf.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "Geen tmpfs aan te koppelen (" << std::strerror(errno)
+                     << "); de test van een volle schijf is overgeslagen.";
+    const auto ontkoppel = qScopeGuard([&] { ::umount2(schijf.constData(), MNT_DETACH); });
+    const QString pad = QString::fromLocal8Bit(schijf) + T("/Zomer.trn");
+    const QByteArray vorige = LeesTestBestand("Voorbeeld.trn");
+    Schrijf(pad, vorige);
+    Schrijf(BestandOpslag::BackupNaam(pad), "heel oud");
+    {
+        QFile vul(QString::fromLocal8Bit(schijf) + T("/vul"));
+        ASSERT_TRUE(vul.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray blok(1024, 'x');
+        while (vul.write(blok) == blok.size()) {
+        }
+    }
+    model.ZetToernooiNaam(T("Nieuw"));
+    for (const QString& doel : {pad, QString::fromLocal8Bit(schijf) + T("/Ander.trn")}) {
+        vraag.Gevraagd.clear();
+        vraag.Bestand(doel).Ja();
+        EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Mislukt);
+        EXPECT_EQ(Inhoud(pad), vorige);
+        EXPECT_EQ(Inhoud(BestandOpslag::BackupNaam(pad)), QByteArray("heel oud"));
+        EXPECT_FALSE(QFile::exists(QString::fromLocal8Bit(schijf) + T("/Ander.trn")));
+        EXPECT_TRUE(model.Gewijzigd());
+        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")))
+            << vraag.Gevraagd.last().Tekst.toStdString();
+    }
 }
 
 TEST_F(ToernooiBestandTest, AFileThatCannotBeCreatedIsReported)
@@ -258,6 +345,59 @@ TEST_F(ToernooiBestandTest, ALoadThatCannotReadLeavesTheTournamentUntouched)
     model.ZetStartBestand(Pad("ontbreekt.trn"));
     EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
     EXPECT_TRUE(model.StartBestand().isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, WhatIsNoTournamentFileIsRefusedInDutchAndChangesNothing)
+{
+    const QString fifo = Pad("pijp");
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    QFile groot(Pad("groot.trn"));
+    ASSERT_TRUE(groot.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(groot.resize(BestandOpslag::MaxLeesGrootte + 1)); // sparse: takes no room
+    groot.close();
+    Schrijf(Pad("foto.jpg"), QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\n\x80\x81", 16));
+    Schrijf(Pad("leeg.trn"), "\r\n   \n");
+
+    const QStringList voor = ToernooiHulp::Inhoud(model);
+    const std::pair<QString, QString> gevallen[] = {
+        {fifo, T("Geen gewoon bestand")},
+        {T("/dev/zero"), T("Geen gewoon bestand")},
+        {map.path(), T("Is een map")},
+        {Pad("groot.trn"), T("groter dan 64 MB")},
+        {Pad("ontbreekt.trn"), T("Bestand of map bestaat niet")},
+        {Pad("foto.jpg"), T("\"") + Pad("foto.jpg") + T("\" is geen toernooibestand.")},
+    };
+    for (const auto& [pad, melding] : gevallen) {
+        vraag.Gevraagd.clear();
+        model.ZetGewijzigd(false);
+        vraag.Bestand(pad);
+        EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt) << pad.toStdString();
+        EXPECT_EQ(ToernooiHulp::Inhoud(model), voor);
+        ASSERT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("Melding")}));
+        EXPECT_TRUE(vraag.Gevraagd[1].Tekst.contains(melding))
+            << vraag.Gevraagd[1].Tekst.toStdString();
+        EXPECT_TRUE(vraag.Gevraagd[1].Tekst.contains(T("ongewijzigd")));
+    }
+
+    // Empty lines alone are a file with nothing in it, as one with only comments.
+    vraag.Bestand(Pad("leeg.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_TRUE(model.PouleLijst().empty());
+}
+
+TEST_F(ToernooiBestandTest, AUtf16FileWithByteOrderMarkIsReadNormally)
+{
+    const QString tekst = QString::fromUtf8(LeesTestBestand("Voorbeeld.trn"));
+    for (auto codering : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(codering, QStringConverter::Flag::WriteBom);
+        Schrijf(Pad("utf16.trn"), encoder(tekst));
+        ToernooiModel ander;
+        ScriptVraagsteller andereVraag;
+        ToernooiBestand andereBestand(ander, andereVraag);
+        andereVraag.Bestand(Pad("utf16.trn"));
+        EXPECT_EQ(andereBestand.Laden(), TBestandUitkomst::Gelukt);
+        EXPECT_EQ(ToernooiHulp::Inhoud(ander), ToernooiHulp::Inhoud(model));
+    }
 }
 
 TEST_F(ToernooiBestandTest, TheGuardBeforeALoad)

@@ -165,6 +165,10 @@ inline QStringList Inhoud(const ToernooiModel& model)
                              t->BegeleiderTelefoon, t->BegeleiderFax}
                      .join(u'|');
     }
+    for (const auto& team : model.TeamLijst())
+        if (!model.PouleVanTeam(team.get()))
+            r << QStringLiteral("los ") + team->TeamNaam + u'|' + team->ClubNaam + u'|' +
+                     team->BegeleiderFax;
     return r;
 }
 

@@ -1,7 +1,9 @@
 #include "ToernooiLezer.h"
 #include "ToernooiHulp.h"
 #include "ToernooiSchrijver.h"
+#include "ToernooiSleutel.h"
 
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 using namespace ToernooiHulp;
@@ -83,7 +85,7 @@ TEST(ToernooiLezer, WrittenAndReadBackGivesTheSameTournament)
     EXPECT_EQ(ToernooiSchrijver::ToernooiBytes(model, VasteKlok(), VasteLocale()), bytes);
     EXPECT_EQ(model.PouleLijst().at(0)->Details->KruisPoule, 2);
     EXPECT_EQ(model.PouleLijst().at(1)->Details->KruisPoule, 1);
-    EXPECT_EQ(model.TeamLijst().size(), 4u); // the team without poule is not stored
+    EXPECT_EQ(model.TeamLijst().size(), 5u); // the team without poule is kept as well
     for (int ronde = 1; ronde < 100; ++ronde)
         EXPECT_EQ(model.Velden().RondeKop(ronde), bron.Velden().RondeKop(ronde)) << ronde;
 }
@@ -151,6 +153,74 @@ TEST(ToernooiLezer, ValuesThatWouldBreakLaterStepsAreBroughtIntoRange)
     EXPECT_EQ(model.PouleLijst().at(1)->Details->MinimaleRust, 300);
     EXPECT_EQ(model.Lettertypen().TextFont.Grootte, 1);
     EXPECT_EQ(model.Lettertypen().FooterFont.Grootte, 1);
+
+    // Durations beyond the editor's range would overflow the clock of the round headers.
+    Lees(model, "DuurWedstrijd=2147483640\nPauze=2147483647\n");
+    EXPECT_EQ(model.DuurWedstrijd(), ToernooiModel::MaxMinuten);
+    EXPECT_EQ(model.Pauze(), ToernooiModel::MaxMinuten);
+    EXPECT_EQ(model.Velden().RondeKop(2), T("Dag 2, Ronde 2 (09:00 - 175:39)"));
+}
+
+TEST(ToernooiLezer, TeamsInNoPouleComeBackAndAreSkippedByAReaderOfTheOtherKeys)
+{
+    ToernooiModel bron;
+    VulRijkToernooi(bron); // holds the team "Zonder poule"
+    TTeamDetails* los = Team(bron, T("Ook los"));
+    TTeamDetails details = *los;
+    details.ClubAdres = T("Laan 2");
+    details.BegeleiderFax = T("=#");
+    bron.ZetTeamDetails(los, details);
+    const QByteArray bytes = ToernooiSchrijver::ToernooiBytes(bron, VasteKlok(), VasteLocale());
+
+    ToernooiModel model;
+    ASSERT_TRUE(ToernooiLezer::LeesToernooiBytes(model, bytes));
+    EXPECT_EQ(Inhoud(model), Inhoud(bron));
+    EXPECT_EQ(ToernooiSchrijver::ToernooiBytes(model, VasteKlok(), VasteLocale()), bytes);
+    EXPECT_TRUE(Inhoud(model).contains(T("los Ook los|Ook los|=#")));
+
+    // A reader that knows only the keys of poules and teams: every line of the new group
+    // has a key it does not know, so leaving those lines out is what such a reader does.
+    QByteArrayList zonder;
+    for (const QByteArray& regel : bytes.split('\n')) {
+        const QString sleutel = ToernooiLezer::HoofdLetters(
+            QString::fromLatin1(regel.left(qMax(regel.indexOf('='), 0))));
+        if (sleutel.startsWith(T("LOS"))) {
+            EXPECT_EQ(ZoekToernooiSleutel(sleutel), TToernooiSleutel::Geen);
+            EXPECT_FALSE(sleutel.contains(T(".LETTERTYPE.")));
+            continue;
+        }
+        zonder << regel;
+    }
+    ToernooiModel oud;
+    ASSERT_TRUE(ToernooiLezer::LeesToernooiBytes(oud, zonder.join('\n')));
+    QList<TTeamDetails*> losse;
+    for (const auto& team : bron.TeamLijst())
+        if (!bron.PouleVanTeam(team.get()))
+            losse << team.get();
+    bron.VerwijderTeams(losse);
+    ASSERT_EQ(bron.TeamLijst().size(), 4u); // the two teams in no poule are gone
+    EXPECT_EQ(Inhoud(oud), Inhoud(bron));
+    // What that reader sees is the file of the tournament without them, and the comment
+    // lines that closed each of them.
+    EXPECT_EQ(ToernooiSchrijver::ToernooiTekst(oud, VasteKlok(), VasteLocale()) + T("#\r\n#\r\n"),
+              QString::fromUtf8(zonder.join('\n')));
+}
+
+TEST(ToernooiLezer, AFileWithoutASingleKnownKeyIsRefusedAndChangesNothing)
+{
+    ToernooiModel model;
+    VulVoorbeeld(model);
+    const QStringList voor = Inhoud(model);
+    for (const char* tekst : {"GIF89a\x01\x00=\n", "Beste organisator,\nHier is het schema.",
+                              "# commentaar\nToernooiNaam =Zomer\n"}) {
+        EXPECT_FALSE(ToernooiLezer::LeesToernooiBytes(model, QByteArrayView(tekst))) << tekst;
+        EXPECT_EQ(Inhoud(model), voor);
+    }
+    // One known key among unknown lines is enough; so is a font key or a team in no poule.
+    for (const char* tekst : {"onzin\nDuurWedstrijd=7\nmeer onzin\n", "x.Lettertype.Size=12\n",
+                              "  lostEAMnaam=L\n"})
+        EXPECT_TRUE(ToernooiLezer::LeesToernooiBytes(model, QByteArrayView(tekst))) << tekst;
+    EXPECT_EQ(model.TeamLijst().size(), 1u);
 }
 
 TEST(ToernooiLezer, DayPartsFollowTheBeginTijdLines)
@@ -299,6 +369,15 @@ TEST(ToernooiLezer, EncodingIsDetected)
     EXPECT_EQ(model.ToernooiNaam(), T("Łódź"));
     Lees(model, "\xEF\xBB\xBFToernooiNaam=Bom\n");
     EXPECT_EQ(model.ToernooiNaam(), T("Bom"));
+    // UTF-16 with its byte-order mark; the byte 0x1A inside a character (U+011A) ends
+    // nothing, the character Ctrl-Z does.
+    for (auto codering : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encoder(codering, QStringConverter::Flag::WriteBom);
+        const QByteArray bytes = encoder(T("Pauze=7\nToernooiNaam=\u011Aa\x1A\nPauze=8\n"));
+        ToernooiLezer::LeesToernooiBytes(model, bytes);
+        EXPECT_EQ(model.ToernooiNaam(), T("\u011Aa"));
+    }
+    EXPECT_EQ(model.Pauze(), 7);
 }
 
 TEST(ToernooiLezer, NulCharactersAndLongLines)

@@ -41,11 +41,15 @@ TEST(ToernooiSchrijver, HeaderLineUsesShortDateAndLongTimeOfTheLocale)
     EXPECT_EQ(ToernooiSchrijver::KopRegel(moment, c),
               T("# Bewaard op: ") + c.toString(moment.date(), QLocale::ShortFormat) + u' ' +
                   c.toString(moment, c.timeFormat(QLocale::LongFormat)) + u'.');
-    // The default is the system locale.
+    // The default is the system locale, or the Dutch one when the system has only C.
     ToernooiModel model;
     const QString tekst = ToernooiSchrijver::ToernooiTekst(model, moment);
-    EXPECT_TRUE(
-        tekst.startsWith(ToernooiSchrijver::KopRegel(moment, QLocale::system()) + T("\r\n#\r\n")));
+    EXPECT_TRUE(tekst.startsWith(ToernooiSchrijver::KopRegel(moment, Tijdstempel::Locale()) +
+                                 T("\r\n#\r\n")));
+    EXPECT_EQ(Tijdstempel::Locale(c), VasteLocale());
+    EXPECT_EQ(Tijdstempel::Locale(QLocale(QLocale::German, QLocale::Germany)),
+              QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(Tijdstempel::DatumTijd(moment, Tijdstempel::Locale(c)), T("03-05-1999 14:03:27 UTC"));
 }
 
 TEST(ToernooiSchrijver, StyleListsHaveTheirLeadingCommas)
@@ -77,12 +81,21 @@ TEST(ToernooiSchrijver, StyleListsHaveTheirLeadingCommas)
 TEST(ToernooiSchrijver, ATournamentWithoutPoulesEndsWithTheFieldUsageGroup)
 {
     ToernooiModel model;
-    Team(model, T("Los"));
     const QStringList regels = Regels(model);
     EXPECT_EQ(regels.last(), T("#"));
     EXPECT_EQ(regels.at(regels.size() - 2), T("#"));
     EXPECT_EQ(regels.at(regels.size() - 3), T("VetTeam.Lettertype.Kleur=255"));
-    EXPECT_FALSE(regels.join(u'\n').contains(T("Los")));
+
+    // A team in no poule follows in a group of its own.
+    Team(model, T("Los"));
+    const QStringList metTeam = Regels(model);
+    EXPECT_EQ(metTeam.mid(0, regels.size()), regels);
+    EXPECT_EQ(metTeam.mid(regels.size()),
+              (QStringList{T("LosTeamNaam=Los"), T("LosClubNaam=Los"), T("LosClubAdres="),
+                           T("LosClubPostcodePlaats="), T("LosClubTelefoon="), T("LosClubFax="),
+                           T("LosBegeleiderNaam="), T("LosBegeleiderAdres="),
+                           T("LosBegeleiderPostcodePlaats="), T("LosBegeleiderTelefoon="),
+                           T("LosBegeleiderFax="), T("#")}));
 }
 
 TEST(ToernooiSchrijver, PoulesTeamsPartnersAndValuesAsTheyAre)
@@ -90,8 +103,10 @@ TEST(ToernooiSchrijver, PoulesTeamsPartnersAndValuesAsTheyAre)
     ToernooiModel model;
     VulRijkToernooi(model);
     const QStringList regels = Regels(model);
-    const QString alles = regels.join(u'\n');
-    EXPECT_FALSE(alles.contains(T("Zonder poule")));
+    // The team in no poule comes last, after the last poule's group.
+    EXPECT_EQ(regels.mid(regels.size() - 12, 2),
+              (QStringList{T("LosTeamNaam=Zonder poule"), T("LosClubNaam=Zonder poule")}));
+    EXPECT_EQ(regels.filter(T("Zonder poule")).size(), 2);
     const qsizetype a = regels.indexOf(T("PouleNaam=Poule A"));
     ASSERT_GE(a, 0);
     EXPECT_EQ(
@@ -106,7 +121,7 @@ TEST(ToernooiSchrijver, PoulesTeamsPartnersAndValuesAsTheyAre)
     const qsizetype b = regels.indexOf(T("PouleNaam=Poule B"));
     EXPECT_EQ(regels.at(b + 6), T("TeamNaam=Geel"));
     EXPECT_EQ(regels.at(b + 18), T("TeamNaam=Groen=#"));
-    EXPECT_EQ(regels.at(regels.size() - 6), T("PouleNaam=Leeg"));
+    EXPECT_EQ(regels.at(regels.size() - 18), T("PouleNaam=Leeg"));
     EXPECT_TRUE(regels.contains(T("BegeleiderFax=#0123")));
     EXPECT_TRUE(regels.contains(T("BegeleiderNaam= Jan = Jansen ")));
     EXPECT_TRUE(regels.contains(T("ClubFax=")));
