@@ -1,6 +1,6 @@
-#include "TForm1.h"
-#include "TProgramma.h"
-#include "Vertaling.h"
+#include "programma/TForm1.h"
+#include "programma/TProgramma.h"
+#include "programma/Vertaling.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 // rondoplan-schema: builds the match schedule of a tournament file without any window and
 // prints it, so schedules can be checked and compared from scripts.
 
-#include "PdfMap.h"
-#include "PdfPapier.h"
-#include "TInvoerControle.h"
 #include "TOpdrachtregelVraagsteller.h"
-#include "TSchemaBouwer.h"
-#include "Tijdstempel.h"
-#include "ToernooiBestand.h"
-#include "ToernooiModel.h"
+#include "afdruk/PdfMap.h"
+#include "afdruk/PdfPapier.h"
+#include "bestand/ToernooiBestand.h"
+#include "model/Tijdstempel.h"
+#include "model/ToernooiModel.h"
+#include "schema/TInvoerControle.h"
+#include "schema/TSchemaBouwer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "Hulpbronnen.h"
-#include "TAbout.h"
-#include "TProgramma.h"
-#include "TeamDetailsTab.h"
 #include "UiHulp.h"
+#include "indeling/TeamDetailsTab.h"
+#include "programma/Hulpbronnen.h"
+#include "programma/TAbout.h"
+#include "programma/TProgramma.h"
 
 #include <QFile>
 #include <QLineEdit>

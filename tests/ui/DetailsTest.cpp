@@ -1,6 +1,6 @@
-#include "PouleDetailsTab.h"
-#include "TeamDetailsTab.h"
 #include "UiHulp.h"
+#include "indeling/PouleDetailsTab.h"
+#include "indeling/TeamDetailsTab.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

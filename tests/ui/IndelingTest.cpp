@@ -1,5 +1,5 @@
-#include "TeamSleepGegevens.h"
 #include "UiHulp.h"
+#include "indeling/TeamSleepGegevens.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,5 +1,5 @@
-#include "TVeldInvulling.h"
 #include "UiHulp.h"
+#include "instellingen/TVeldInvulling.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>

@@ -1,5 +1,5 @@
-#include "PouleDetailsTab.h"
 #include "UiHulp.h"
+#include "indeling/PouleDetailsTab.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -1,14 +1,14 @@
 // Draws every window of the program with the example tournament into PNG files, so their
 // layout can be looked at without clicking through the program:
 //   rondoplan_schermafdrukken <example.trn> <output folder>
-#include "TAbout.h"
-#include "TDialoogVraagsteller.h"
-#include "TForm1.h"
-#include "TProgramma.h"
-#include "TToevoegen.h"
-#include "TVeldInvulling.h"
-#include "THelpVenster.h"
-#include "Vertaling.h"
+#include "indeling/TToevoegen.h"
+#include "instellingen/TVeldInvulling.h"
+#include "programma/TAbout.h"
+#include "programma/TDialoogVraagsteller.h"
+#include "programma/TForm1.h"
+#include "programma/THelpVenster.h"
+#include "programma/TProgramma.h"
+#include "programma/Vertaling.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "ScriptVraagsteller.h"
 
-#include "TToevoegen.h"
+#include "indeling/TToevoegen.h"
 
 void ScriptVraagsteller::Melding(const QString& titel, const QString& tekst)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVraagsteller.h"
+#include "programma/TVraagsteller.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "Hulpbronnen.h"
-#include "JpegBeeld.h"
-#include "Knop.h"
-#include "TAbout.h"
-#include "THelpVenster.h"
 #include "UiHulp.h"
+#include "gemeen/Knop.h"
+#include "programma/Hulpbronnen.h"
+#include "programma/JpegBeeld.h"
+#include "programma/TAbout.h"
+#include "programma/THelpVenster.h"
 
 #include <QFile>
 #include <QMenuBar>

@@ -1,8 +1,8 @@
 #include "ScriptVraagsteller.h"
-#include "TForm1.h"
-#include "TToevoegen.h"
-#include "TeamGroep.h"
-#include "ToernooiModel.h"
+#include "indeling/TToevoegen.h"
+#include "indeling/TeamGroep.h"
+#include "model/ToernooiModel.h"
+#include "programma/TForm1.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "PouleGroep.h"
-#include "PouleLijstBoom.h"
 #include "ScriptVraagsteller.h"
-#include "TForm1.h"
-#include "TeamGroep.h"
-#include "TeamLijstLijst.h"
-#include "ToernooiModel.h"
+#include "indeling/PouleGroep.h"
+#include "indeling/PouleLijstBoom.h"
+#include "indeling/TeamGroep.h"
+#include "indeling/TeamLijstLijst.h"
+#include "model/ToernooiModel.h"
+#include "programma/TForm1.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "TVeldInvulling.h"
-#include "ToernooiModel.h"
-#include "VeldInvullingModel.h"
+#include "instellingen/TVeldInvulling.h"
+#include "instellingen/VeldInvullingModel.h"
+#include "model/ToernooiModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenuBar>

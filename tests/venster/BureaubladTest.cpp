@@ -1,12 +1,12 @@
-#include "TForm1.h"
-#include "THelpVenster.h"
-#include "TPrintSetup.h"
-#include "TProgramma.h"
-#include "TVeldInvulling.h"
-#include "TWedstrijdSchema.h"
-#include "ToernooiModel.h"
 #include "VensterVraagsteller.h"
-#include "WedstrijdDetailsTab.h"
+#include "afdruk/TPrintSetup.h"
+#include "instellingen/TVeldInvulling.h"
+#include "instellingen/WedstrijdDetailsTab.h"
+#include "model/ToernooiModel.h"
+#include "programma/TForm1.h"
+#include "programma/THelpVenster.h"
+#include "programma/TProgramma.h"
+#include "schema/TWedstrijdSchema.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "HuidigePrinter.h"
-#include "LettertypeOmzetting.h"
-#include "SchemaTestHulp.h"
-#include "TDialoogVraagsteller.h"
-#include "TWedstrijdSchema.h"
+#include "afdruk/HuidigePrinter.h"
+#include "afdruk/LettertypeOmzetting.h"
+#include "hulp/SchemaTestHulp.h"
+#include "programma/TDialoogVraagsteller.h"
+#include "schema/TWedstrijdSchema.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,12 +1,12 @@
-#include "HuidigePrinter.h"
-#include "PrintRun.h"
-#include "QtAfdrukken.h"
-#include "SchemaTestHulp.h"
-#include "TPdfInstellingen.h"
-#include "TPrintSetup.h"
-#include "TVoorbeeldVenster.h"
-#include "TWedstrijdSchema.h"
 #include "VensterVraagsteller.h"
+#include "afdruk/HuidigePrinter.h"
+#include "afdruk/PrintRun.h"
+#include "afdruk/TPdfInstellingen.h"
+#include "afdruk/TPrintSetup.h"
+#include "afdruk/TVoorbeeldVenster.h"
+#include "hulp/QtAfdrukken.h"
+#include "hulp/SchemaTestHulp.h"
+#include "schema/TWedstrijdSchema.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,11 +1,11 @@
-#include "BouwDriver.h"
-#include "QtAfdrukken.h"
-#include "TForm1.h"
-#include "TProgramma.h"
-#include "TWedstrijdSchema.h"
-#include "ToernooiModel.h"
 #include "VensterVraagsteller.h"
-#include "WedstrijdDetailsTab.h"
+#include "hulp/QtAfdrukken.h"
+#include "instellingen/WedstrijdDetailsTab.h"
+#include "model/ToernooiModel.h"
+#include "programma/TForm1.h"
+#include "programma/TProgramma.h"
+#include "schema/BouwDriver.h"
+#include "schema/TWedstrijdSchema.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "HuidigePrinter.h"
-#include "QtAfdrukken.h"
-#include "SchemaTestHulp.h"
-#include "SchemaTekstVeld.h"
-#include "TWedstrijdSchema.h"
-#include "Tprogress.h"
 #include "VensterVraagsteller.h"
+#include "afdruk/HuidigePrinter.h"
+#include "hulp/QtAfdrukken.h"
+#include "hulp/SchemaTestHulp.h"
+#include "schema/SchemaTekstVeld.h"
+#include "schema/TWedstrijdSchema.h"
+#include "schema/Tprogress.h"
 
 #include <QAction>
 #include <QComboBox>

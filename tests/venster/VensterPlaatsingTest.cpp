@@ -1,5 +1,5 @@
-#include "VensterPlaatsing.h"
-#include "TErrorList.h"
+#include "gemeen/VensterPlaatsing.h"
+#include "schema/TErrorList.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptVraagsteller.h"
+#include "hulp/ScriptVraagsteller.h"
 
 #include <QList>
 #include <optional>

@@ -1,0 +1,36 @@
+#include "afdruk/AfdrukInhoud.h"
+
+#include "model/ToernooiModel.h"
+
+TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
+                             const TPaginaMaten& maten, const QString& printDatum)
+{
+    TAfdrukGegevens gegevens;
+    gegevens.ToernooiNaam = model.ToernooiNaam();
+    gegevens.StartDatum = model.StartDatum();
+    gegevens.PrintDatum = printDatum;
+    gegevens.Fonts = model.Lettertypen();
+    gegevens.Maten = maten;
+    gegevens.AantalVelden = model.AantalVelden();
+    gegevens.Schema = &schema;
+    gegevens.Velden = &model.Velden();
+    for (const auto& poule : model.PouleLijst()) {
+        TPouleBlok blok{poule->Details->PouleNaam, {}};
+        for (const TTeamDetails* team : poule->Teams)
+            blok.Teams.append(team->TeamNaam);
+        gegevens.Poules.push_back(blok);
+    }
+    return gegevens;
+}
+
+void ZetVetTeam(TAfdrukGegevens& gegevens, const ToernooiModel& model, int vetTeamIndex)
+{
+    gegevens.VetTeam.clear();
+    gegevens.VetPoule.clear();
+    if (vetTeamIndex < 1 || vetTeamIndex > int(model.TeamLijst().size()))
+        return;
+    const TTeamDetails* team = model.TeamLijst()[std::size_t(vetTeamIndex - 1)].get();
+    gegevens.VetTeam = team->TeamNaam;
+    if (const TPoule* poule = model.PouleVanTeam(team))
+        gegevens.VetPoule = poule->Details->PouleNaam;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "afdruk/TAfdrukGegevens.h"
+
+class ToernooiModel;
+
+// Gathers from the tournament what a printed document shows: texts, fonts, field count, the
+// schedule with the round headers and the poules with their teams. The metrics, the page
+// total and the highlighted team are the caller's.
+[[nodiscard]] TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
+                                           const TPaginaMaten& maten, const QString& printDatum);
+
+// The highlighted team's name and poule for a position in the team list (from 1); none for 0.
+void ZetVetTeam(TAfdrukGegevens& gegevens, const ToernooiModel& model, int vetTeamIndex);

@@ -1,0 +1,119 @@
+#include "afdruk/SchemaWeergave.h"
+
+#include "model/RondeKop.h"
+#include "model/VeldenEnRonden.h"
+#include "schema/TSchemaBoom.h"
+
+const QString SchemaWeergave::VolgendePagina = QStringLiteral("    --- Volgende pagina ---");
+
+QString SchemaWeergave::Uitgelijnd(const QString& prefix, int kolomBreedte,
+                                   const BreedteMeter& meter)
+{
+    // Only a few hundred distinct labels exist, so each is padded once.
+    const auto bekend = m_uitgelijnd.constFind(prefix);
+    if (bekend != m_uitgelijnd.constEnd())
+        return *bekend;
+    QString tekst = prefix;
+    while (meter(tekst, m_fonts.TextFont) < kolomBreedte)
+        tekst.append(u' ');
+    m_uitgelijnd.insert(prefix, tekst);
+    return tekst;
+}
+
+void SchemaWeergave::FillView(const Invoer& invoer)
+{
+    m_fonts = invoer.Fonts;
+    m_regels.clear();
+    m_markeringen.clear();
+    m_uitgelijnd.clear();
+    m_pageCount = 1;
+
+    m_regels.append(invoer.ToernooiNaam);
+    m_regels.append(invoer.StartDatum);
+    m_regels.append(QString());
+
+    const int kolomBreedte = invoer.SchermBreedte(QStringLiteral("XXXXXXXXXXXXXXXXX"), m_fonts.TextFont);
+    QString vorigeDag = QStringLiteral("0");
+    int teller = 0;
+    auto pagina = [this, &teller] {
+        m_regels.append(VolgendePagina);
+        ++m_pageCount;
+        teller = 0;
+    };
+
+    static const std::vector<TSchemaRonde> geenRonden;
+    const auto& ronden = invoer.Schema ? invoer.Schema->Ronden : geenRonden;
+    for (std::size_t index = 0; index < ronden.size(); ++index) {
+        const int k = int(index) + 1;
+        const QString kop = invoer.Velden ? invoer.Velden->RondeKop(k) : QString();
+        const auto& sloten = ronden[index].Velden;
+        for (std::size_t j = 0; j < sloten.size(); ++j) {
+            QString prefix;
+            if (j == 0) {
+                const QString dag = RondeKop::DagTekst(kop);
+                if (dag != vorigeDag) {
+                    m_regels.append(QStringLiteral("  Dag ") + dag);
+                    vorigeDag = dag;
+                    ++teller;
+                }
+                prefix = QStringLiteral("Ronde ") + QString::number(k);
+            } else if (j == 1) {
+                prefix = RondeKop::TijdBereik(kop);
+            }
+            m_regels.append(Uitgelijnd(prefix, kolomBreedte, invoer.SchermBreedte)
+                            + sloten[j].Tekst + u' ');
+            ++teller;
+            if (teller >= invoer.LinesPerPage)
+                pagina();
+        }
+        m_regels.append(QString());
+        ++teller;
+        if (invoer.AantalVelden + teller >= invoer.LinesPerPage)
+            pagina();
+    }
+
+    m_regels.append(QString());
+    m_regels.append(invoer.PrintDatum);
+}
+
+TLettertype SchemaWeergave::RegelLettertype(int regel) const
+{
+    if (regel == 0)
+        return m_fonts.HeaderFont;
+    if (regel == 1) {
+        TLettertype datum = m_fonts.HeaderFont;
+        datum.Grootte -= 3;
+        return datum;
+    }
+    if (regel == m_regels.size() - 1)
+        return m_fonts.FooterFont;
+    return m_fonts.TextFont;
+}
+
+void SchemaWeergave::MarkeerNaam(const QString& naam)
+{
+    const QString gevolgdDoorSpatie = naam + u' ';
+    for (qsizetype regel = 0; regel < m_regels.size(); ++regel) {
+        const QString& tekst = m_regels.at(regel);
+        if (!tekst.contains(gevolgdDoorSpatie))
+            continue;
+        m_markeringen.push_back({int(regel), int(tekst.indexOf(naam)), int(naam.size())});
+    }
+}
+
+void SchemaWeergave::MarkVetTeam(const QString& team, const QString& poule)
+{
+    // Every marking is recomputed, the header lines included, so no earlier team stays marked.
+    m_markeringen.clear();
+    if (team.isEmpty())
+        return;
+    MarkeerNaam(team);
+    if (!poule.isEmpty())
+        MarkeerNaam(poule);
+}
+
+void SchemaWeergave::ZetTekstFonts(const TLettertype& textFont, const TLettertype& vetTeamFont)
+{
+    m_fonts.TextFont = textFont;
+    m_fonts.VetTeamFont = vetTeamFont;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "afdruk/TPaginaMaten.h"
+#include "model/TLettertype.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct TSchemaBoom;
+class VeldenEnRonden;
+
+// One poule as the poule overview prints it.
+struct TPouleBlok
+{
+    QString Naam;
+    QStringList Teams;
+};
+
+// Everything a printed document shows besides the canvas: texts, fonts, metrics, the
+// schedule with its round headers, the poules, and the team to highlight.
+struct TAfdrukGegevens
+{
+    QString ToernooiNaam;
+    QString StartDatum;
+    QString PrintDatum;
+    TLettertypen Fonts;
+    TPaginaMaten Maten;
+    // The page total printed after " van ".
+    int PageCount = 1;
+    int AantalVelden = 1;
+    const TSchemaBoom* Schema = nullptr;
+    const VeldenEnRonden* Velden = nullptr;
+    std::vector<TPouleBlok> Poules;
+    // The highlighted team and its poule; no highlighting when the team is empty.
+    QString VetTeam;
+    QString VetPoule;
+};

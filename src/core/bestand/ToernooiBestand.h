@@ -1,0 +1,75 @@
+#pragma once
+
+#include "bestand/BestandOpslag.h"
+#include "model/Tijdstempel.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <functional>
+
+class ToernooiModel;
+class TVraagsteller;
+
+// How a save, a load or the unsaved-changes question ended.
+enum class TBestandUitkomst
+{
+    Gelukt,      // done, or nothing needed doing
+    Geannuleerd, // the organiser cancelled a dialog or answered No to overwriting
+    Mislukt,     // an input/output error, already reported to the organiser
+};
+
+// The commands of the menu "&Bestanden" on the tournament file: "&Opslaan", "&Laden",
+// "Opnieuw", and the question that guards unsaved changes before a load and on leaving the
+// program. Every question goes through the TVraagsteller, so the flows run headless in tests.
+//
+// Nothing is ever lost: a save replaces the file only once it is completely written and keeps
+// the previous version as the ".bak" file; a load reads the whole file before it discards the
+// tournament it replaces; Gewijzigd is cleared only by a save, load or "Opnieuw" that
+// completed.
+class ToernooiBestand
+{
+public:
+    static const QString Filter;
+    static const QString StandaardExtensie;
+
+    ToernooiBestand(ToernooiModel& model, TVraagsteller& vraagsteller);
+
+    // Steps the window layer supplies: commit the detail tabs into their records before a
+    // save (BewaarDetails), and reset the detail tabs before "Opnieuw" (LeegAlles).
+    std::function<void()> BewaarDetails;
+    std::function<void()> LeegAlles;
+    // The moment that dates a saved file, and the locale that renders it.
+    std::function<QDateTime()> Klok = [] { return QDateTime::currentDateTime(); };
+    QLocale Locale = Tijdstempel::Locale();
+    // Creates the save files; empty means QSaveFile.
+    BestandOpslag::BestandMaker MaakBestand;
+
+    // "&Opslaan": save dialog, overwrite question, backup, atomic write.
+    TBestandUitkomst Opslaan();
+    // "&Laden": StartBestand or the open dialog, the guard, then the file read whole and
+    // applied. Anything but Gelukt leaves the tournament exactly as it was.
+    TBestandUitkomst Laden();
+    // The guard: when Gewijzigd is set, asks whether to save (Ja, Nee or Annuleren) and
+    // saves on Ja. The caller goes on only on Gelukt: Annuleren, a cancelled save and a
+    // failed save all keep the unsaved changes.
+    TBestandUitkomst VraagOmTeBewaren();
+    // Leaving the program (FormHide): true when the program may end; false when the guard
+    // was cancelled or its save failed, so the main window stays.
+    [[nodiscard]] bool MagAfsluiten();
+    // "Opnieuw": the guard, then LeegAlles, all poules and teams discarded, settings, fonts
+    // and field usage kept, Gewijzigd and SchemaGebouwd cleared. Anything but Gelukt
+    // changed nothing.
+    TBestandUitkomst Opnieuw();
+    // The folder of the tournament file loaded or saved last; the file dialogs start there.
+    [[nodiscard]] QString LaatsteMap() const { return m_laatsteMap; }
+
+private:
+    [[nodiscard]] TBestandUitkomst Bewaar(const QString& pad);
+    void Fout(const QString& tekst);
+    void OnthoudMap(const QString& pad);
+
+    ToernooiModel& m_model;
+    TVraagsteller& m_vraagsteller;
+    QString m_laatsteMap;
+};

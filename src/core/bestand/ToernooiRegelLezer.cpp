@@ -1,0 +1,284 @@
+#include "bestand/ToernooiRegelLezer.h"
+
+#include "bestand/ToernooiLezer.h"
+
+#include <QHash>
+#include <algorithm>
+
+using ToernooiLezer::HoofdLetters;
+using ToernooiLezer::LeesGetal;
+
+namespace {
+
+// True when the part occurs anywhere in the key except at its very first character.
+bool BevatNaEerste(QStringView tekst, QStringView deel)
+{
+    return tekst.size() > 1 && tekst.sliced(1).contains(deel);
+}
+
+int GetalOf(QStringView waarde, int standaard)
+{
+    return LeesGetal(waarde).value_or(standaard);
+}
+
+// The detail field of a team key from ClubNaam on; nullptr for any other key.
+QString TTeamDetails::*TeamVeld(TToernooiSleutel soort)
+{
+    switch (soort) {
+    case TToernooiSleutel::ClubNaam:
+        return &TTeamDetails::ClubNaam;
+    case TToernooiSleutel::ClubAdres:
+        return &TTeamDetails::ClubAdres;
+    case TToernooiSleutel::ClubPostcodePlaats:
+        return &TTeamDetails::ClubPostcodePlaats;
+    case TToernooiSleutel::ClubTelefoon:
+        return &TTeamDetails::ClubTelefoon;
+    case TToernooiSleutel::ClubFax:
+        return &TTeamDetails::ClubFax;
+    case TToernooiSleutel::BegeleiderNaam:
+        return &TTeamDetails::BegeleiderNaam;
+    case TToernooiSleutel::BegeleiderAdres:
+        return &TTeamDetails::BegeleiderAdres;
+    case TToernooiSleutel::BegeleiderPostcodePlaats:
+        return &TTeamDetails::BegeleiderPostcodePlaats;
+    case TToernooiSleutel::BegeleiderTelefoon:
+        return &TTeamDetails::BegeleiderTelefoon;
+    case TToernooiSleutel::BegeleiderFax:
+        return &TTeamDetails::BegeleiderFax;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+ToernooiRegelLezer::ToernooiRegelLezer(ToernooiModel& model)
+    : m_model(model), m_dagDelen(model.DagTijden()), m_lettertypen(model.Lettertypen())
+{
+}
+
+void ToernooiRegelLezer::Begin()
+{
+    // Every cell is made available, not only those of the fields shown before the load: a
+    // cell left unavailable by an earlier, wider tournament would otherwise come back when
+    // the file sets more fields.
+    m_model.LeegPoulesEnTeams();
+    m_model.ResetAlleCellen();
+}
+
+void ToernooiRegelLezer::ZetDagDelenInModel()
+{
+    if (!m_dagDelenGewijzigd)
+        return;
+    m_model.ZetDagDelen(m_dagDelen);
+    m_dagDelen = m_model.DagTijden();
+    m_dagDelenGewijzigd = false;
+}
+
+void ToernooiRegelLezer::Regel(QStringView regel)
+{
+    // A comment, then the spaces before the key, then key and value at the first "=".
+    if (regel.startsWith(u'#'))
+        return;
+    qsizetype begin = 0;
+    while (begin < regel.size() && regel[begin] == u' ')
+        ++begin;
+    regel = regel.sliced(begin);
+    const qsizetype is = regel.indexOf(u'=');
+    if (is <= 0)
+        return; // no "=", or an empty key: matches nothing
+    const QString sleutel = HoofdLetters(regel.first(is));
+    const QStringView waarde = regel.sliced(is + 1);
+
+    if (BevatNaEerste(sleutel, u".LETTERTYPE.")) {
+        Lettertype(sleutel, waarde, HoofdLetters(waarde));
+        return;
+    }
+
+    const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);
+    if (soort == TToernooiSleutel::Geen) {
+        LosTeam(ZoekLosTeamSleutel(sleutel), waarde);
+        return;
+    }
+    TPouleDetails* poule = m_huidigePoule ? m_huidigePoule->Details.get() : nullptr;
+    TTeamDetails* team = m_huidigTeam;
+    switch (soort) {
+    case TToernooiSleutel::Geen:
+        return;
+    case TToernooiSleutel::ToernooiNaam:
+        m_model.ZetToernooiNaam(waarde.toString());
+        return;
+    case TToernooiSleutel::StartDatum:
+        m_model.ZetStartDatum(waarde.toString());
+        return;
+    case TToernooiSleutel::AantalDagen:
+        Instelling([&] { m_model.ZetAantalDelen(GetalOf(waarde, 1)); });
+        return;
+    case TToernooiSleutel::DelenPerDagen:
+        Instelling([&] { m_model.ZetAantalDelenPerDag(GetalOf(waarde, 1)); });
+        return;
+    case TToernooiSleutel::GewoneVelden:
+        m_model.ZetGewoneVelden(GetalOf(waarde, 1));
+        return;
+    case TToernooiSleutel::SpecialeVelden:
+        m_model.ZetSpecialeVelden(GetalOf(waarde, 1));
+        return;
+    case TToernooiSleutel::BeginTijd: {
+        // The table gets exactly "count" rows; rows it gains take this time as well.
+        ++m_dagDeelAantal;
+        const QString tijd = waarde.toString();
+        if (m_dagDelen.size() > m_dagDeelAantal)
+            m_dagDelen.resize(m_dagDeelAantal);
+        while (m_dagDelen.size() < m_dagDeelAantal)
+            m_dagDelen.append(TDagDeel{tijd, tijd});
+        m_dagDelen.back() = TDagDeel{tijd, tijd};
+        m_dagDelenGewijzigd = true;
+        return;
+    }
+    case TToernooiSleutel::EindTijd:
+        if (m_dagDeelAantal > 0 && m_dagDeelAantal <= m_dagDelen.size()) {
+            m_dagDelen[m_dagDeelAantal - 1].Eind = waarde.toString();
+            m_dagDelenGewijzigd = true;
+        }
+        return;
+    case TToernooiSleutel::DuurWedstrijd:
+        // The model keeps the duration and the pause within 0..MaxMinuten.
+        Instelling([&] { m_model.ZetDuurWedstrijd(GetalOf(waarde, 25)); });
+        return;
+    case TToernooiSleutel::Pauze:
+        Instelling([&] { m_model.ZetPauze(GetalOf(waarde, 5)); });
+        return;
+    case TToernooiSleutel::GeenWedstrijd: {
+        const qsizetype komma = waarde.indexOf(u',');
+        if (komma < 0)
+            return;
+        const auto veld = LeesGetal(waarde.first(komma));
+        const auto ronde = LeesGetal(waarde.sliced(komma + 1));
+        if (!veld || !ronde || *veld <= 0 || *ronde <= 0)
+            return;
+        m_model.ZetVeldBeschikbaar(*veld, *ronde, false);
+        return;
+    }
+    case TToernooiSleutel::PouleNaam:
+        m_poules.push_back(std::make_unique<TPoule>(waarde.toString()));
+        m_huidigePoule = m_poules.back().get();
+        return; // the second row sets the same name again
+    case TToernooiSleutel::CompetitieType:
+        if (poule)
+            poule->CompetitieType = HoofdLetters(waarde) == u"HELECOMPETITIE"
+                                        ? TCompetitieType::HeleCompetitie
+                                        : TCompetitieType::HalveCompetitie;
+        return;
+    case TToernooiSleutel::KruisPoule:
+        if (poule)
+            poule->KruisPouleNaam = waarde.toString();
+        return;
+    case TToernooiSleutel::KruisPouleCompetitieType:
+        if (poule)
+            poule->KruisPouleCompetitieType = HoofdLetters(waarde) == u"ENKELEWEDSTRIJDEN"
+                                                  ? TKruisPouleCompetitieType::EnkeleWedstrijden
+                                                  : TKruisPouleCompetitieType::DubbeleWedstrijden;
+        return;
+    case TToernooiSleutel::MinimaleRust:
+        // A negative rest would let a team play twice in one round.
+        if (poule)
+            poule->MinimaleRust = std::clamp(GetalOf(waarde, 1), ToernooiModel::MinMinimaleRust,
+                                             ToernooiModel::MaxMinimaleRust);
+        return;
+    case TToernooiSleutel::TeamNaam:
+        if (!m_huidigePoule) {
+            // No poule to join: ignored, with the detail lines that follow it.
+            m_huidigTeam = nullptr;
+            return;
+        }
+        m_teams.push_back(std::make_unique<TTeamDetails>(waarde.toString()));
+        m_huidigTeam = m_teams.back().get();
+        m_huidigePoule->Teams.push_back(m_huidigTeam);
+        return;
+    default:
+        break;
+    }
+
+    if (!team)
+        return;
+    if (QString TTeamDetails::*veld = TeamVeld(soort))
+        team->*veld = waarde.toString();
+}
+
+void ToernooiRegelLezer::LosTeam(TToernooiSleutel soort, QStringView waarde)
+{
+    if (soort == TToernooiSleutel::TeamNaam) {
+        m_teams.push_back(std::make_unique<TTeamDetails>(waarde.toString()));
+        m_huidigLosTeam = m_teams.back().get();
+        return;
+    }
+    if (!m_huidigLosTeam)
+        return;
+    if (QString TTeamDetails::*veld = TeamVeld(soort))
+        m_huidigLosTeam->*veld = waarde.toString();
+}
+
+void ToernooiRegelLezer::Lettertype(QStringView sleutel, QStringView waarde,
+                                    QStringView hoofdWaarde)
+{
+    // 1. Select the font; later tests replace earlier ones; none keeps the last selection.
+    if (sleutel.contains(u"HEADER."))
+        m_gekozenLettertype = &m_lettertypen.HeaderFont;
+    if (sleutel.contains(u"FOOTER."))
+        m_gekozenLettertype = &m_lettertypen.FooterFont;
+    if (sleutel.contains(u"TEKST."))
+        m_gekozenLettertype = &m_lettertypen.TextFont;
+    if (sleutel.contains(u"VETTEAM."))
+        m_gekozenLettertype = &m_lettertypen.VetTeamFont;
+    TLettertype* font = m_gekozenLettertype;
+    if (!font)
+        return; // a font line before any font was selected
+    if (BevatNaEerste(sleutel, u".NAAM"))
+        font->Naam = waarde.toString();
+    if (BevatNaEerste(sleutel, u".SIZE"))
+        font->Grootte =
+            std::max(GetalOf(waarde, 11), 1); // a zero size would make the printed line height zero
+    if (BevatNaEerste(sleutel, u".STYLE")) {
+        font->Vet = hoofdWaarde.contains(u"FSBOLD");
+        font->Cursief = hoofdWaarde.contains(u"FSITALIC");
+        font->Onderstreept = hoofdWaarde.contains(u"FSUNDERLINE");
+        font->Doorgehaald = hoofdWaarde.contains(u"FSSTRIKEOUT");
+    }
+    if (BevatNaEerste(sleutel, u".KLEUR"))
+        font->Kleur = GetalOf(waarde, 0);
+}
+
+void ToernooiRegelLezer::Einde()
+{
+    ZetDagDelenInModel();
+    m_model.ZetLettertypen(m_lettertypen);
+
+    // Partners, against "Geen" and the poule names in tree order: the first entry equal to
+    // the name read, letter case ignored (Qt's case folding).
+    QHash<QString, int> posities;
+    posities.reserve(qsizetype(m_poules.size()) + 1);
+    // QHash::insert replaces, so walk back to front to keep the first position of a name,
+    // and "Geen" last: a poule named Geen resolves to no partner.
+    for (std::size_t i = m_poules.size(); i-- > 0;)
+        posities.insert(m_poules[i]->Details->PouleNaam.toCaseFolded(), int(i) + 1);
+    posities.insert(QStringLiteral("Geen").toCaseFolded(), 0);
+    for (const auto& poule : m_poules) {
+        TPouleDetails& details = *poule->Details;
+        details.KruisPoule = posities.value(details.KruisPouleNaam.toCaseFolded(), 0);
+    }
+
+    // The team list from the poules; the first team and poule become current.
+    m_model.VervangPoulesEnTeams(std::move(m_poules), std::move(m_teams));
+    if (!m_model.TeamLijst().empty())
+        m_model.ZetHuidigTeam(m_model.TeamLijst().front().get());
+    if (!m_model.PouleLijst().empty())
+        m_model.ZetHuidigePoule(m_model.PouleLijst().front()->Details.get());
+
+    // The round headers once with the loaded day parts, duration and pause.
+    m_model.VulRondeKoppen();
+
+    // A complete load leaves nothing unsaved, no start file and no built schedule.
+    m_model.ZetGewijzigd(false);
+    m_model.ZetStartBestand(QString());
+    m_model.ZetSchemaGebouwd(false);
+}

@@ -1,0 +1,582 @@
+#include "model/ToernooiModel.h"
+
+#include "model/Tijdnotatie.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString Geen = QStringLiteral("Geen");
+
+bool TeamVoor(const std::unique_ptr<TTeamDetails>& a, const std::unique_ptr<TTeamDetails>& b)
+{
+    return QString::compare(a->TeamNaam, b->TeamNaam, Qt::CaseInsensitive) < 0;
+}
+
+// Who is in which poule, in order; used to tell whether a membership operation changed anything.
+std::vector<std::vector<TTeamDetails*>> Indeling(const ToernooiModel::PouleLijstType& poules)
+{
+    std::vector<std::vector<TTeamDetails*>> indeling;
+    indeling.reserve(poules.size());
+    for (const auto& poule : poules)
+        indeling.push_back(poule->Teams);
+    return indeling;
+}
+
+} // namespace
+
+ToernooiModel::ToernooiModel(QObject* parent) : QObject(parent)
+{
+    m_dagTijden = Tijdnotatie::StandaardDagDelen(m_aantalDelen, m_delenPerDag);
+    PasVeldAantalToe();
+}
+
+ToernooiModel::~ToernooiModel() = default;
+
+int ToernooiModel::TeamIndex(const TTeamDetails* team) const
+{
+    for (std::size_t i = 0; i < m_teams.size(); ++i) {
+        if (m_teams[i].get() == team)
+            return int(i);
+    }
+    return -1;
+}
+
+int ToernooiModel::PouleIndex(const TPouleDetails* poule) const
+{
+    for (std::size_t i = 0; i < m_poules.size(); ++i) {
+        if (m_poules[i]->Details.get() == poule)
+            return int(i);
+    }
+    return -1;
+}
+
+TPoule* ToernooiModel::PouleVanTeam(const TTeamDetails* team) const
+{
+    for (const auto& poule : m_poules) {
+        for (const TTeamDetails* lid : poule->Teams) {
+            if (lid->TeamNaam == team->TeamNaam)
+                return poule.get();
+        }
+    }
+    return nullptr;
+}
+
+TPouleDetails* ToernooiModel::ZoekPoule(const QString& naam) const
+{
+    for (const auto& poule : m_poules) {
+        if (poule->Details->PouleNaam == naam)
+            return poule->Details.get();
+    }
+    return nullptr;
+}
+
+QStringList ToernooiModel::KruisPouleLijst() const
+{
+    QStringList lijst;
+    lijst.reserve(qsizetype(m_poules.size()) + 1);
+    lijst.append(Geen);
+    for (const auto& poule : m_poules)
+        lijst.append(poule->Details->PouleNaam);
+    return lijst;
+}
+
+QStringList ToernooiModel::TeamsInPoule() const
+{
+    QStringList rijen;
+    rijen.reserve(qsizetype(m_teams.size()));
+    for (const auto& team : m_teams) {
+        const TPoule* poule = PouleVanTeam(team.get());
+        rijen.append(poule ? poule->Details->PouleNaam : QString());
+    }
+    return rijen;
+}
+
+QString ToernooiModel::TeamAantalTekst() const
+{
+    const auto aantal = m_teams.size();
+    return QString::number(aantal)
+           + (aantal == 1 ? QStringLiteral(" Team") : QStringLiteral(" Teams"));
+}
+
+QString ToernooiModel::PouleAantalTekst() const
+{
+    std::size_t ingedeeld = 0;
+    for (const auto& poule : m_poules)
+        ingedeeld += poule->Teams.size();
+    const auto aantal = m_poules.size();
+    return QStringLiteral("Poule indeling (") + QString::number(aantal)
+           + (aantal == 1 ? QStringLiteral(" Poule, ") : QStringLiteral(" Poules, "))
+           + QString::number(ingedeeld) + QStringLiteral(" teams ingedeeld)");
+}
+
+TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& naam)
+{
+    TToevoegUitkomst<TTeamDetails> uitkomst;
+    for (const auto& team : m_teams) {
+        if (QString::compare(team->TeamNaam, naam, Qt::CaseInsensitive) == 0) {
+            uitkomst.Fout = QStringLiteral("Team naam bestaat al.");
+            return uitkomst;
+        }
+    }
+    if (naam.isEmpty())
+        return uitkomst;
+
+    auto team = std::make_unique<TTeamDetails>(naam);
+    uitkomst.Nieuw = team.get();
+    const auto plek = std::upper_bound(m_teams.begin(), m_teams.end(), team, TeamVoor);
+    m_teams.insert(plek, std::move(team));
+    MaakGewijzigd();
+    emit teamsVeranderd();
+    return uitkomst;
+}
+
+bool ToernooiModel::NaamInBoom(const QString& naam) const
+{
+    for (const auto& poule : m_poules) {
+        if (poule->Details->PouleNaam == naam)
+            return true;
+        for (const TTeamDetails* team : poule->Teams) {
+            if (team->TeamNaam == naam)
+                return true;
+        }
+    }
+    return false;
+}
+
+TToevoegUitkomst<TPouleDetails> ToernooiModel::VoegPouleToe(const QString& naam)
+{
+    TToevoegUitkomst<TPouleDetails> uitkomst;
+    if (NaamInBoom(naam)) {
+        uitkomst.Fout = QStringLiteral("Poule naam bestaat al.");
+        return uitkomst;
+    }
+    if (naam.isEmpty())
+        return uitkomst;
+
+    m_poules.push_back(std::make_unique<TPoule>(naam));
+    uitkomst.Nieuw = m_poules.back()->Details.get();
+    MaakGewijzigd();
+    emit poulesVeranderd();
+    return uitkomst;
+}
+
+void ToernooiModel::VerwijderTeamUitBoom(const TTeamDetails* team)
+{
+    const QString naam = team->TeamNaam;
+    for (auto& poule : m_poules) {
+        std::erase_if(poule->Teams, [&naam](const TTeamDetails* lid) { return lid->TeamNaam == naam; });
+    }
+}
+
+void ToernooiModel::VerwijderTeams(const QList<TTeamDetails*>& teams)
+{
+    // Last to first in list order, as the selection is walked.
+    QList<TTeamDetails*> teVerwijderen = teams;
+    std::sort(teVerwijderen.begin(), teVerwijderen.end(),
+              [this](const TTeamDetails* a, const TTeamDetails* b) { return TeamIndex(a) > TeamIndex(b); });
+    bool iets = false;
+    for (TTeamDetails* team : std::as_const(teVerwijderen)) {
+        const int index = TeamIndex(team);
+        if (index < 0)
+            continue;
+        VerwijderTeamUitBoom(team);
+        if (m_huidigTeam == team)
+            m_huidigTeam = nullptr;
+        m_teams.erase(m_teams.begin() + index);
+        iets = true;
+    }
+    if (!iets)
+        return;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+    emit teamsVeranderd();
+}
+
+void ToernooiModel::VerwijderPoule(int pouleIndex)
+{
+    if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
+        return;
+    // Links are positions in the partner list; the removed poule's position is index + 1.
+    const int positie = pouleIndex + 1;
+    for (auto& poule : m_poules) {
+        int& kruis = poule->Details->KruisPoule;
+        if (kruis == positie)
+            kruis = 0;
+        else if (kruis > positie)
+            --kruis;
+    }
+    if (m_huidigePoule == m_poules[std::size_t(pouleIndex)]->Details.get())
+        m_huidigePoule = nullptr;
+    m_poules.erase(m_poules.begin() + pouleIndex);
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+void ToernooiModel::VerwijderTeamUitPoule(int pouleIndex, int teamIndex)
+{
+    if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
+        return;
+    auto& teams = m_poules[std::size_t(pouleIndex)]->Teams;
+    if (teamIndex < 0 || teamIndex >= int(teams.size()))
+        return;
+    teams.erase(teams.begin() + teamIndex);
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+void ToernooiModel::HaalTeamsUitPoule(int pouleIndex)
+{
+    if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
+        return;
+    auto& teams = m_poules[std::size_t(pouleIndex)]->Teams;
+    if (teams.empty())
+        return;
+    teams.clear();
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+void ToernooiModel::ZetTeamsInPoule(int pouleIndex, const QList<TTeamDetails*>& teams)
+{
+    if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
+        return;
+    const auto voor = Indeling(m_poules);
+    for (const TTeamDetails* team : teams)
+        VerwijderTeamUitBoom(team);
+    auto& doel = m_poules[std::size_t(pouleIndex)]->Teams;
+    for (TTeamDetails* team : teams) {
+        if (std::find(doel.begin(), doel.end(), team) == doel.end())
+            doel.push_back(team);
+    }
+    if (Indeling(m_poules) == voor)
+        return;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+void ToernooiModel::SorteerTeams()
+{
+    std::stable_sort(m_teams.begin(), m_teams.end(), TeamVoor);
+}
+
+void ToernooiModel::VervangPoulesEnTeams(PouleLijstType poules, TeamLijstType teams)
+{
+    m_huidigTeam = nullptr;
+    m_huidigePoule = nullptr;
+    m_poules = std::move(poules);
+    m_teams = std::move(teams);
+    SorteerTeams();
+    emit poulesVeranderd();
+    emit teamsVeranderd();
+}
+
+void ToernooiModel::LeegPoulesEnTeams()
+{
+    m_huidigTeam = nullptr;
+    m_huidigePoule = nullptr;
+    // The tree refers to the team records, so it goes first.
+    m_poules.clear();
+    m_teams.clear();
+    emit poulesVeranderd();
+    emit teamsVeranderd();
+}
+
+void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)
+{
+    if (!team)
+        return;
+    bool anders = false;
+    auto zet = [&anders](QString& veld, const QString& waarde) {
+        if (veld != waarde) {
+            veld = waarde;
+            anders = true;
+        }
+    };
+    zet(team->ClubNaam, waarden.ClubNaam);
+    zet(team->ClubAdres, waarden.ClubAdres);
+    zet(team->ClubPostcodePlaats, waarden.ClubPostcodePlaats);
+    zet(team->ClubTelefoon, waarden.ClubTelefoon);
+    zet(team->ClubFax, waarden.ClubFax);
+    zet(team->BegeleiderNaam, waarden.BegeleiderNaam);
+    zet(team->BegeleiderAdres, waarden.BegeleiderAdres);
+    zet(team->BegeleiderPostcodePlaats, waarden.BegeleiderPostcodePlaats);
+    zet(team->BegeleiderTelefoon, waarden.BegeleiderTelefoon);
+    zet(team->BegeleiderFax, waarden.BegeleiderFax);
+    if (anders)
+        MaakGewijzigd();
+}
+
+void ToernooiModel::ZetPouleDetails(TPouleDetails* poule, TCompetitieType competitie,
+                                    int kruisPoule, TKruisPouleCompetitieType kruisType,
+                                    int minimaleRust)
+{
+    if (!poule)
+        return;
+    const int rust = std::clamp(minimaleRust, MinMinimaleRust, MaxMinimaleRust);
+    if (poule->CompetitieType == competitie && poule->KruisPoule == kruisPoule
+        && poule->KruisPouleCompetitieType == kruisType && poule->MinimaleRust == rust)
+        return;
+    poule->CompetitieType = competitie;
+    poule->KruisPoule = kruisPoule;
+    poule->KruisPouleCompetitieType = kruisType;
+    poule->MinimaleRust = rust;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+QString ToernooiModel::KruisPouleVraag(const TPouleDetails* getoond, int keuze) const
+{
+    const QStringList lijst = KruisPouleLijst();
+    if (!getoond || keuze < 0 || keuze >= lijst.size())
+        return {};
+    const TPouleDetails* gekozen = ZoekPoule(lijst.at(keuze));
+    if (!gekozen || gekozen->KruisPoule <= 0 || gekozen->KruisPoule >= lijst.size())
+        return {};
+    return gekozen->PouleNaam + QStringLiteral(" is al verbonden met ")
+           + lijst.at(gekozen->KruisPoule) + QStringLiteral(".\n\rMag deze link verbroken worden?");
+}
+
+int ToernooiModel::KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbreekBestaande)
+{
+    MaakGewijzigd();
+    const QStringList lijst = KruisPouleLijst();
+    if (!getoond || keuze < 0 || keuze >= lijst.size())
+        return keuze;
+    TPouleDetails* gekozen = ZoekPoule(lijst.at(keuze));
+    if (!gekozen)
+        return keuze;
+
+    if (gekozen->KruisPoule > 0 && gekozen->KruisPoule < lijst.size()) {
+        if (!verbreekBestaande)
+            return keuze;
+        if (TPouleDetails* oudePartner = ZoekPoule(lijst.at(gekozen->KruisPoule)))
+            oudePartner->KruisPoule = 0;
+    }
+
+    int getoondeKeuze = keuze;
+    if (lijst.at(keuze) == getoond->PouleNaam) {
+        gekozen->KruisPoule = 0;
+        getoondeKeuze = 0;
+    } else {
+        gekozen->KruisPoule = 0;
+        for (qsizetype i = 0; i < lijst.size(); ++i) {
+            if (QString::compare(lijst.at(i), getoond->PouleNaam, Qt::CaseInsensitive) == 0) {
+                gekozen->KruisPoule = int(i);
+                break;
+            }
+        }
+    }
+    gekozen->KruisPouleCompetitieType = getoond->KruisPouleCompetitieType;
+    emit poulesVeranderd();
+    return getoondeKeuze;
+}
+
+void ToernooiModel::ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitieType type)
+{
+    const QStringList lijst = KruisPouleLijst();
+    if (keuze < 0 || keuze >= lijst.size())
+        return;
+    TPouleDetails* partner = ZoekPoule(lijst.at(keuze));
+    if (!partner || partner->KruisPouleCompetitieType == type)
+        return;
+    partner->KruisPouleCompetitieType = type;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+QString ToernooiModel::DagDeelLabel(int rij)
+{
+    if (rij < 1 || rij > GelabeldeDagDelen)
+        return {};
+    return QStringLiteral("Deel ") + QString::number(rij);
+}
+
+void ToernooiModel::ZetToernooiNaam(const QString& naam)
+{
+    if (m_toernooiNaam == naam)
+        return;
+    m_toernooiNaam = naam;
+    MaakGewijzigd();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetStartDatum(const QString& datum)
+{
+    if (m_startDatum == datum)
+        return;
+    m_startDatum = datum;
+    MaakGewijzigd();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::HerstelDagDelen()
+{
+    MaakGewijzigd();
+    m_dagTijden = Tijdnotatie::StandaardDagDelen(m_aantalDelen, m_delenPerDag);
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetAantalDelen(int aantal)
+{
+    aantal = std::clamp(aantal, MinAantalDelen, MaxAantalDelen);
+    if (aantal == m_aantalDelen)
+        return;
+    m_aantalDelen = aantal;
+    HerstelDagDelen();
+}
+
+void ToernooiModel::ZetAantalDelenPerDag(int aantal)
+{
+    aantal = std::clamp(aantal, MinDelenPerDag, MaxDelenPerDag);
+    if (aantal == m_delenPerDag)
+        return;
+    m_delenPerDag = aantal;
+    HerstelDagDelen();
+}
+
+void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
+{
+    if (rij < 1 || rij > m_dagTijden.size() || (kolom != 1 && kolom != 2))
+        return;
+    const QString genormaliseerd = Tijdnotatie::NormaliseerTijd(tijd);
+    TDagDeel& deel = m_dagTijden[rij - 1];
+    QString& veld = kolom == 1 ? deel.Begin : deel.Eind;
+    if (veld == genormaliseerd)
+        return;
+    veld = genormaliseerd;
+    MaakGewijzigd();
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
+{
+    if (delen.isEmpty())
+        return;
+    TDagTijden nieuw;
+    nieuw.reserve(delen.size());
+    for (const TDagDeel& deel : delen)
+        nieuw.append(TDagDeel{Tijdnotatie::NormaliseerTijd(deel.Begin),
+                              Tijdnotatie::NormaliseerTijd(deel.Eind)});
+    if (nieuw == m_dagTijden)
+        return;
+    m_dagTijden = std::move(nieuw);
+    MaakGewijzigd();
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetLettertypen(const TLettertypen& lettertypen)
+{
+    if (lettertypen == m_lettertypen)
+        return;
+    m_lettertypen = lettertypen;
+    MaakGewijzigd();
+    emit lettertypenVeranderd();
+}
+
+void ToernooiModel::ZetGewoneVelden(int aantal)
+{
+    if (aantal == m_gewoneVelden)
+        return;
+    int speciaal = m_specialeVelden;
+    if (speciaal == 0 && aantal == 0)
+        speciaal = 1;
+    const int gewoon = std::clamp(aantal, MinGewoneVelden, MaxGewoneVelden);
+    if (gewoon == m_gewoneVelden && speciaal == m_specialeVelden)
+        return;
+    m_gewoneVelden = gewoon;
+    m_specialeVelden = speciaal;
+    MaakGewijzigd();
+    PasVeldAantalToe();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetSpecialeVelden(int aantal)
+{
+    if (aantal == m_specialeVelden)
+        return;
+    const int speciaal = std::clamp(aantal, MinSpecialeVelden, MaxSpecialeVelden);
+    if (speciaal == m_specialeVelden)
+        return;
+    m_specialeVelden = speciaal;
+    MaakGewijzigd();
+    PasVeldAantalToe();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetDuurWedstrijd(int minuten)
+{
+    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
+    if (minuten == m_duur)
+        return;
+    m_duur = minuten;
+    MaakGewijzigd();
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::ZetPauze(int minuten)
+{
+    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
+    if (minuten == m_pauze)
+        return;
+    m_pauze = minuten;
+    MaakGewijzigd();
+    VulRondeKoppen();
+    emit instellingenVeranderd();
+}
+
+void ToernooiModel::VulRondeKoppen()
+{
+    // The day parts are always normalised when they enter the model, so they always read.
+    m_velden.VulRondeKoppen(&m_dagTijden, m_duur, m_pauze, m_delenPerDag);
+    emit rondenVeranderd();
+}
+
+void ToernooiModel::PasVeldAantalToe()
+{
+    m_velden.ZetKolomAantal(AantalVelden() + 1);
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::WisselVeld(int kolom, int rij)
+{
+    if (!m_velden.Wissel(kolom, rij))
+        return;
+    MaakGewijzigd();
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::ResetAlleVelden()
+{
+    m_velden.ResetAlleVelden();
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::ResetAlleCellen()
+{
+    m_velden.ResetAlleCellen();
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar)
+{
+    m_velden.ZetBeschikbaar(veld, ronde, beschikbaar);
+    emit veldGebruikVeranderd();
+}
+
+void ToernooiModel::ZetGewijzigd(bool gewijzigd)
+{
+    if (m_gewijzigd == gewijzigd)
+        return;
+    m_gewijzigd = gewijzigd;
+    emit gewijzigdVeranderd(gewijzigd);
+}
+
+void ToernooiModel::ZetSchemaGebouwd(bool gebouwd)
+{
+    m_schemaGebouwd = gebouwd;
+}

@@ -1,0 +1,211 @@
+#pragma once
+
+#include "model/TDagDeel.h"
+#include "model/TLettertype.h"
+#include "model/TPoule.h"
+#include "model/TTeamDetails.h"
+#include "model/VeldenEnRonden.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+// Outcome of an editing operation that may be refused. A refusal changes nothing; Fout holds
+// the Dutch message for a "Fout" box, or is empty when the operation silently did nothing.
+template<typename T>
+struct TToevoegUitkomst
+{
+    T* Nieuw = nullptr;
+    QString Fout;
+};
+
+// The one tournament of a run: settings, teams, poules with their teams, the partner list,
+// the field usage table and the state flags. Every change goes through the operations below,
+// which keep the invariants (unique team names ignoring case, a team in at most one poule,
+// the partner list in step with the poules) and set Gewijzigd only when a value really changes.
+class ToernooiModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MinAantalDelen = 1;
+    static constexpr int MaxAantalDelen = 31;
+    static constexpr int MinDelenPerDag = 1;
+    static constexpr int MaxDelenPerDag = 300;
+    static constexpr int MinGewoneVelden = 1;
+    static constexpr int MaxGewoneVelden = 300;
+    static constexpr int MinSpecialeVelden = 0;
+    static constexpr int MaxSpecialeVelden = 300;
+    static constexpr int MinMinimaleRust = 0;
+    static constexpr int MaxMinimaleRust = 300;
+    // The match duration and the pause, in minutes; the bound keeps the clock arithmetic of
+    // the round headers far from overflow.
+    static constexpr int MinMinuten = 0;
+    static constexpr int MaxMinuten = 9999;
+    static constexpr int GelabeldeDagDelen = 31;
+
+    using TeamLijstType = std::vector<std::unique_ptr<TTeamDetails>>;
+    using PouleLijstType = std::vector<std::unique_ptr<TPoule>>;
+
+    explicit ToernooiModel(QObject* parent = nullptr);
+    ~ToernooiModel() override;
+
+    // --- Teams and poules ---------------------------------------------------------------
+    [[nodiscard]] const TeamLijstType& TeamLijst() const { return m_teams; }
+    [[nodiscard]] const PouleLijstType& PouleLijst() const { return m_poules; }
+    [[nodiscard]] int TeamIndex(const TTeamDetails* team) const;
+    [[nodiscard]] int PouleIndex(const TPouleDetails* poule) const;
+    // The poule that holds the team, or nullptr when it is in none.
+    [[nodiscard]] TPoule* PouleVanTeam(const TTeamDetails* team) const;
+    // The first poule in tree order whose name equals the text exactly.
+    [[nodiscard]] TPouleDetails* ZoekPoule(const QString& naam) const;
+    // "Geen" followed by the poule names in tree order.
+    [[nodiscard]] QStringList KruisPouleLijst() const;
+    // One row per team of TeamLijst: the name of its poule, or empty.
+    [[nodiscard]] QStringList TeamsInPoule() const;
+    // The captions of the team group and the poule group.
+    [[nodiscard]] QString TeamAantalTekst() const;
+    [[nodiscard]] QString PouleAantalTekst() const;
+
+    // Refused with "Team naam bestaat al." when a team of that name exists in any letter
+    // case; an empty name adds nothing and says nothing.
+    TToevoegUitkomst<TTeamDetails> VoegTeamToe(const QString& naam);
+    // Refused with "Poule naam bestaat al." when the name equals, letter case included, the
+    // text of any entry of the poule tree (poules and the teams in them).
+    TToevoegUitkomst<TPouleDetails> VoegPouleToe(const QString& naam);
+    // Removes the teams from every poule and discards their records.
+    void VerwijderTeams(const QList<TTeamDetails*>& teams);
+    // Removes a poule; its teams stay in the team list, links to it are cleared and the links
+    // behind it renumbered so that they keep naming the same poules.
+    void VerwijderPoule(int pouleIndex);
+    // Takes one team entry out of its poule.
+    void VerwijderTeamUitPoule(int pouleIndex, int teamIndex);
+    // Takes all teams out of a poule.
+    void HaalTeamsUitPoule(int pouleIndex);
+    // Puts the teams (in the given order) at the end of the poule, taking each out of any
+    // poule it was in first.
+    void ZetTeamsInPoule(int pouleIndex, const QList<TTeamDetails*>& teams);
+    // Replaces all poules and teams at once; the teams are sorted into the team list. Used by
+    // the loader after it has read a whole file.
+    void VervangPoulesEnTeams(PouleLijstType poules, TeamLijstType teams);
+    // Discards all poules and teams; settings and flags stay.
+    void LeegPoulesEnTeams();
+
+    // Writes the editable details into a record; Gewijzigd is set when any of them differs.
+    void ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden);
+    void ZetPouleDetails(TPouleDetails* poule, TCompetitieType competitie, int kruisPoule,
+                         TKruisPouleCompetitieType kruisType, int minimaleRust);
+
+    // --- Cross-poule links --------------------------------------------------------------
+    // The question to ask before the shown poule takes the entry at position keuze as its
+    // partner, or empty when no existing link would be broken.
+    [[nodiscard]] QString KruisPouleVraag(const TPouleDetails* getoond, int keuze) const;
+    // Links the chosen poule to the shown one. verbreekBestaande is the answer to
+    // KruisPouleVraag (ignored when there was no question). Returns the position the
+    // selector shows afterwards.
+    int KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbreekBestaande);
+    // Copies the cross match type to the poule at position keuze of the partner list.
+    void ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitieType type);
+
+    // --- Settings -----------------------------------------------------------------------
+    [[nodiscard]] QString ToernooiNaam() const { return m_toernooiNaam; }
+    [[nodiscard]] QString StartDatum() const { return m_startDatum; }
+    [[nodiscard]] int AantalDelen() const { return m_aantalDelen; }
+    [[nodiscard]] int AantalDelenPerDag() const { return m_delenPerDag; }
+    [[nodiscard]] const TDagTijden& DagTijden() const { return m_dagTijden; }
+    [[nodiscard]] int GewoneVelden() const { return m_gewoneVelden; }
+    [[nodiscard]] int SpecialeVelden() const { return m_specialeVelden; }
+    [[nodiscard]] int AantalVelden() const { return m_gewoneVelden + m_specialeVelden; }
+    [[nodiscard]] int DuurWedstrijd() const { return m_duur; }
+    [[nodiscard]] int Pauze() const { return m_pauze; }
+    // The label of a day-part row (from 1): "Deel n" for rows 1..31, empty above.
+    [[nodiscard]] static QString DagDeelLabel(int rij);
+
+    void ZetToernooiNaam(const QString& naam);
+    void ZetStartDatum(const QString& datum);
+    // A change of either refills every day part with the default pattern.
+    void ZetAantalDelen(int aantal);
+    void ZetAantalDelenPerDag(int aantal);
+    // rij counts from 1; kolom is 1 (begin) or 2 (end). The time is normalised first.
+    void ZetDagTijd(int rij, int kolom, const QString& tijd);
+    // Replaces all day-part rows at once (the reader's "BeginTijd="/"EindTijd=" lines): every
+    // time is normalised; on a change Gewijzigd is set and the round headers are rebuilt once.
+    void ZetDagDelen(const TDagTijden& delen);
+    // The typed value is checked against the other count before it is brought into range,
+    // so 0 ordinary fields without special fields gives one special field.
+    void ZetGewoneVelden(int aantal);
+    void ZetSpecialeVelden(int aantal);
+    void ZetDuurWedstrijd(int minuten);
+    void ZetPauze(int minuten);
+
+    // Rewrites the round headers of the field usage table from the day parts, the duration
+    // and the pause, as every change of those does; the reader runs it once at its end.
+    void VulRondeKoppen();
+
+    // --- Fonts of the schedule view ------------------------------------------------------
+    // The model owns the four fonts so that there is one truth for the schedule window, the
+    // writer and the reader. A change sets Gewijzigd: fonts are saved with the tournament.
+    [[nodiscard]] const TLettertypen& Lettertypen() const { return m_lettertypen; }
+    void ZetLettertypen(const TLettertypen& lettertypen);
+
+    // --- Field usage --------------------------------------------------------------------
+    [[nodiscard]] const VeldenEnRonden& Velden() const { return m_velden; }
+    void WisselVeld(int kolom, int rij);
+    void ResetAlleVelden();
+    // Every cell of every column available, beyond the shown fields too; used by the loader.
+    void ResetAlleCellen();
+    void ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar);
+
+    // --- State --------------------------------------------------------------------------
+    [[nodiscard]] bool Gewijzigd() const { return m_gewijzigd; }
+    void ZetGewijzigd(bool gewijzigd);
+    [[nodiscard]] bool SchemaGebouwd() const { return m_schemaGebouwd; }
+    void ZetSchemaGebouwd(bool gebouwd);
+    [[nodiscard]] TTeamDetails* HuidigTeam() const { return m_huidigTeam; }
+    void ZetHuidigTeam(TTeamDetails* team) { m_huidigTeam = team; }
+    [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
+    void ZetHuidigePoule(TPouleDetails* poule) { m_huidigePoule = poule; }
+    [[nodiscard]] QString StartBestand() const { return m_startBestand; }
+    void ZetStartBestand(const QString& bestand) { m_startBestand = bestand; }
+
+signals:
+    void teamsVeranderd();
+    void poulesVeranderd();
+    void instellingenVeranderd();
+    void rondenVeranderd();
+    void veldGebruikVeranderd();
+    void gewijzigdVeranderd(bool gewijzigd);
+    void lettertypenVeranderd();
+
+private:
+    void MaakGewijzigd() { ZetGewijzigd(true); }
+    void HerstelDagDelen();
+    void PasVeldAantalToe();
+    void VerwijderTeamUitBoom(const TTeamDetails* team);
+    [[nodiscard]] bool NaamInBoom(const QString& naam) const;
+    void SorteerTeams();
+
+    TeamLijstType m_teams;
+    PouleLijstType m_poules;
+    VeldenEnRonden m_velden;
+
+    QString m_toernooiNaam;
+    QString m_startDatum;
+    int m_aantalDelen = 1;
+    int m_delenPerDag = 1;
+    TDagTijden m_dagTijden;
+    int m_gewoneVelden = 1;
+    int m_specialeVelden = 0;
+    int m_duur = 20;
+    int m_pauze = 5;
+    TLettertypen m_lettertypen;
+
+    bool m_gewijzigd = false;
+    bool m_schemaGebouwd = false;
+    TTeamDetails* m_huidigTeam = nullptr;
+    TPouleDetails* m_huidigePoule = nullptr;
+    QString m_startBestand;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/TLettertype.h"
+
+#include <QString>
+#include <optional>
+
+// The answer to a question that can also be called off.
+enum class TAntwoord
+{
+    Ja,
+    Nee,
+    Annuleren,
+};
+
+// Every modal question the program asks goes through this interface: message boxes, the
+// name dialog and the file dialogs. The desktop program answers with real dialogs; tests
+// answer from a script, so flows such as saving, loading and the unsaved-changes question
+// run headless.
+class TVraagsteller
+{
+public:
+    virtual ~TVraagsteller() = default;
+
+    // A message with only an OK button.
+    virtual void Melding(const QString& titel, const QString& tekst) = 0;
+    // A question with the answers Yes and No; true for Yes.
+    [[nodiscard]] virtual bool VraagJaNee(const QString& titel, const QString& tekst) = 0;
+    // A question with the answers Yes, No and Cancel; Escape and the close box mean Cancel.
+    [[nodiscard]] virtual TAntwoord VraagJaNeeAnnuleren(const QString& titel,
+                                                       const QString& tekst) = 0;
+    // The name dialog "Toevoegen": the name confirmed, or empty when cancelled.
+    [[nodiscard]] virtual QString VraagNaam() = 0;
+    // The open and save file dialogs. The filter is a list of "description|pattern" pairs
+    // joined by "|"; the dialog starts in startMap (empty: the dialog's own choice); the
+    // answer is the chosen file name, or empty when cancelled.
+    [[nodiscard]] virtual QString KiesTeOpenenBestand(const QString& filter,
+                                                      const QString& standaardExtensie,
+                                                      const QString& startMap) = 0;
+    [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
+                                                       const QString& filter,
+                                                       const QString& startMap) = 0;
+    // A folder to write files into: the folder chosen, or empty when cancelled.
+    [[nodiscard]] virtual QString KiesMap(const QString& titel)
+    {
+        Q_UNUSED(titel);
+        return {};
+    }
+    // The font dialog on a font: the font confirmed, or nothing when cancelled.
+    [[nodiscard]] virtual std::optional<TLettertype> KiesLettertype(const TLettertype& huidig)
+    {
+        Q_UNUSED(huidig);
+        return std::nullopt;
+    }
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "schema/TBouwUitkomst.h"
+#include "schema/TSchemaBoom.h"
+
+#include <QStringList>
+#include <functional>
+
+class ToernooiModel;
+class TVraagsteller;
+
+// What the button "Bouw toernooi schema" does: show the last schedule again when nothing
+// changed since it was built; otherwise check the input, list warnings and errors, commit the
+// detail tabs, build, and show the new schedule. A build that fails says why in a "Fout" box
+// and keeps the previous schedule.
+class BouwDriver
+{
+public:
+    // The steps the windows supply.
+    struct Stappen
+    {
+        // Shows the lines of the input check in the error list, modally.
+        std::function<void(const QStringList& regels)> ToonFoutLijst;
+        // Writes the detail tabs into their records.
+        std::function<void()> BewaarDetails;
+        // Runs the build while the progress window shows, and returns its outcome.
+        std::function<TBouwUitkomst(const std::function<TBouwUitkomst()>& bouw)> VoerUit;
+        // Shows the schedule window for a new schedule: no team highlighted, view refilled.
+        std::function<void()> ToonNieuwSchema;
+        // Shows the schedule window again as it is.
+        std::function<void()> ToonSchema;
+    };
+
+    BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen);
+
+    // The windows that supply the steps may be made after the driver.
+    void ZetStappen(Stappen stappen) { m_stappen = std::move(stappen); }
+
+    // Returns true when a new schedule was built.
+    bool Button1Click();
+
+    [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
+
+private:
+    ToernooiModel& m_model;
+    TVraagsteller& m_vragen;
+    Stappen m_stappen;
+    TSchemaBoom m_schema;
+};

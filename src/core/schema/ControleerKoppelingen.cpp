@@ -1,0 +1,50 @@
+#include "schema/ControleerKoppelingen.h"
+
+QStringList ControleerKoppelingen(const ToernooiModel& model)
+{
+    const auto& poules = model.PouleLijst();
+    const int aantal = int(poules.size());
+    QStringList problemen;
+    for (int p = 0; p < aantal; ++p) {
+        const TPouleDetails& poule = *poules[std::size_t(p)]->Details;
+        const int positie = poule.KruisPoule;
+        if (positie <= 0)
+            continue;
+        const QString naam = poule.PouleNaam;
+        if (positie > aantal) {
+            problemen.append(QStringLiteral("Poule ") + naam +
+                             QStringLiteral(" is gekoppeld aan kruispoule nummer ") +
+                             QString::number(positie) + QStringLiteral(", maar die bestaat niet."));
+            continue;
+        }
+        const TPouleDetails& partner = *poules[std::size_t(positie - 1)]->Details;
+        const QString partnerNaam = partner.PouleNaam;
+        if (&partner == &poule) {
+            problemen.append(QStringLiteral("Poule ") + naam +
+                             QStringLiteral(" is aan zichzelf gekoppeld als kruispoule."));
+            continue;
+        }
+        // The builder finds a partner by its name, so the name must lead to that poule.
+        if (model.ZoekPoule(partnerNaam) != &partner) {
+            problemen.append(QStringLiteral("Er zijn meerdere poules met de naam ") + partnerNaam +
+                             QStringLiteral("; kruispoule van poule ") + naam +
+                             QStringLiteral(" is niet eenduidig."));
+            continue;
+        }
+        if (partner.KruisPoule != p + 1) {
+            problemen.append(QStringLiteral("Poule ") + naam +
+                             QStringLiteral(" is gekoppeld aan kruispoule ") + partnerNaam +
+                             QStringLiteral(", maar ") + partnerNaam +
+                             QStringLiteral(" niet aan ") + naam + u'.');
+            continue;
+        }
+        // A mutual pair is reported once, from its first poule.
+        if (positie - 1 > p && partner.KruisPouleCompetitieType != poule.KruisPouleCompetitieType) {
+            problemen.append(QStringLiteral("Poule ") + naam + QStringLiteral(" en kruispoule ") +
+                             partnerNaam +
+                             QStringLiteral(" hebben een verschillend soort kruiswedstrijden "
+                                            "(enkele en dubbele wedstrijden)."));
+        }
+    }
+    return problemen;
+}

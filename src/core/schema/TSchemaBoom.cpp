@@ -1,0 +1,17 @@
+#include "schema/TSchemaBoom.h"
+
+#include "model/VeldenEnRonden.h"
+
+QString TSchemaBoom::AlsTekst(const VeldenEnRonden* rondeKoppen) const
+{
+    QString tekst;
+    for (const TSchemaRonde& ronde : Ronden) {
+        tekst += ronde.Tekst;
+        if (rondeKoppen)
+            tekst += u'\t' + rondeKoppen->RondeKop(ronde.Ronde);
+        tekst += u'\n';
+        for (const TSchemaVeld& veld : ronde.Velden)
+            tekst += QStringLiteral("  ") + veld.Tekst + u'\n';
+    }
+    return tekst;
+}

@@ -1,0 +1,59 @@
+#include "afdruk/PdfMap.h"
+
+#include "afdruk/AfdrukDocument.h"
+#include "afdruk/AfdrukInhoud.h"
+#include "model/ToernooiModel.h"
+
+#include <QDir>
+
+namespace PdfMap {
+
+int TeamPositie(const ToernooiModel& model, const QString& naam)
+{
+    const auto& teams = model.TeamLijst();
+    for (std::size_t i = 0; i < teams.size(); ++i) {
+        if (teams[i]->TeamNaam == naam)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QString& map,
+                const QStringList& teams, const QString& printDatum, const PdfPapier& papier)
+{
+    QDir doel(map);
+    if (!doel.mkpath(QStringLiteral(".")))
+        return QStringLiteral("De map %1 kan niet worden aangemaakt.").arg(map);
+
+    const TAfdrukGegevens basis = AfdrukInhoud(model, schema, TPaginaMaten{}, printDatum);
+    const QString naam = model.ToernooiNaam();
+    struct Bestand
+    {
+        QString Naam;
+        PrintOpdrachten::TOpdracht Opdracht;
+    };
+    QList<Bestand> bestanden{
+        {QStringLiteral("schema.pdf"), {QStringLiteral("Rondoplan. Schema. ") + naam, PrintOpdrachten::TSoort::Schema, 0}},
+        {QStringLiteral("poules.pdf"), {QStringLiteral("Rondoplan. Poules. ") + naam, PrintOpdrachten::TSoort::Poules, 0}},
+        {QStringLiteral("scheidsrechterbriefjes.pdf"),
+         {QStringLiteral("Rondoplan. Scheidsrechterbriefjes. ") + naam, PrintOpdrachten::TSoort::Briefjes, 0}},
+    };
+    for (const QString& team : teams) {
+        QString bestandsNaam = QStringLiteral("team ") + team + QStringLiteral(".pdf");
+        bestandsNaam.replace(u'/', u'_');
+        bestanden.append({bestandsNaam,
+                          {QStringLiteral("Rondoplan. Team ") + team + QStringLiteral(". ") + naam,
+                           PrintOpdrachten::TSoort::Schema, TeamPositie(model, team)}});
+    }
+    for (const Bestand& bestand : std::as_const(bestanden)) {
+        TAfdrukGegevens gegevens = basis;
+        ZetVetTeam(gegevens, model, bestand.Opdracht.VetTeamIndex);
+        const QString fout =
+            AfdrukDocument::DrukNaarPdf(doel.filePath(bestand.Naam), gegevens, bestand.Opdracht, papier);
+        if (!fout.isEmpty())
+            return fout;
+    }
+    return {};
+}
+
+} // namespace PdfMap

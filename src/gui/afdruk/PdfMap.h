@@ -1,0 +1,25 @@
+#pragma once
+
+#include "afdruk/PdfPapier.h"
+
+#include <QString>
+#include <QStringList>
+
+class ToernooiModel;
+struct TSchemaBoom;
+
+// Writes the printouts of a built schedule into a folder as PDF files at 600 dpi on the given
+// paper (A4 upright unless asked otherwise):
+// "schema.pdf", "poules.pdf", "scheidsrechterbriefjes.pdf" and "team <name>.pdf" for every
+// team asked for, with the tournament's fonts. The same layout as the print run.
+namespace PdfMap {
+
+// An empty text when every file was written, else the Dutch message of the first failure.
+[[nodiscard]] QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema,
+                              const QString& map, const QStringList& teams,
+                              const QString& printDatum, const PdfPapier& papier = {});
+
+// The position (from 1) in the team list of the team of that name, 0 when there is none.
+[[nodiscard]] int TeamPositie(const ToernooiModel& model, const QString& naam);
+
+} // namespace PdfMap

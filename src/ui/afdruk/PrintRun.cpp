@@ -1,0 +1,87 @@
+#include "afdruk/PrintRun.h"
+
+#include "afdruk/AfdrukDocument.h"
+#include "afdruk/AfdrukInhoud.h"
+#include "afdruk/HuidigePrinter.h"
+#include "afdruk/TPrintSetup.h"
+#include "afdruk/TVoorbeeldVenster.h"
+#include "model/ToernooiModel.h"
+#include "programma/TVraagsteller.h"
+#include "schema/TWedstrijdSchema.h"
+
+#include <QDir>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+PrintRun::PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+                   TPrintSetup& dialoog, TWedstrijdSchema& venster, TVraagsteller& vragen)
+    : m_model(model), m_schema(schema), m_printer(printer), m_dialoog(dialoog), m_venster(venster),
+      m_vragen(vragen)
+{
+    QObject::connect(&m_dialoog, &TPrintSetup::voorbeeldGevraagd, &m_dialoog,
+                     [this] { Afdrukvoorbeeld(); });
+}
+
+void PrintRun::Afdrukvoorbeeld()
+{
+    const auto opdrachten =
+        PrintOpdrachten::StelOp(m_dialoog.Keuzes(), m_dialoog.Teams(), m_model.ToernooiNaam());
+    if (opdrachten.isEmpty()) {
+        m_vragen.Melding(QStringLiteral("Afdrukvoorbeeld"),
+                         QStringLiteral("Er is niets gekozen om af te drukken."));
+        return;
+    }
+    const TAfdrukGegevens basis =
+        AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+    QList<AfdrukDocument::TDocument> documenten;
+    for (const auto& opdracht : opdrachten) {
+        AfdrukDocument::TDocument document{basis, opdracht.Soort};
+        ZetVetTeam(document.Gegevens, m_model, opdracht.VetTeamIndex);
+        documenten.append(document);
+    }
+    TVoorbeeldVenster venster(
+        m_printer.Printer(),
+        [&documenten](QPrinter& printer) { AfdrukDocument::DrukReeks(printer, documenten); },
+        &m_dialoog);
+    venster.exec();
+}
+
+int PrintRun::Print1Click()
+{
+    int gedrukt = 0;
+    if (m_dialoog.RunPrintSetup()) {
+        m_venster.MeasurePage();
+        const auto opdrachten =
+            PrintOpdrachten::StelOp(m_dialoog.Keuzes(), m_dialoog.Teams(), m_model.ToernooiNaam());
+        QString map;
+        const bool pdf = m_dialoog.PdfGekozen();
+        if (pdf && !opdrachten.isEmpty())
+            map = m_vragen.KiesMap(QStringLiteral("Map voor de PDF-bestanden"));
+        const QString printerNaam = m_printer.Naam();
+        QString fout;
+        if (!pdf && !printerNaam.isEmpty() && QPrinterInfo::printerInfo(printerNaam).isNull())
+            fout = QStringLiteral("De printer %1 is niet (meer) bekend. Er is niets geprint.").arg(printerNaam);
+        if (pdf && map.isEmpty())
+            fout = QStringLiteral("Er is geen map gekozen. Er is niets geprint.");
+        if (opdrachten.isEmpty())
+            fout.clear();
+        const TAfdrukGegevens basis =
+            AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+        for (const auto& opdracht : opdrachten) {
+            if (!fout.isEmpty())
+                break;
+            TAfdrukGegevens gegevens = basis;
+            ZetVetTeam(gegevens, m_model, opdracht.VetTeamIndex);
+            fout = pdf ? AfdrukDocument::DrukNaarPdf(
+                             QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)), gegevens, opdracht,
+                             m_printer.Papier())
+                       : AfdrukDocument::DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
+            if (fout.isEmpty())
+                ++gedrukt;
+        }
+        if (!fout.isEmpty())
+            m_vragen.Melding(QStringLiteral("Fout"), fout);
+    }
+    m_venster.ShowSchedule();
+    return gedrukt;
+}

@@ -1,0 +1,172 @@
+#include "indeling/DetailsBediening.h"
+
+#include "indeling/PouleDetailsTab.h"
+#include "indeling/PouleLijstBoom.h"
+#include "indeling/TeamDetailsTab.h"
+#include "indeling/TeamLijstLijst.h"
+#include "model/ToernooiModel.h"
+#include "programma/TVraagsteller.h"
+
+DetailsBediening::DetailsBediening(ToernooiModel& model, TVraagsteller& vraagsteller,
+                                   TeamLijstLijst& teamLijst, PouleLijstBoom& pouleLijst,
+                                   TeamDetailsTab& teamTab, PouleDetailsTab& pouleTab,
+                                   QObject* parent)
+    : QObject(parent), m_model(model), m_vraagsteller(vraagsteller), m_teamLijst(teamLijst),
+      m_pouleLijst(pouleLijst), m_teamTab(teamTab), m_pouleTab(pouleTab)
+{
+    connect(&m_teamTab, &TeamDetailsTab::getypt, this, &DetailsBediening::TabGetypt);
+    connect(&m_pouleTab, &PouleDetailsTab::getypt, this, &DetailsBediening::TabGetypt);
+    connect(&m_pouleTab, &PouleDetailsTab::kruisPouleGekozen, this,
+            &DetailsBediening::KruisPouleChange);
+    connect(&m_pouleTab, &PouleDetailsTab::kruisTypeGekozen, this,
+            &DetailsBediening::KruisPouleCompetitieTypeClick);
+    connect(&m_model, &ToernooiModel::poulesVeranderd, this, &DetailsBediening::PartnerLijstVeranderd);
+    connect(&m_model, &ToernooiModel::teamsVeranderd, this, &DetailsBediening::RecordVerdwenen);
+    m_partnerLijst = m_model.KruisPouleLijst();
+    m_pouleTab.ZetPartnerLijst(m_partnerLijst);
+}
+
+void DetailsBediening::BewaarTeamDetails(TTeamDetails* team)
+{
+    if (team)
+        m_model.ZetTeamDetails(team, m_teamTab.Waarden());
+}
+
+void DetailsBediening::ToonTeamDetails()
+{
+    if (const TTeamDetails* team = m_model.HuidigTeam())
+        m_teamTab.Toon(*team);
+    else
+        m_teamTab.Leeg();
+}
+
+void DetailsBediening::BewaarPouleDetails()
+{
+    BewaarPouleDetails(m_model.HuidigePoule());
+}
+
+void DetailsBediening::BewaarPouleDetails(TPouleDetails* poule)
+{
+    if (!poule)
+        return;
+    const PouleDetailsTab::Waarden tab = m_pouleTab.Lees();
+    m_model.ZetPouleDetails(poule, tab.CompetitieType, tab.KruisPoule, tab.KruisPouleCompetitieType,
+                            tab.MinimaleRust);
+}
+
+void DetailsBediening::ToonPouleDetails()
+{
+    if (const TPouleDetails* poule = m_model.HuidigePoule())
+        m_pouleTab.Toon(*poule);
+    else
+        m_pouleTab.Leeg();
+}
+
+void DetailsBediening::TeamLijstClick()
+{
+    TTeamDetails* nieuw = m_teamLijst.FocusTeam();
+    TTeamDetails* vorig = m_model.HuidigTeam();
+    if (nieuw == vorig)
+        return;
+    // The new record is current before the old one is written, so that the model's change
+    // signals find the tab already on its way to the new record.
+    m_model.ZetHuidigTeam(nieuw);
+    BewaarTeamDetails(vorig);
+    ToonTeamDetails();
+}
+
+void DetailsBediening::PouleLijstChange()
+{
+    const PouleLijstBoom::Plek plek = m_pouleLijst.GeselecteerdePlek();
+    // A team entry keeps the tab on the poule it showed.
+    if (plek.Team >= 0)
+        return;
+    TPouleDetails* nieuw = plek.Poule >= 0 ? m_model.PouleLijst()[std::size_t(plek.Poule)]->Details.get()
+                                           : nullptr;
+    TPouleDetails* vorig = m_model.HuidigePoule();
+    if (nieuw == vorig)
+        return;
+    m_model.ZetHuidigePoule(nieuw);
+    // Written also when the selection becomes empty, so nothing typed is lost.
+    BewaarPouleDetails(vorig);
+    ToonPouleDetails();
+}
+
+void DetailsBediening::BewaarDetails()
+{
+    TTeamDetails* vorigTeam = m_model.HuidigTeam();
+    m_model.ZetHuidigTeam(m_teamLijst.FocusTeam());
+    BewaarTeamDetails(vorigTeam);
+    ToonTeamDetails();
+
+    // The poule of a selected team entry counts as the selected poule here.
+    const PouleLijstBoom::Plek plek = m_pouleLijst.GeselecteerdePlek();
+    TPouleDetails* poule = plek.Poule >= 0 ? m_model.PouleLijst()[std::size_t(plek.Poule)]->Details.get()
+                                           : nullptr;
+    TPouleDetails* vorigePoule = m_model.HuidigePoule();
+    m_model.ZetHuidigePoule(poule);
+    BewaarPouleDetails(vorigePoule);
+    ToonPouleDetails();
+}
+
+void DetailsBediening::ToonHuidige()
+{
+    ToonTeamDetails();
+    ToonPouleDetails();
+}
+
+void DetailsBediening::LeegAlles()
+{
+    m_model.ZetHuidigTeam(nullptr);
+    m_teamTab.Leeg();
+    m_model.ZetHuidigePoule(nullptr);
+    m_pouleTab.Leeg();
+}
+
+void DetailsBediening::TabGetypt()
+{
+    const TTeamDetails* team = m_model.HuidigTeam();
+    const TPouleDetails* poule = m_model.HuidigePoule();
+    if ((team && m_teamTab.Wijkt(*team)) || (poule && m_pouleTab.Wijkt(*poule)))
+        m_model.ZetGewijzigd(true);
+}
+
+void DetailsBediening::KruisPouleChange(int positie)
+{
+    TPouleDetails* getoond = m_model.HuidigePoule();
+    const QString vraag = m_model.KruisPouleVraag(getoond, positie);
+    const bool verbreek = !vraag.isEmpty() && m_vraagsteller.VraagJaNee(QStringLiteral("Waarschuwing!"), vraag);
+    m_pouleTab.ZetKruisPouleKeuze(m_model.KiesKruisPoule(getoond, positie, verbreek));
+}
+
+void DetailsBediening::KruisPouleCompetitieTypeClick(int positie)
+{
+    TabGetypt();
+    m_model.ZetKruisPouleTypeVanPartner(m_pouleTab.KruisPouleKeuze(),
+                                        positie == 0 ? TKruisPouleCompetitieType::EnkeleWedstrijden
+                                                     : TKruisPouleCompetitieType::DubbeleWedstrijden);
+}
+
+void DetailsBediening::PartnerLijstVeranderd()
+{
+    if (!m_model.HuidigePoule())
+        m_pouleTab.Leeg();
+    const QStringList lijst = m_model.KruisPouleLijst();
+    if (lijst == m_partnerLijst)
+        return;
+    const bool korter = lijst.size() < m_partnerLijst.size();
+    m_partnerLijst = lijst;
+    m_pouleTab.ZetPartnerLijst(lijst);
+    // A removed poule renumbers the links behind it; the tab was written before the removal,
+    // so the shown poule's record holds its renumbered choice.
+    if (korter) {
+        if (const TPouleDetails* poule = m_model.HuidigePoule())
+            m_pouleTab.ZetKruisPouleKeuze(poule->KruisPoule);
+    }
+}
+
+void DetailsBediening::RecordVerdwenen()
+{
+    if (!m_model.HuidigTeam())
+        m_teamTab.Leeg();
+}

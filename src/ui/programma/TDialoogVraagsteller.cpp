@@ -1,0 +1,153 @@
+#include "programma/TDialoogVraagsteller.h"
+
+#include "afdruk/LettertypeOmzetting.h"
+#include "indeling/TToevoegen.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
+    : m_ouder(ouder), m_naamDialoog(naamDialoog)
+{
+}
+
+QString TDialoogVraagsteller::SchermTekst(const QString& tekst)
+{
+    QString uit = tekst;
+    uit.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    uit.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    uit.remove(u'\r');
+    return uit;
+}
+
+QString TDialoogVraagsteller::QtFilter(const QString& filter)
+{
+    const QStringList delen = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < delen.size(); i += 2) {
+        const QString& naam = delen.at(i);
+        // The description already names its pattern in brackets; Qt reads it from there.
+        filters.append(naam.contains(u'(') ? naam
+                                           : naam + QStringLiteral(" (") + delen.at(i + 1) + u')');
+    }
+    return filters.join(QLatin1String(";;"));
+}
+
+void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.exec();
+}
+
+bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
+                     QMessageBox::Yes | QMessageBox::No, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.setDefaultButton(QMessageBox::Yes);
+    return doos.exec() == QMessageBox::Yes;
+}
+
+TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    doos.button(QMessageBox::No)->setText(QStringLiteral("&Nee"));
+    doos.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    doos.setDefaultButton(QMessageBox::Yes);
+    // Escape and the close box call the question off; they never throw changes away.
+    doos.setEscapeButton(QMessageBox::Cancel);
+    switch (doos.exec()) {
+    case QMessageBox::Yes:
+        return TAntwoord::Ja;
+    case QMessageBox::No:
+        return TAntwoord::Nee;
+    default:
+        return TAntwoord::Annuleren;
+    }
+}
+
+QString TDialoogVraagsteller::VraagNaam()
+{
+    return m_naamDialoog ? m_naamDialoog->VraagNaam() : QString();
+}
+
+QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
+                                                  const QString& standaardExtensie,
+                                                  const QString& startMap)
+{
+    QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    dialoog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialoog.setFileMode(QFileDialog::ExistingFile);
+    dialoog.setNameFilter(QtFilter(filter));
+    dialoog.setDefaultSuffix(standaardExtensie);
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().constFirst();
+}
+
+QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
+                                                   const QString& filter,
+                                                   const QString& startMap)
+{
+    QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
+    dialoog.setOption(QFileDialog::DontUseNativeDialog);
+    // The program asks its own overwrite question and keeps a backup.
+    dialoog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialoog.setAcceptMode(QFileDialog::AcceptSave);
+    dialoog.setFileMode(QFileDialog::AnyFile);
+    dialoog.setNameFilter(QtFilter(filter));
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
+    dialoog.selectFile(voorgesteldeNaam);
+    if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
+        return {};
+    return dialoog.selectedFiles().constFirst();
+}
+
+QString TDialoogVraagsteller::KiesMap(const QString& titel)
+{
+    return QFileDialog::getExistingDirectory(m_ouder, titel);
+}
+
+std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)
+{
+    // Qt's font dialog chooses no colour, so the colour dialog follows it in the same step;
+    // cancelling either keeps the font as it was.
+    // The dialogs open over the window that asks (the schedule window), not the main window.
+    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
+    QFontDialog fontDialoog(LettertypeOmzetting::NaarQFont(huidig), ouder);
+    fontDialoog.setWindowTitle(QStringLiteral("Lettertype"));
+    fontDialoog.setOption(QFontDialog::DontUseNativeDialog);
+    // What the dialog makes of the stored face: a face the system lacks shows as a stand-in.
+    const QFont getoond = fontDialoog.currentFont();
+    if (fontDialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QFont font = fontDialoog.selectedFont();
+
+    const QColor oudeKleur = LettertypeOmzetting::NaarQColor(huidig.Kleur);
+    QColorDialog kleurDialoog(oudeKleur, ouder);
+    kleurDialoog.setWindowTitle(QStringLiteral("Kleur"));
+    kleurDialoog.setOption(QColorDialog::DontUseNativeDialog);
+    if (kleurDialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor kleur = kleurDialoog.selectedColor();
+
+    // Only what the organiser changed is taken over: the stored face name stays when the
+    // family was left alone, and a system colour stays a system colour.
+    TLettertype gekozen = LettertypeOmzetting::VanQFont(
+        font, kleur == oudeKleur ? huidig.Kleur : LettertypeOmzetting::VanQColor(kleur));
+    if (font.family() == getoond.family())
+        gekozen.Naam = huidig.Naam;
+    return gekozen;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "programma/TVraagsteller.h"
+
+class QWidget;
+class TToevoegen;
+
+// The questions of the desktop program as real dialogs: message boxes, the name dialog and
+// Qt's own file dialogs, all in Dutch.
+class TDialoogVraagsteller : public TVraagsteller
+{
+public:
+    TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog);
+
+    // The windows are created after the question asker; it learns them once they exist.
+    void ZetOuder(QWidget* ouder) { m_ouder = ouder; }
+    void ZetNaamDialoog(TToevoegen* naamDialoog) { m_naamDialoog = naamDialoog; }
+
+    void Melding(const QString& titel, const QString& tekst) override;
+    [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
+    [[nodiscard]] TAntwoord VraagJaNeeAnnuleren(const QString& titel,
+                                                const QString& tekst) override;
+    [[nodiscard]] QString VraagNaam() override;
+    [[nodiscard]] QString KiesTeOpenenBestand(const QString& filter,
+                                              const QString& standaardExtensie,
+                                              const QString& startMap) override;
+    [[nodiscard]] QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
+                                               const QString& filter,
+                                               const QString& startMap) override;
+    [[nodiscard]] QString KiesMap(const QString& titel) override;
+    [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
+
+    // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
+    [[nodiscard]] static QString QtFilter(const QString& filter);
+    // A message text with its line breaks made uniform for display: the program's texts
+    // separate lines with "\n\r" or "\r\n", which a label would show as two breaks or a box.
+    [[nodiscard]] static QString SchermTekst(const QString& tekst);
+
+private:
+    QWidget* m_ouder;
+    TToevoegen* m_naamDialoog;
+};

@@ -1,0 +1,230 @@
+#include "programma/TForm1.h"
+
+#include "bestand/ToernooiBestand.h"
+#include "gemeen/Knop.h"
+#include "indeling/DetailsBediening.h"
+#include "indeling/IndelingBediening.h"
+#include "indeling/PouleDetailsTab.h"
+#include "indeling/PouleGroep.h"
+#include "indeling/PouleLijstBoom.h"
+#include "indeling/TeamDetailsTab.h"
+#include "indeling/TeamGroep.h"
+#include "indeling/TeamLijstLijst.h"
+#include "instellingen/TVeldInvulling.h"
+#include "instellingen/ToernooiDetailsTab.h"
+#include "instellingen/WedstrijdDetailsTab.h"
+#include "model/ToernooiModel.h"
+#include "programma/THelpVenster.h"
+#include "programma/Venstertitel.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
+    : QMainWindow(parent), m_vraagsteller(vraagsteller), m_model(new ToernooiModel(this))
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Rondoplan"));
+
+    auto* midden = new QWidget(this);
+    m_poules = new PouleGroep(*m_model, midden);
+    m_teams = new TeamGroep(*m_model, midden);
+    auto* boven = new QHBoxLayout;
+    boven->setSpacing(0);
+    boven->addWidget(m_poules, 1);
+    boven->addWidget(m_teams);
+    auto* indeling = new QVBoxLayout(midden);
+    indeling->setContentsMargins(2, 2, 2, 2);
+    indeling->addLayout(boven, 1);
+    indeling->addWidget(MaakTabs());
+    setCentralWidget(midden);
+    MaakMenu();
+
+    m_details = new DetailsBediening(*m_model, m_vraagsteller, *m_teams->TeamLijst(),
+                                     *m_poules->PouleLijst(), *m_teamTab, *m_pouleTab, this);
+    m_indeling = new IndelingBediening(*m_model, m_vraagsteller, *m_poules, *m_teams, *m_details, this);
+    m_bestand = std::make_unique<ToernooiBestand>(*m_model, m_vraagsteller);
+    m_bestand->BewaarDetails = [this] { m_details->BewaarDetails(); };
+    m_bestand->LeegAlles = [this] {
+        m_details->LeegAlles();
+        // "Opnieuw" ends with the count captions; the emptying that follows keeps them current.
+        m_indeling->ToonAantallen();
+    };
+    connect(m_model, &ToernooiModel::instellingenVeranderd, this, &TForm1::ToonTitel);
+    connect(m_wedstrijdTab->Button2(), &QPushButton::clicked, this, [this] {
+        if (m_veldInvulling)
+            m_veldInvulling->ToonVoorgrond();
+    });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, &TForm1::HelpVoorFocus);
+
+    resize(640, 480);
+    if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
+        QRect plek = frameGeometry();
+        plek.moveCenter(scherm->availableGeometry().center());
+        move(plek.topLeft());
+    }
+}
+
+TForm1::~TForm1()
+{
+    // The controls go first, while the model they refer to still exists; what they report on
+    // their way out (a number field losing the focus) is no change of the tournament.
+    m_model->blockSignals(true);
+    // Windows still open (the field usage window, the schedule) are hidden while the model
+    // they show still exists; hiding them on their own deletion would read a deleted model.
+    for (QWidget* venster : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (venster->isWindow())
+            venster->hide();
+    delete takeCentralWidget();
+}
+
+QWidget* TForm1::MaakTabs()
+{
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("PageControl1"));
+    m_teamTab = new TeamDetailsTab(m_tabs);
+    m_pouleTab = new PouleDetailsTab(m_tabs);
+    m_toernooiTab = new ToernooiDetailsTab(*m_model, m_tabs);
+    m_wedstrijdTab = new WedstrijdDetailsTab(*m_model, m_tabs);
+    m_tabs->addTab(m_teamTab, QStringLiteral("Team details"));
+    m_tabs->addTab(m_pouleTab, QStringLiteral("Poule details"));
+    m_tabs->addTab(m_toernooiTab, QStringLiteral("Toernooi details"));
+    m_tabs->addTab(m_wedstrijdTab, QStringLiteral("Wedstrijd details"));
+    for (int tab = 0; tab < m_tabs->count(); ++tab)
+        ZetHelpContext(m_tabs->widget(tab), tab + 1);
+    m_tabs->setCurrentIndex(0);
+    m_tabs->setFixedHeight(202);
+    return m_tabs;
+}
+
+void TForm1::MaakMenu()
+{
+    auto actie = [this](QMenu* menu, const char* naam, const QString& tekst, auto slot,
+                        const QKeySequence& toets = {}) {
+        QAction* item = menu->addAction(tekst);
+        item->setObjectName(QString::fromLatin1(naam));
+        item->setShortcut(toets);
+        connect(item, &QAction::triggered, this, slot);
+        return item;
+    };
+    QMenu* bestanden = menuBar()->addMenu(QStringLiteral("&Bestanden"));
+    bestanden->setObjectName(QStringLiteral("Bestanden1"));
+    actie(bestanden, "Opnieuw1", QStringLiteral("Opnieuw"), &TForm1::Opnieuw1Click);
+    bestanden->addSeparator();
+    actie(bestanden, "Opslaan1", QStringLiteral("&Opslaan"), &TForm1::Opslaan1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
+    actie(bestanden, "Laden1", QStringLiteral("&Laden"), &TForm1::Laden1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_O));
+    bestanden->addSeparator();
+    actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    QAction* helpFile = actie(help, "Helpfile1", QStringLiteral("Help file"), [this] { ToonHelp(0); },
+                              QKeySequence(Qt::Key_F1));
+    // F1 belongs to the window's own shortcut, which asks the focused control for its topic;
+    // here it only shows in the menu and works while the menu is open.
+    helpFile->setShortcutContext(Qt::WidgetShortcut);
+    actie(help, "Helpoverdetailtabblad1", QStringLiteral("Help over geselecteerd detail tabblad"),
+          [this] { ToonHelp(TabHelpContext()); });
+}
+
+void TForm1::ToonTitel()
+{
+    setWindowTitle(Venstertitel(m_model->ToernooiNaam()));
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    ToonTitel();
+    QMainWindow::showEvent(event);
+}
+
+int TForm1::TabHelpContext() const
+{
+    return m_tabs->currentIndex() + 1;
+}
+
+void TForm1::ToonHelp(int context)
+{
+    if (m_help)
+        m_help->Toon(context);
+}
+
+void TForm1::HelpVoorFocus()
+{
+    ToonHelp(HelpContextVan(QApplication::focusWidget()));
+}
+
+void TForm1::BewaarDetails()
+{
+    m_details->BewaarDetails();
+}
+
+void TForm1::Opnieuw1Click()
+{
+    if (m_bestand->Opnieuw() == TBestandUitkomst::Gelukt)
+        emit toernooiVervangen();
+}
+
+void TForm1::Opslaan1Click()
+{
+    (void)m_bestand->Opslaan();
+}
+
+void TForm1::Laden1Click()
+{
+    if (m_bestand->Laden() == TBestandUitkomst::Gelukt) {
+        NaLaden();
+        emit toernooiVervangen();
+    }
+}
+
+void TForm1::LaadStartBestand(const QString& bestand)
+{
+    m_model->ZetStartBestand(bestand);
+    Laden1Click();
+}
+
+void TForm1::NaLaden()
+{
+    m_indeling->Vernieuw();
+    if (m_teams->TeamLijst()->count() > 0)
+        m_teams->TeamLijst()->setCurrentRow(0);
+    m_poules->PouleLijst()->Selecteer({m_model->PouleLijst().empty() ? -1 : 0, -1});
+    m_details->ToonHuidige();
+    ToonTitel();
+}
+
+void TForm1::Afsluiten1Click()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (m_afgesloten) {
+        event->accept();
+        return;
+    }
+    // Annuleren, a cancelled save and a save that failed keep the window open with the
+    // changes, so the organiser can go on or save elsewhere.
+    if (!m_bestand->MagAfsluiten()) {
+        event->ignore();
+        return;
+    }
+    m_afgesloten = true;
+    event->accept();
+    emit afgesloten();
+}

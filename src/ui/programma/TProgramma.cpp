@@ -1,0 +1,135 @@
+#include "programma/TProgramma.h"
+
+#include "afdruk/HuidigePrinter.h"
+#include "afdruk/PrintRun.h"
+#include "afdruk/TPrintSetup.h"
+#include "gemeen/Knop.h"
+#include "indeling/TToevoegen.h"
+#include "instellingen/TVeldInvulling.h"
+#include "instellingen/WedstrijdDetailsTab.h"
+#include "programma/Hulpbronnen.h"
+#include "programma/StartArgumenten.h"
+#include "programma/TAbout.h"
+#include "programma/TDialoogVraagsteller.h"
+#include "programma/TForm1.h"
+#include "programma/THelpVenster.h"
+#include "schema/BouwDriver.h"
+#include "schema/TErrorList.h"
+#include "schema/TWedstrijdSchema.h"
+#include "schema/Tprogress.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+void Centreer(QWidget& venster)
+{
+    if (const QScreen* scherm = QGuiApplication::primaryScreen()) {
+        QRect plek = venster.frameGeometry();
+        plek.moveCenter(scherm->availableGeometry().center());
+        venster.move(plek.topLeft());
+    }
+}
+
+// F1 in a window opens help at the topic of the focused control or, failing that, of the
+// window itself.
+void ZetHelpToets(QWidget& venster, TForm1& form)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &venster);
+    QObject::connect(f1, &QShortcut::activated, &form, [&venster, &form] {
+        const QWidget* focus = QApplication::focusWidget();
+        form.ToonHelp(HelpContextVan(focus && focus->window() == &venster ? focus : &venster));
+    });
+}
+
+} // namespace
+
+TProgramma::TProgramma(TVraagsteller* vraagsteller)
+{
+    if (!vraagsteller) {
+        m_dialogen = std::make_unique<TDialoogVraagsteller>(nullptr, nullptr);
+        vraagsteller = m_dialogen.get();
+    }
+    m_vraagsteller = vraagsteller;
+
+    m_about = std::make_unique<TAbout>();
+    m_form1 = std::make_unique<TForm1>(*m_vraagsteller);
+    m_toevoegen = new TToevoegen(m_form1.get());
+    m_veldInvulling = new TVeldInvulling(m_form1->Model(), m_form1.get());
+    m_printer = std::make_unique<HuidigePrinter>();
+    // The schedule lives in the build driver; the schedule window and the print run read it.
+    m_bouw = std::make_unique<BouwDriver>(m_form1->Model(), *m_vraagsteller, BouwDriver::Stappen{});
+    m_wedstrijdSchema = new TWedstrijdSchema(m_form1->Model(), m_bouw->Schema(), *m_printer,
+                                             *m_vraagsteller, {}, m_form1.get());
+    m_wedstrijdSchema->setWindowFlag(Qt::Window);
+    m_printSetup = new TPrintSetup(m_form1->Model(), *m_printer, m_wedstrijdSchema);
+    m_progress = new Tprogress(m_form1.get());
+    m_errorList = new TErrorList(m_form1.get());
+    m_printRun = std::make_unique<PrintRun>(m_form1->Model(), m_bouw->Schema(), *m_printer,
+                                            *m_printSetup, *m_wedstrijdSchema, *m_vraagsteller);
+    m_bouw->ZetStappen({[this](const QStringList& regels) { m_errorList->Toon(regels); },
+                        [this] { m_form1->BewaarDetails(); },
+                        [this](const std::function<TBouwUitkomst()>& bouw) { return m_progress->VoerUit(bouw); },
+                        [this] { m_wedstrijdSchema->ToonNieuwSchema(); },
+                        [this] {
+                            m_wedstrijdSchema->show();
+                            m_wedstrijdSchema->raise();
+                            m_wedstrijdSchema->activateWindow();
+                        }});
+    m_help = new THelpVenster(m_form1.get());
+    m_help->ZetHelpBestand(Hulpbronnen::HelpDocument());
+    if (m_dialogen) {
+        m_dialogen->ZetOuder(m_form1.get());
+        m_dialogen->ZetNaamDialoog(m_toevoegen);
+    }
+    m_form1->ZetVeldInvulling(m_veldInvulling);
+    m_form1->ZetHelpVenster(m_help);
+    QObject::connect(m_about.get(), &TAbout::gestart, m_form1.get(), &QWidget::show);
+    QObject::connect(m_form1->WedstrijdTab()->Button1(), &QPushButton::clicked, m_form1.get(),
+                     [this] { m_bouw->Button1Click(); });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::printGevraagd, m_wedstrijdSchema,
+                     [this] { m_printRun->Print1Click(); });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
+    QObject::connect(m_printSetup, &TPrintSetup::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
+    // The windows that open from the "Wedstrijd details" tab share its help topic; the
+    // schedule window carries F1 on its own "Help" item.
+    ZetHelpContext(m_veldInvulling, 4);
+    ZetHelpContext(m_progress, 4);
+    ZetHelpContext(m_errorList, 4);
+    ZetHelpContext(m_printSetup, 5);
+    for (QWidget* venster : std::initializer_list<QWidget*>{
+             m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList})
+        ZetHelpToets(*venster, *m_form1);
+    // A schedule of the tournament that a load or "Opnieuw" replaced is no longer shown.
+    QObject::connect(m_form1.get(), &TForm1::toernooiVervangen, m_wedstrijdSchema, [this] {
+        if (m_printSetup->isVisible())
+            m_printSetup->reject();
+        m_wedstrijdSchema->hide();
+    });
+    QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {
+        m_vraagsteller->Melding(QStringLiteral("Fout"),
+                                QStringLiteral("De printer %1 is niet (meer) bekend.").arg(naam));
+    });
+}
+
+TProgramma::~TProgramma() = default;
+
+void TProgramma::Start(const QStringList& argumenten)
+{
+    const QString bestand = StartArgumenten::StartBestand(argumenten);
+    if (!bestand.isEmpty())
+        m_form1->LaadStartBestand(bestand);
+
+    Centreer(*m_about);
+    m_about->show();
+    const QString fout = m_about->LaadAfbeelding(Hulpbronnen::StartAfbeelding());
+    if (!fout.isEmpty())
+        m_vraagsteller->Melding(
+            QStringLiteral("Fout"),
+            QStringLiteral("De afbeelding van het startvenster kan niet getoond worden.\n") + fout);
+}

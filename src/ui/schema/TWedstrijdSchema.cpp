@@ -1,0 +1,192 @@
+#include "schema/TWedstrijdSchema.h"
+
+#include "afdruk/HuidigePrinter.h"
+#include "afdruk/LettertypeOmzetting.h"
+#include "afdruk/MeetCanvas.h"
+#include "gemeen/VensterPlaatsing.h"
+#include "model/TPoule.h"
+#include "model/Tijdstempel.h"
+#include "model/ToernooiModel.h"
+#include "programma/TVraagsteller.h"
+#include "schema/SchemaTekstVeld.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& schema,
+                                   HuidigePrinter& printer, TVraagsteller& vragen, Klok klok,
+                                   QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_schema(schema), m_printer(printer), m_vragen(vragen),
+      m_klok(klok ? std::move(klok) : Klok([] { return QDateTime::currentDateTime(); }))
+{
+    setObjectName(QStringLiteral("WedstrijdSchema"));
+    setWindowTitle(QStringLiteral("Wedstrijd schema."));
+    resize(700, 540);
+
+    auto* midden = new QWidget(this);
+    auto* kolom = new QVBoxLayout(midden);
+    auto* paneel = new QHBoxLayout;
+    paneel->addWidget(new QLabel(QStringLiteral("Druk team:"), midden));
+    m_vetTeam = new QComboBox(midden);
+    m_vetTeam->setObjectName(QStringLiteral("VetTeam"));
+    m_vetTeam->setEditable(true);
+    m_vetTeam->setInsertPolicy(QComboBox::NoInsert);
+    m_vetTeam->setMinimumContentsLength(24);
+    m_vetTeam->addItem(QStringLiteral("Geen"));
+    paneel->addWidget(m_vetTeam);
+    paneel->addWidget(new QLabel(QStringLiteral("highlighted af."), midden));
+    paneel->addStretch();
+    kolom->addLayout(paneel);
+    m_tekst = new SchemaTekstVeld(midden);
+    m_tekst->setObjectName(QStringLiteral("RichEdit1"));
+    kolom->addWidget(m_tekst);
+    setCentralWidget(midden);
+
+    QAction* print = menuBar()->addAction(QStringLiteral("&Print"));
+    print->setObjectName(QStringLiteral("Print1"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(print, &QAction::triggered, this, &TWedstrijdSchema::printGevraagd);
+    QMenu* fonts = menuBar()->addMenu(QStringLiteral("Lettertypen"));
+    auto fontItem = [this, fonts](const char* naam, const char* tekst, TLettertype TLettertypen::*font,
+                                  bool opnieuwVullen) {
+        QAction* actie = fonts->addAction(QString::fromUtf8(tekst));
+        actie->setObjectName(QString::fromUtf8(naam));
+        connect(actie, &QAction::triggered, this,
+                [this, font, opnieuwVullen] { KiesFont(font, opnieuwVullen); });
+    };
+    fontItem("Textfont1", "Toernooi schema tekst", &TLettertypen::TextFont, false);
+    fontItem("Headerfont1", "Toernooi naam en datum", &TLettertypen::HeaderFont, true);
+    fontItem("Footerfont1", "Pagina nummer en print datum", &TLettertypen::FooterFont, true);
+    fontItem("VetTeam1", "Highlighted team", &TLettertypen::VetTeamFont, false);
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(help, &QAction::triggered, this, [this] { emit helpGevraagd(6); });
+
+    connect(m_vetTeam, &QComboBox::currentIndexChanged, this, &TWedstrijdSchema::VetTeamChange);
+    connect(m_vetTeam, &QComboBox::editTextChanged, this, &TWedstrijdSchema::VetTeamChange);
+}
+
+void TWedstrijdSchema::ShowSchedule()
+{
+    show();
+    raise();
+    activateWindow();
+    MeasurePage();
+    FillView();
+    PasBreedteAan();
+}
+
+void TWedstrijdSchema::PasBreedteAan()
+{
+    // Wide enough for the widest line of the schedule in its fonts, so a slot line (label
+    // column, field, poule and both teams) reads without scrolling sideways.
+    const QMargins rand = centralWidget()->layout()->contentsMargins();
+    VensterPlaatsing::MaakBreed(*this, m_tekst->NodigeBreedte() + rand.left() + rand.right());
+}
+
+void TWedstrijdSchema::MeasurePage()
+{
+    MeetCanvas printer(m_printer.Printer());
+    m_maten = TPaginaMaten::MeasurePage(printer, m_model.Lettertypen());
+}
+
+QString TWedstrijdSchema::PrintDatum() const
+{
+    return Tijdstempel::DatumTijd(m_klok());
+}
+
+void TWedstrijdSchema::FillView()
+{
+    SchemaWeergave::Invoer invoer;
+    invoer.Schema = &m_schema;
+    invoer.Velden = &m_model.Velden();
+    invoer.ToernooiNaam = m_model.ToernooiNaam();
+    invoer.StartDatum = m_model.StartDatum();
+    invoer.PrintDatum = PrintDatum();
+    invoer.AantalVelden = m_model.AantalVelden();
+    invoer.LinesPerPage = m_maten.LinesPerPage;
+    invoer.Fonts = m_model.Lettertypen();
+    // The label column is padded with blanks measured on the screen.
+    invoer.SchermBreedte = [](const QString& tekst, const TLettertype& font) {
+        return QFontMetrics(LettertypeOmzetting::NaarQFont(font)).horizontalAdvance(tekst);
+    };
+    m_weergave.FillView(invoer);
+    m_tekst->ToonWeergave(&m_weergave);
+    MarkVetTeam();
+}
+
+std::pair<QString, QString> TWedstrijdSchema::VetTeamNamen(int index) const
+{
+    if (index <= 0 || index >= m_vetTeam->count())
+        return {};
+    const QString team = m_vetTeam->itemText(index);
+    for (const auto& record : m_model.TeamLijst()) {
+        if (record->TeamNaam == team) {
+            const TPoule* poule = m_model.PouleVanTeam(record.get());
+            return {team, poule ? poule->Details->PouleNaam : QString()};
+        }
+    }
+    return {team, QString()};
+}
+
+void TWedstrijdSchema::MarkVetTeam()
+{
+    const auto [team, poule] = VetTeamNamen(m_vetTeamIndex);
+    m_weergave.MarkVetTeam(team, poule);
+    m_tekst->WerkMarkeringBij();
+}
+
+void TWedstrijdSchema::ToonNieuwSchema()
+{
+    m_vetTeamIndex = -2;
+    m_vetTeam->setCurrentIndex(0);
+    ShowSchedule();
+}
+
+void TWedstrijdSchema::showEvent(QShowEvent* event)
+{
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
+    QMainWindow::showEvent(event);
+    if (m_vetTeam->currentIndex() > 0)
+        return;
+    const QSignalBlocker stil(m_vetTeam);
+    m_vetTeam->clear();
+    m_vetTeam->addItem(QStringLiteral("Geen"));
+    for (const auto& team : m_model.TeamLijst())
+        m_vetTeam->addItem(team->TeamNaam);
+    m_vetTeam->setCurrentIndex(0);
+}
+
+void TWedstrijdSchema::VetTeamChange()
+{
+    // Typed text that names no entry selects nothing.
+    const int index = m_vetTeam->findText(m_vetTeam->currentText(), Qt::MatchExactly);
+    if (index == m_vetTeamIndex)
+        return;
+    m_vetTeamIndex = index;
+    MarkVetTeam();
+}
+
+void TWedstrijdSchema::KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen)
+{
+    const std::optional<TLettertype> gekozen = m_vragen.KiesLettertype(m_model.Lettertypen().*font);
+    if (!gekozen)
+        return;
+    TLettertypen fonts = m_model.Lettertypen();
+    fonts.*font = *gekozen;
+    m_model.ZetLettertypen(fonts);
+    if (opnieuwVullen) {
+        ShowSchedule();
+        return;
+    }
+    m_weergave.ZetTekstFonts(fonts.TextFont, fonts.VetTeamFont);
+    m_tekst->ToonWeergave(&m_weergave);
+    MarkVetTeam();
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "afdruk/SchemaWeergave.h"
+#include "afdruk/TPaginaMaten.h"
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <functional>
+
+class QComboBox;
+class HuidigePrinter;
+class SchemaTekstVeld;
+class TVraagsteller;
+class ToernooiModel;
+struct TSchemaBoom;
+
+// The schedule window: the built schedule as text with one team and its poule highlighted,
+// the four fonts of screen and paper, and the page metrics of the current printer. The
+// lines themselves come from SchemaWeergave; this window measures, shows and wires.
+class TWedstrijdSchema : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    using Klok = std::function<QDateTime()>;
+
+    TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+                     TVraagsteller& vragen, Klok klok = {}, QWidget* parent = nullptr);
+
+    // Shows the window in front, measures the page and fills the view.
+    void ShowSchedule();
+    void MeasurePage();
+    void FillView();
+    void MarkVetTeam();
+    // After a build: nothing highlighted, then ShowSchedule.
+    void ToonNieuwSchema();
+
+    [[nodiscard]] int VetTeamIndex() const { return m_vetTeamIndex; }
+    void ZetVetTeamIndex(int index) { m_vetTeamIndex = index; }
+    [[nodiscard]] int PageCount() const { return m_weergave.PageCount(); }
+    [[nodiscard]] const TPaginaMaten& Maten() const { return m_maten; }
+    [[nodiscard]] const SchemaWeergave& Weergave() const { return m_weergave; }
+    // The highlighted team's name and its poule for an index of the VetTeam list; empty
+    // names for 0 or less.
+    [[nodiscard]] std::pair<QString, QString> VetTeamNamen(int index) const;
+    // The current date and time as the print date: short date and long time.
+    [[nodiscard]] QString PrintDatum() const;
+
+signals:
+    void printGevraagd();
+    void helpGevraagd(int context);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void VetTeamChange();
+    void PasBreedteAan();
+    void KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen);
+
+    ToernooiModel& m_model;
+    const TSchemaBoom& m_schema;
+    HuidigePrinter& m_printer;
+    TVraagsteller& m_vragen;
+    Klok m_klok;
+    SchemaWeergave m_weergave;
+    TPaginaMaten m_maten;
+    int m_vetTeamIndex = 0;
+    QComboBox* m_vetTeam = nullptr;
+    SchemaTekstVeld* m_tekst = nullptr;
+};
