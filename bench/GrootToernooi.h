@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToernooiModel.h"
+#include "model/ToernooiModel.h"
 
 #include <QList>
 #include <vector>

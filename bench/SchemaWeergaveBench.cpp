@@ -2,10 +2,10 @@
 // changing the highlighted team there: the view's own cost, with the screen fonts.
 
 #include "GrootToernooi.h"
-#include "LettertypeOmzetting.h"
-#include "SchemaTekstVeld.h"
-#include "SchemaWeergave.h"
-#include "TSchemaBouwer.h"
+#include "afdruk/LettertypeOmzetting.h"
+#include "afdruk/SchemaWeergave.h"
+#include "schema/SchemaTekstVeld.h"
+#include "schema/TSchemaBouwer.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,11 +1,11 @@
 // Saving and loading a large tournament: 10,000 teams in 500 poules of 20, every team with
 // its contact details, partners linked in pairs. Target: under 100 ms each, Release build.
 
-#include "TVraagsteller.h"
-#include "ToernooiBestand.h"
-#include "ToernooiLezer.h"
-#include "ToernooiModel.h"
-#include "ToernooiSchrijver.h"
+#include "bestand/ToernooiBestand.h"
+#include "bestand/ToernooiLezer.h"
+#include "bestand/ToernooiSchrijver.h"
+#include "model/ToernooiModel.h"
+#include "programma/TVraagsteller.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ToernooiLezer.h"
-#include "ToernooiModel.h"
-#include "ToernooiSchrijver.h"
+#include "bestand/ToernooiLezer.h"
+#include "bestand/ToernooiSchrijver.h"
+#include "model/ToernooiModel.h"
 
 #include <QByteArrayView>
 #include <QDateTime>
