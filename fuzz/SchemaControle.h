@@ -143,8 +143,10 @@ inline QString ControleerPapier(const ToernooiModel& model, const TSchemaBoom& b
             return QStringLiteral("geteld %1 pagina's, gedrukt %2")
                 .arg(gegevens.PageCount)
                 .arg(papier.PaginaNummer());
-        // The view marks the page breaks of the printed schedule.
-        if (document == &PaginaOpmaak::PrintSchedule && gegevens.PageCount != weergave.PageCount())
+        // The view marks the page breaks of the printed schedule; only a break after the
+        // last row, which the printout leaves without a sheet, may count one page more.
+        const int meer = weergave.PageCount() - gegevens.PageCount;
+        if (document == &PaginaOpmaak::PrintSchedule && (meer < 0 || meer > 1))
             return QStringLiteral("de weergave telt %1 pagina's, het schema %2")
                 .arg(weergave.PageCount())
                 .arg(gegevens.PageCount);
