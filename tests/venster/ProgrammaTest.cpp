@@ -1,15 +1,26 @@
 #include "VensterVraagsteller.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/QtAfdrukken.h"
+#include "hulp/SchemaTestHulp.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "model/ToernooiModel.h"
+#include "model/ToernooiModel.h"
+#include "programma/TForm1.h"
 #include "programma/TForm1.h"
 #include "programma/TProgramma.h"
+#include "programma/TProgramma.h"
+#include "schema/BouwDriver.h"
 #include "schema/BouwDriver.h"
 #include "schema/TWedstrijdSchema.h"
+#include "schema/TWedstrijdSchema.h"
+#include "schema/Tprogress.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,4 +70,57 @@ TEST(Programma, TheBuildButtonShowsTheScheduleOfTheLoadedTournament)
     bouw->click();
     EXPECT_EQ(int(schema.Weergave().Regels().size()), regels);
     EXPECT_EQ(schema.VetTeamIndex(), 3);
+}
+
+TEST(Programma, AnnulerenStopsALongBuildAndKeepsThePreviousSchedule)
+{
+    VensterVraagsteller vragen;
+    TProgramma programma(&vragen);
+    programma.Start({});
+    TForm1& hoofd = programma.Form1();
+    hoofd.show();
+    SchemaTestHulp::VoegPoulesToe(hoofd.Model(), {{"A", SchemaTestHulp::TeamReeks(1, 4)}});
+    QPushButton* bouw = hoofd.WedstrijdTab()->Button1();
+    bouw->click();
+    const QString vorig = programma.Bouw().Schema().AlsTekst();
+    ASSERT_FALSE(vorig.isEmpty());
+
+    // A poule of 300 teams on 200 fields next to it: the builder would walk all 299 rounds
+    // (minutes in a sanitizer build) before finding that it does not fit.
+    SchemaTestHulp::VoegPoulesToe(hoofd.Model(), {{"Groot", SchemaTestHulp::TeamReeks(5, 304)}});
+    hoofd.Model().ZetPouleDetails(hoofd.Model().PouleLijst().back()->Details.get(),
+                                  TCompetitieType::HalveCompetitie, 0,
+                                  TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
+    hoofd.Model().ZetGewoneVelden(200);
+    hoofd.Model().ZetGewijzigd(true);
+
+    auto* voortgang = hoofd.findChild<Tprogress*>();
+    ASSERT_NE(voortgang, nullptr);
+    auto* annuleren = voortgang->findChild<QPushButton*>(QStringLiteral("Annuleren"));
+    ASSERT_NE(annuleren, nullptr);
+    EXPECT_EQ(annuleren->text(), T("Annuleren"));
+    bool geklikt = false;
+    QElapsedTimer klok;
+    QTimer kijk;
+    kijk.setInterval(50);
+    QObject::connect(&kijk, &QTimer::timeout, [&] {
+        if (geklikt || !voortgang->isVisible())
+            return;
+        geklikt = true;
+        klok.start();
+        QTest::mouseClick(annuleren, Qt::LeftButton);
+    });
+    int gevraagd = 0;
+    QObject::connect(voortgang, &Tprogress::annuleren, [&] { ++gevraagd; });
+    kijk.start();
+    bouw->click();
+    kijk.stop();
+
+    ASSERT_TRUE(geklikt);
+    EXPECT_EQ(gevraagd, 1);
+    EXPECT_LT(klok.elapsed(), 5000);
+    EXPECT_FALSE(voortgang->isVisible());
+    EXPECT_TRUE(vragen.Gevraagd.isEmpty()) << vragen.Gevraagd.value(0).Tekst.toStdString();
+    EXPECT_EQ(programma.Bouw().Schema().AlsTekst(), vorig);
+    EXPECT_TRUE(hoofd.Model().Gewijzigd());
 }

@@ -30,11 +30,16 @@ bool BouwDriver::Button1Click()
     // The new tree is built aside, so the schedule on screen stays whole until the build has
     // succeeded.
     TSchemaBoom nieuw;
+    m_annuleren.store(false);
     auto bouw = [this, &nieuw] {
         TSchemaBouwer bouwer(m_model);
+        bouwer.ZetAnnulering(&m_annuleren);
         return bouwer.BouwSchema(nieuw);
     };
     const TBouwUitkomst uitkomst = m_stappen.VoerUit ? m_stappen.VoerUit(bouw) : bouw();
+    // The organiser's own stop is no fault: the previous schedule simply stays.
+    if (uitkomst.Geannuleerd)
+        return false;
     if (!uitkomst.Gelukt) {
         m_vragen.Melding(QStringLiteral("Fout"), uitkomst.Reden);
         return false;

@@ -4,6 +4,7 @@
 #include "schema/TSchemaBoom.h"
 
 #include <QStringList>
+#include <atomic>
 #include <functional>
 
 class ToernooiModel;
@@ -12,7 +13,7 @@ class TVraagsteller;
 // What the button "Bouw toernooi schema" does: show the last schedule again when nothing
 // changed since it was built; otherwise check the input, list warnings and errors, commit the
 // detail tabs, build, and show the new schedule. A build that fails says why in a "Fout" box
-// and keeps the previous schedule.
+// and keeps the previous schedule; a build the organiser stops keeps it too, without a box.
 class BouwDriver
 {
 public:
@@ -39,6 +40,9 @@ public:
     // Returns true when a new schedule was built.
     bool Button1Click();
 
+    // Asks the running build to stop; safe from any thread while VoerUit runs.
+    void Annuleer() { m_annuleren.store(true); }
+
     [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
 
 private:
@@ -46,4 +50,5 @@ private:
     TVraagsteller& m_vragen;
     Stappen m_stappen;
     TSchemaBoom m_schema;
+    std::atomic<bool> m_annuleren{false};
 };

@@ -7,4 +7,6 @@ struct TBouwUitkomst
 {
     bool Gelukt = false;
     QString Reden;
+    // Stopped because the organiser asked so; not a fault of the tournament.
+    bool Geannuleerd = false;
 };

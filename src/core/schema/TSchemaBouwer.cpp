@@ -48,18 +48,41 @@ QString TSchemaBouwer::ControleerVooraf() const
     // table from ever reaching the loop (or the size of its tables of meetings).
     const VeldenEnRonden& velden = m_model.Velden();
     qint64 vakken = 0;
+    int laatsteBruikbaar = 0;
     for (int ronde = 1; ronde <= LaatsteRonde; ++ronde) {
-        for (int veld = 1; veld <= m_aantalVelden; ++veld)
-            vakken += velden.Beschikbaar(veld, ronde) ? 1 : 0;
+        for (int veld = 1; veld <= m_aantalVelden; ++veld) {
+            if (velden.Beschikbaar(veld, ronde)) {
+                ++vakken;
+                laatsteBruikbaar = ronde;
+            }
+        }
     }
     qint64 wedstrijden = 0;
     for (const auto& poule : poules) {
         const qint64 n = qint64(poule->Teams.size());
         wedstrijden += n * (n - 1) / 2;
+        if (MinsteRonden(*poule->Details, n) > laatsteBruikbaar)
+            return NietPassendTekst();
     }
     if (wedstrijden > vakken)
         return NietPassendTekst();
     return {};
+}
+
+qint64 TSchemaBouwer::MinsteRonden(const TPouleDetails& poule, qint64 n)
+{
+    // A team plays at most once in any rust+1 consecutive rounds, so any rust+1 consecutive
+    // rounds hold at most n/2 of the poule's own matches. With k = ceil(eigen / (n/2)) such
+    // windows needed, the last own match falls at the earliest in round (rust+1)(k-1) + 1.
+    // Cross matches only come later, so this is a floor the build can never beat.
+    if (n < 2)
+        return 0;
+    const qint64 rust = std::max(poule.MinimaleRust, 0);
+    const qint64 eigen =
+        poule.CompetitieType == TCompetitieType::HeleCompetitie ? n * (n - 1) : n * (n - 1) / 2;
+    const qint64 perVenster = n / 2;
+    const qint64 vensters = (eigen + perVenster - 1) / perVenster;
+    return (rust + 1) * (vensters - 1) + 1;
 }
 
 TBouwUitkomst TSchemaBouwer::BouwSchema(TSchemaBoom& boom)
@@ -81,6 +104,10 @@ TBouwUitkomst TSchemaBouwer::BouwSchema(TSchemaBoom& boom)
         if (m_vol) {
             m_boom = TSchemaBoom();
             return {false, NietPassendTekst()};
+        }
+        if (m_annuleren && m_annuleren->load(std::memory_order_relaxed)) {
+            m_boom = TSchemaBoom();
+            return {false, QStringLiteral("Het bouwen van het schema is afgebroken."), true};
         }
         KiesWedstrijd();
         PlaatsWedstrijd();

@@ -4,10 +4,12 @@
 #include "schema/TSchemaBoom.h"
 #include "schema/TWedstrijdGenerator.h"
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
 class ToernooiModel;
+struct TPouleDetails;
 
 // The builder's main loop: walks the slots of the field usage table field by field and round
 // by round, and at every available slot places the match of the poule that is most behind
@@ -36,10 +38,17 @@ public:
     // boom is left as it was and the reason is returned.
     [[nodiscard]] TBouwUitkomst BouwSchema(TSchemaBoom& boom);
 
+    // A flag that another thread may set to stop the build; it is looked at once per slot.
+    // A stopped build leaves boom as it was and reports Geannuleerd.
+    void ZetAnnulering(const std::atomic<bool>* annuleren) { m_annuleren = annuleren; }
+
     // Moves the final ("1e&2e") of every round to its first slot entry.
     static void FinaleNaarVeld1(TSchemaBoom& boom);
 
     [[nodiscard]] static QString NietPassendTekst();
+
+    // The fewest rounds in which a poule of n teams can play its own matches, given its rest.
+    [[nodiscard]] static qint64 MinsteRonden(const TPouleDetails& poule, qint64 n);
 
 private:
     struct TKeuze
@@ -62,6 +71,7 @@ private:
     [[nodiscard]] bool Voor(int p, int q) const;
 
     const ToernooiModel& m_model;
+    const std::atomic<bool>* m_annuleren = nullptr;
     std::unique_ptr<TWedstrijdGenerator> m_generator;
     TSchemaBoom m_boom;
     int m_aantalVelden = 0;

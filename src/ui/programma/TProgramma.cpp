@@ -92,6 +92,7 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_about.get(), &TAbout::gestart, m_form1.get(), &QWidget::show);
     QObject::connect(m_form1->WedstrijdTab()->Button1(), &QPushButton::clicked, m_form1.get(),
                      [this] { m_bouw->Button1Click(); });
+    QObject::connect(m_progress, &Tprogress::annuleren, m_form1.get(), [this] { m_bouw->Annuleer(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::printGevraagd, m_wedstrijdSchema,
                      [this] { m_printRun->Print1Click(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QThread>
 #include <QTime>
 #include <QVBoxLayout>
@@ -20,6 +21,11 @@ Tprogress::Tprogress(QWidget* parent) : QDialog(parent)
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setMinimumWidth(260);
     kolom->addWidget(m_label);
+    m_annuleer = new QPushButton(QStringLiteral("Annuleren"), this);
+    m_annuleer->setObjectName(QStringLiteral("Annuleren"));
+    m_annuleer->setAutoDefault(false);
+    kolom->addWidget(m_annuleer, 0, Qt::AlignCenter);
+    connect(m_annuleer, &QPushButton::clicked, this, &Tprogress::Annuleer);
     m_tik.setInterval(1000);
     connect(&m_tik, &QTimer::timeout, this, &Tprogress::ToonTijd);
 }
@@ -38,10 +44,20 @@ void Tprogress::ToonTijd()
     m_label->setText(VerstrekenTekst(m_start.elapsed()));
 }
 
+void Tprogress::Annuleer()
+{
+    if (!m_bezig || !m_annuleer->isEnabled())
+        return;
+    m_annuleer->setEnabled(false);
+    emit annuleren();
+}
+
 void Tprogress::reject()
 {
-    // The build cannot be interrupted; closing the window waits for it.
-    if (!m_bezig)
+    // Escape and the close box stop the work; the window closes once the work has returned.
+    if (m_bezig)
+        Annuleer();
+    else
         QDialog::reject();
 }
 
@@ -49,6 +65,7 @@ TBouwUitkomst Tprogress::VoerUit(const std::function<TBouwUitkomst()>& werk)
 {
     TBouwUitkomst uitkomst;
     m_bezig = true;
+    m_annuleer->setEnabled(true);
     m_start.start();
     ToonTijd();
     QThread* draad = QThread::create([&uitkomst, &werk] { uitkomst = werk(); });

@@ -21,6 +21,8 @@ struct Driver
                   [this] { Stappen << QStringLiteral("bewaar"); },
                   [this](const std::function<TBouwUitkomst()>& bouw) {
                       Stappen << QStringLiteral("bouw");
+                      if (Annuleer)
+                          driver.Annuleer();
                       return bouw();
                   },
                   [this] { Stappen << QStringLiteral("nieuw"); },
@@ -33,6 +35,8 @@ struct Driver
     BouwDriver driver;
     QStringList Stappen;
     QStringList FoutLijst;
+    // Stop the build as soon as it starts, as "Annuleren" would.
+    bool Annuleer = false;
 };
 
 } // namespace
@@ -108,4 +112,23 @@ TEST(BouwDriver, AFailedBuildSaysWhyAndKeepsThePreviousSchedule)
     EXPECT_FALSE(d.vragen.Gevraagd[0].Tekst.isEmpty());
     EXPECT_EQ(Regels(d.driver.Schema()), vorig);
     EXPECT_FALSE(d.model.SchemaGebouwd());
+}
+
+TEST(BouwDriver, AStoppedBuildKeepsThePreviousScheduleWithoutAFaultBox)
+{
+    Driver d;
+    VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}});
+    ASSERT_TRUE(d.driver.Button1Click());
+    const QStringList vorig = Regels(d.driver.Schema());
+
+    d.model.ZetGewijzigd(true);
+    d.Annuleer = true;
+    EXPECT_FALSE(d.driver.Button1Click());
+    EXPECT_TRUE(d.vragen.Gevraagd.isEmpty());
+    EXPECT_EQ(Regels(d.driver.Schema()), vorig);
+    EXPECT_EQ(d.Stappen.count(QStringLiteral("nieuw")), 1);
+
+    // The next build is not stopped by the earlier request.
+    d.Annuleer = false;
+    EXPECT_TRUE(d.driver.Button1Click());
 }

@@ -1,5 +1,6 @@
 #include "hulp/SchemaTestHulp.h"
 
+#include <QElapsedTimer>
 #include <thread>
 
 using namespace SchemaTestHulp;
@@ -114,6 +115,31 @@ TEST(SchemaGrenzen, ScheduleThatDoesNotFitFailsAtTheLastRound)
     for (int veld = 1; veld <= 3; ++veld)
         eenRonde.ZetVeldBeschikbaar(veld, 5, true);
     EXPECT_EQ(Faalt(eenRonde), TSchemaBouwer::NietPassendTekst());
+}
+
+TEST(SchemaGrenzen, APouleThatCannotFitIsRefusedBeforeTheFirstRound)
+{
+    // Four teams, half competition, rest 1: rounds 1, 3 and 5 are the best there is.
+    ToernooiModel vier;
+    VoegPoulesToe(vier, {{"A", TeamReeks(1, 4), Halve, 0, Enkel, 1}});
+    EXPECT_EQ(TSchemaBouwer::MinsteRonden(*vier.PouleLijst().front()->Details, 4), 5);
+
+    // 598 teams on 600 fields need 597 rounds: refused without walking a single round.
+    ToernooiModel groot;
+    VoegPoulesToe(groot, {{"A", TeamReeks(1, 598)}});
+    groot.ZetGewoneVelden(600);
+    QElapsedTimer klok;
+    klok.start();
+    EXPECT_EQ(Faalt(groot), TSchemaBouwer::NietPassendTekst());
+    EXPECT_LT(klok.elapsed(), 3000);
+
+    // The rounds after the last usable one do not count.
+    ToernooiModel kort;
+    VoegPoulesToe(kort, {{"A", TeamReeks(1, 4), Halve, 0, Enkel, 1}});
+    kort.ZetGewoneVelden(2);
+    ZetAlleVelden(kort, TSchemaBouwer::LaatsteRonde, false);
+    ZetAlleVelden(kort, 4, true);
+    EXPECT_EQ(Faalt(kort), TSchemaBouwer::NietPassendTekst());
 }
 
 TEST(SchemaGrenzen, BuildingTwiceGivesTheSameTree)
