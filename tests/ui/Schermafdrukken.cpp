@@ -15,26 +15,45 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
+#include <cstdio>
 
 namespace {
+
+bool alleGelukt = true;
 
 void Bewaar(QWidget& venster, const QString& map, const QString& naam)
 {
     venster.show();
     QTest::qWait(150);
-    venster.grab().save(QDir(map).filePath(naam + QStringLiteral(".png")));
+    const QString pad = QDir(map).filePath(naam + QStringLiteral(".png"));
+    if (!venster.grab().save(pad)) {
+        std::fprintf(stderr, "rondoplan_schermafdrukken: %s kon niet worden geschreven\n",
+                     qPrintable(pad));
+        alleGelukt = false;
+    }
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Without a display the windows are drawn offscreen; the pictures come out the same.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstalleerNederlandseVertaling(app);
-    if (argc < 3)
+    if (argc < 3) {
+        std::fprintf(stderr, "gebruik: rondoplan_schermafdrukken TOERNOOI.trn MAP\n");
         return 2;
+    }
     const QString voorbeeld = QString::fromLocal8Bit(argv[1]);
     const QString map = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(map)) {
+        std::fprintf(stderr, "rondoplan_schermafdrukken: de map %s kon niet worden gemaakt\n",
+                     qPrintable(map));
+        return 1;
+    }
 
     TProgramma programma;
     programma.Start({voorbeeld});
@@ -66,5 +85,5 @@ int main(int argc, char* argv[])
                                 "U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\nWilt U deze nog opslaan?")),
                             QMessageBox::Yes | QMessageBox::No, &form);
     Bewaar(wijzigingen, map, QStringLiteral("10-wijzigingen"));
-    return 0;
+    return alleGelukt ? 0 : 1;
 }
