@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
 
 namespace AfdrukDocument {
 
@@ -67,16 +66,6 @@ void DrukReeks(QPagedPaintDevice& apparaat, const QList<TDocument>& documenten)
         LegUit(painter, apparaat, document.Gegevens, document.Soort);
     }
     painter.end();
-}
-
-QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
-                      const PrintOpdrachten::TOpdracht& opdracht)
-{
-    printer.setDocName(opdracht.Titel);
-    const QString naam = printer.outputFormat() == QPrinter::PdfFormat
-                             ? printer.outputFileName()
-                             : printer.printerName();
-    return Druk(printer, gegevens, opdracht.Soort, naam);
 }
 
 QString DrukNaarPdf(const QString& pad, const TAfdrukGegevens& gegevens,

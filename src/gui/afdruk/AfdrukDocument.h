@@ -8,7 +8,6 @@
 #include <QString>
 
 class QPagedPaintDevice;
-class QPrinter;
 
 // Prints one document: measures the page on the device, counts the document's own pages so
 // the footers can say "Pagina n van m", and lays it out. Returns an empty text when it
@@ -28,10 +27,6 @@ struct TDocument
 // Several documents one after the other on the same device, each from a new page and with
 // its own page numbers and total, as they would come out as separate jobs. For the preview.
 void DrukReeks(QPagedPaintDevice& apparaat, const QList<TDocument>& documenten);
-
-// On a printer, as a job of the given title.
-[[nodiscard]] QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
-                                    const PrintOpdrachten::TOpdracht& opdracht);
 
 // Into a PDF file at 600 dpi on the given paper.
 [[nodiscard]] QString DrukNaarPdf(const QString& pad, const TAfdrukGegevens& gegevens,

@@ -13,6 +13,21 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+namespace {
+
+// One job on a printer, titled for the queue.
+QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
+                      const PrintOpdrachten::TOpdracht& opdracht)
+{
+    printer.setDocName(opdracht.Titel);
+    const QString naam = printer.outputFormat() == QPrinter::PdfFormat
+                             ? printer.outputFileName()
+                             : printer.printerName();
+    return AfdrukDocument::Druk(printer, gegevens, opdracht.Soort, naam);
+}
+
+} // namespace
+
 PrintRun::PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
                    TPrintSetup& dialoog, TWedstrijdSchema& venster, TVraagsteller& vragen)
     : m_model(model), m_schema(schema), m_printer(printer), m_dialoog(dialoog), m_venster(venster),
@@ -75,7 +90,7 @@ int PrintRun::Print1Click()
             fout = pdf ? AfdrukDocument::DrukNaarPdf(
                              QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)), gegevens, opdracht,
                              m_printer.Papier())
-                       : AfdrukDocument::DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
+                       : DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
             if (fout.isEmpty())
                 ++gedrukt;
         }
