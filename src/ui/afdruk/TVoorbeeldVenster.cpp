@@ -1,5 +1,7 @@
 #include "afdruk/TVoorbeeldVenster.h"
 
+#include "gemeen/VensterPlaatsing.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintPreviewWidget>
@@ -51,6 +53,13 @@ TVoorbeeldVenster::TVoorbeeldVenster(QPrinter& printer, std::function<void(QPrin
 
     m_voorbeeld->updatePreview();
     resize(800, 900);
+}
+
+void TVoorbeeldVenster::showEvent(QShowEvent* event)
+{
+    // Over the print dialog, shrunk and moved where needed to lie wholly on the screen.
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
+    QDialog::showEvent(event);
 }
 
 int TVoorbeeldVenster::AantalPaginas() const

@@ -19,6 +19,9 @@ public:
 
     [[nodiscard]] int AantalPaginas() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QPrintPreviewWidget* m_voorbeeld = nullptr;
 };
