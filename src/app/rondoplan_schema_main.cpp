@@ -9,6 +9,9 @@
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"
+#include "uitwisseling/CsvSchema.h"
+#include "uitwisseling/IcsSchema.h"
+#include "uitwisseling/Uitwisselbestanden.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -28,6 +31,8 @@ const char* const HulpTekst =
     "         rondoplan-schema --bewaar UIT BESTAND\n"
     "         rondoplan-schema --pdf MAP [--papier FORMAAT] [--liggend] [--team NAAM]...\n"
     "                          BESTAND\n"
+    "         rondoplan-schema [--csv UIT] [--ics UIT [--team NAAM]] BESTAND\n"
+    "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -43,7 +48,13 @@ const char* const HulpTekst =
     "                Met --pdf: het papier, A4 (standaard), A3, A5 of Letter.\n"
     "  --liggend     Met --pdf: het papier liggend in plaats van staand.\n"
     "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
-    "                Mag vaker gegeven worden.\n"
+    "                Mag vaker gegeven worden. Met --ics: alleen de wedstrijden van dit team.\n"
+    "  --csv UIT     Schrijft het schema naar UIT: een regel per veld per ronde, gescheiden\n"
+    "                door puntkomma's, UTF-8 met byte-order mark.\n"
+    "  --ics UIT     Schrijft de wedstrijden als agenda (iCalendar) naar UIT. De startdatum\n"
+    "                van het toernooi moet leesbaar zijn (dd-mm-jjjj of dd/mm/jj).\n"
+    "  --importeer CSV  Voegt de teams uit de lijst CSV toe aan het toernooi (kolommen Team,\n"
+    "                Club, Poule, ...). Geweigerde regels staan op de foutuitvoer.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "\n"
     "Afsluitcodes:\n"
@@ -118,7 +129,14 @@ int main(int argc, char* argv[])
                                     QStringLiteral("FORMAAT"));
     const QCommandLineOption liggend(QStringLiteral("liggend"),
                                      QStringLiteral("Met --pdf: het papier liggend."));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend});
+    const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Schrijft het schema als CSV."),
+                                 QStringLiteral("UIT"));
+    const QCommandLineOption ics(QStringLiteral("ics"), QStringLiteral("Schrijft de agenda."),
+                                 QStringLiteral("UIT"));
+    const QCommandLineOption importeer(QStringLiteral("importeer"),
+                                       QStringLiteral("Voegt de teams uit CSV toe."),
+                                       QStringLiteral("CSV"));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, ics, importeer});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -152,6 +170,16 @@ int main(int argc, char* argv[])
     if (bestand.Laden() != TBestandUitkomst::Gelukt)
         return BestandFout;
 
+    if (parser.isSet(importeer)) {
+        QString meldingen;
+        const QString fout = Uitwisselbestanden::Importeer(model, parser.value(importeer), meldingen);
+        Schrijf(stderr, meldingen);
+        if (!fout.isEmpty()) {
+            Fout(fout);
+            return BestandFout;
+        }
+    }
+
     if (parser.isSet(bewaar))
         return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
 
@@ -169,8 +197,11 @@ int main(int argc, char* argv[])
                 return InvoerFout;
             }
         }
+    } else if (parser.isSet(ics)) {
+        if (teams.size() > 1)
+            return GebruikFout(QStringLiteral("--ics neemt één --team."));
     } else if (!teams.isEmpty()) {
-        return GebruikFout(QStringLiteral("--team kan alleen samen met --pdf."));
+        return GebruikFout(QStringLiteral("--team kan alleen samen met --pdf of --ics."));
     }
 
     TSchemaBoom boom;
@@ -182,6 +213,27 @@ int main(int argc, char* argv[])
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
                                              pdfPapier);
+        if (!fout.isEmpty()) {
+            Fout(fout);
+            return BestandFout;
+        }
+        return Gelukt;
+    }
+    if (parser.isSet(csv) || parser.isSet(ics)) {
+        QString fout;
+        if (parser.isSet(csv))
+            fout = Uitwisselbestanden::Schrijf(parser.value(csv), CsvSchema::Schrijf(boom, model.Velden()));
+        if (fout.isEmpty() && parser.isSet(ics)) {
+            const TIcsUitkomst agenda = IcsSchema::Schrijf(
+                model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc());
+            if (agenda.Status == TIcsStatus::OnbekendTeam) {
+                Fout(agenda.Fout);
+                return InvoerFout;
+            }
+            fout = agenda.Status == TIcsStatus::Gelukt
+                       ? Uitwisselbestanden::Schrijf(parser.value(ics), agenda.Inhoud)
+                       : parser.positionalArguments().constFirst() + QStringLiteral(": ") + agenda.Fout;
+        }
         if (!fout.isEmpty()) {
             Fout(fout);
             return BestandFout;

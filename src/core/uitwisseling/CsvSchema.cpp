@@ -1,0 +1,34 @@
+#include "uitwisseling/CsvSchema.h"
+
+#include "uitwisseling/SchemaRegels.h"
+
+#include <QStringList>
+
+namespace CsvSchema {
+
+QString Veld(const QString& waarde, QChar scheiding)
+{
+    if (!waarde.contains(scheiding) && !waarde.contains(u'"') && !waarde.contains(u'\n')
+        && !waarde.contains(u'\r'))
+        return waarde;
+    QString gequote = waarde;
+    gequote.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + gequote + u'"';
+}
+
+QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden)
+{
+    QString tekst = QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Uitslag\r\n");
+    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, velden)) {
+        const QStringList waarden = {r.Dag, QString::number(r.Ronde), r.Begin, r.Eind,
+                                     QString::number(r.Veld), r.Poule, r.Team1, r.Team2,
+                                     QString()};
+        QStringList rij;
+        for (const QString& w : waarden)
+            rij.append(Veld(w));
+        tekst += rij.join(u';') + QStringLiteral("\r\n");
+    }
+    return QByteArray("\xEF\xBB\xBF") + tekst.toUtf8();
+}
+
+} // namespace CsvSchema

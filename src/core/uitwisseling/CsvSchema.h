@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class VeldenEnRonden;
+struct TSchemaBoom;
+
+// The schedule as a spreadsheet list: a header row and one row per slot, empty slots
+// included, separated by semicolons and encoded as UTF-8 with a byte-order mark, so that a
+// Dutch spreadsheet program opens it with the right columns and characters.
+namespace CsvSchema {
+
+// A value quoted as RFC 4180 asks when it holds the separator, a quote or a line break.
+[[nodiscard]] QString Veld(const QString& waarde, QChar scheiding = u';');
+
+[[nodiscard]] QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden);
+
+} // namespace CsvSchema

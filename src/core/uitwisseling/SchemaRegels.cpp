@@ -1,0 +1,96 @@
+#include "uitwisseling/SchemaRegels.h"
+
+#include "model/RondeKop.h"
+#include "model/TPouleDetails.h"
+#include "model/TTeamDetails.h"
+#include "model/VeldenEnRonden.h"
+#include "schema/TSchemaBoom.h"
+
+namespace SchemaRegels {
+
+namespace {
+
+const QString GeenWedstrijd = QStringLiteral("Geen wedstrijd");
+
+// "A x B": split at the first " x ", unless the match record says where the names end.
+void SplitsZijden(TSchemaRegel& regel, const QString& zijden, const TWedstrijdDetails* wedstrijd)
+{
+    if (wedstrijd && wedstrijd->Team1 && wedstrijd->Team2
+        && zijden == wedstrijd->Team1->TeamNaam + QStringLiteral(" x ") + wedstrijd->Team2->TeamNaam) {
+        regel.Team1 = wedstrijd->Team1->TeamNaam;
+        regel.Team2 = wedstrijd->Team2->TeamNaam;
+        return;
+    }
+    const qsizetype x = zijden.indexOf(QStringLiteral(" x "));
+    if (x < 0) {
+        regel.Team1 = zijden;
+        return;
+    }
+    regel.Team1 = zijden.left(x);
+    regel.Team2 = zijden.mid(x + 3);
+}
+
+void LeesWedstrijd(TSchemaRegel& regel, const TSchemaVeld& slot)
+{
+    const QString& w = regel.Wedstrijd;
+    const TWedstrijdDetails* record = slot.Wedstrijd ? &*slot.Wedstrijd : nullptr;
+    // A poule match starts with its poule's name and " : ".
+    if (record && record->Team1 && record->Poule1) {
+        const QString kop = record->Poule1->PouleNaam + QStringLiteral(" : ");
+        if (w.startsWith(kop)) {
+            regel.Poule = record->Poule1->PouleNaam;
+            SplitsZijden(regel, w.mid(kop.size()), record);
+            return;
+        }
+    }
+    const qsizetype poule = w.indexOf(QStringLiteral(" : "));
+    const qsizetype prefix = w.indexOf(u':');
+    if (poule >= 0 && poule < prefix) {
+        regel.Poule = w.left(poule);
+        SplitsZijden(regel, w.mid(poule + 3), record);
+    } else if (prefix >= 0) {
+        // A cross match: "3e&4e:Nummer 2 B x Nummer 2 A".
+        regel.Poule = w.left(prefix);
+        SplitsZijden(regel, w.mid(prefix + 1), record);
+    } else {
+        SplitsZijden(regel, w, record);
+    }
+}
+
+} // namespace
+
+QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden)
+{
+    QList<TSchemaRegel> regels;
+    for (qsizetype r = 0; r < qsizetype(boom.Ronden.size()); ++r) {
+        const TSchemaRonde& ronde = boom.Ronden[std::size_t(r)];
+        const int nummer = int(r) + 1;
+        const QString kop = velden.RondeKop(nummer);
+        const QString dag = RondeKop::DagTekst(kop);
+        const QString tijden = RondeKop::TijdBereik(kop);
+        const qsizetype streep = tijden.indexOf(QStringLiteral(" - "));
+        for (qsizetype v = 0; v < qsizetype(ronde.Velden.size()); ++v) {
+            const TSchemaVeld& slot = ronde.Velden[std::size_t(v)];
+            TSchemaRegel regel;
+            regel.Dag = dag;
+            regel.Ronde = nummer;
+            if (!dag.isEmpty() && streep >= 0) {
+                regel.Begin = tijden.left(streep);
+                regel.Eind = tijden.mid(streep + 3);
+            }
+            regel.Veld = int(v) + 1;
+            const qsizetype dubbelepunt = slot.Tekst.indexOf(QStringLiteral(": "));
+            const QString inhoud = dubbelepunt >= 0 ? slot.Tekst.mid(dubbelepunt + 2) : QString();
+            if (slot.Tekst.startsWith(QStringLiteral("Veld ")) && dubbelepunt >= 0)
+                regel.Veld = slot.Tekst.mid(5, dubbelepunt - 5).toInt();
+            if (inhoud != GeenWedstrijd && !inhoud.isEmpty()) {
+                regel.Wedstrijd = inhoud;
+                LeesWedstrijd(regel, slot);
+            }
+            regels.append(regel);
+        }
+    }
+    return regels;
+}
+
+} // namespace SchemaRegels

@@ -1,0 +1,213 @@
+#include "uitwisseling/TeamImport.h"
+
+#include "model/ToernooiModel.h"
+#include "uitwisseling/CsvLezer.h"
+
+#include <QHash>
+#include <QSet>
+
+int TImportVoorbeeld::AantalGeaccepteerd() const
+{
+    int aantal = 0;
+    for (const TImportRij& rij : Rijen)
+        aantal += rij.Geaccepteerd ? 1 : 0;
+    return aantal;
+}
+
+namespace TeamImport {
+
+namespace {
+
+enum class Kolom {
+    Onbekend, Team, Club, Adres, PostcodePlaats, Postcode, Plaats, Telefoon, Fax,
+    Begeleider, BegeleiderAdres, BegeleiderPostcodePlaats, BegeleiderPostcode,
+    BegeleiderPlaats, BegeleiderTelefoon, BegeleiderFax, Poule
+};
+
+Kolom HerkenKolom(QString naam)
+{
+    naam = naam.toLower();
+    naam.remove(u' ');
+    static const QHash<QString, Kolom> namen = {
+        {QStringLiteral("team"), Kolom::Team},
+        {QStringLiteral("club"), Kolom::Club},
+        {QStringLiteral("adres"), Kolom::Adres},
+        {QStringLiteral("postcode/plaats"), Kolom::PostcodePlaats},
+        {QStringLiteral("postcode"), Kolom::Postcode},
+        {QStringLiteral("plaats"), Kolom::Plaats},
+        {QStringLiteral("telefoon"), Kolom::Telefoon},
+        {QStringLiteral("fax"), Kolom::Fax},
+        {QStringLiteral("begeleider"), Kolom::Begeleider},
+        {QStringLiteral("begeleideradres"), Kolom::BegeleiderAdres},
+        {QStringLiteral("begeleiderpostcode/plaats"), Kolom::BegeleiderPostcodePlaats},
+        {QStringLiteral("begeleiderpostcode"), Kolom::BegeleiderPostcode},
+        {QStringLiteral("begeleiderplaats"), Kolom::BegeleiderPlaats},
+        {QStringLiteral("begeleidertelefoon"), Kolom::BegeleiderTelefoon},
+        {QStringLiteral("begeleiderfax"), Kolom::BegeleiderFax},
+        {QStringLiteral("poule"), Kolom::Poule},
+    };
+    return namen.value(naam, Kolom::Onbekend);
+}
+
+// Postcode and town given in two columns are joined as one field.
+void VoegSamen(QString& veld, const QString& waarde)
+{
+    if (waarde.isEmpty())
+        return;
+    veld = veld.isEmpty() ? waarde : veld + u' ' + waarde;
+}
+
+TImportRij LeesRij(const QList<Kolom>& kolommen, const TCsvRij& csv)
+{
+    TImportRij rij;
+    rij.Regel = csv.Regel;
+    TTeamDetails& t = rij.Team;
+    QString clubPostcode, clubPlaats, begeleiderPostcode, begeleiderPlaats;
+    for (qsizetype i = 0; i < kolommen.size() && i < csv.Waarden.size(); ++i) {
+        const QString& w = csv.Waarden.at(i);
+        switch (kolommen.at(i)) {
+        case Kolom::Team: t.TeamNaam = w; break;
+        case Kolom::Club: t.ClubNaam = w; break;
+        case Kolom::Adres: t.ClubAdres = w; break;
+        case Kolom::PostcodePlaats: t.ClubPostcodePlaats = w; break;
+        case Kolom::Postcode: clubPostcode = w; break;
+        case Kolom::Plaats: clubPlaats = w; break;
+        case Kolom::Telefoon: t.ClubTelefoon = w; break;
+        case Kolom::Fax: t.ClubFax = w; break;
+        case Kolom::Begeleider: t.BegeleiderNaam = w; break;
+        case Kolom::BegeleiderAdres: t.BegeleiderAdres = w; break;
+        case Kolom::BegeleiderPostcodePlaats: t.BegeleiderPostcodePlaats = w; break;
+        case Kolom::BegeleiderPostcode: begeleiderPostcode = w; break;
+        case Kolom::BegeleiderPlaats: begeleiderPlaats = w; break;
+        case Kolom::BegeleiderTelefoon: t.BegeleiderTelefoon = w; break;
+        case Kolom::BegeleiderFax: t.BegeleiderFax = w; break;
+        case Kolom::Poule: rij.Poule = w; break;
+        case Kolom::Onbekend: break;
+        }
+    }
+    if (t.ClubPostcodePlaats.isEmpty()) {
+        VoegSamen(t.ClubPostcodePlaats, clubPostcode);
+        VoegSamen(t.ClubPostcodePlaats, clubPlaats);
+    }
+    if (t.BegeleiderPostcodePlaats.isEmpty()) {
+        VoegSamen(t.BegeleiderPostcodePlaats, begeleiderPostcode);
+        VoegSamen(t.BegeleiderPostcodePlaats, begeleiderPlaats);
+    }
+    // A new record takes the team's name as its club, as a team typed in by hand does.
+    if (t.ClubNaam.isEmpty())
+        t.ClubNaam = t.TeamNaam;
+    return rij;
+}
+
+// The texts of the poule tree's team entries: a new poule may not carry one of them.
+QSet<QString> TeamsInBoom(const ToernooiModel& model)
+{
+    QSet<QString> namen;
+    for (const auto& poule : model.PouleLijst()) {
+        for (const TTeamDetails* team : poule->Teams)
+            namen.insert(team->TeamNaam);
+    }
+    return namen;
+}
+
+} // namespace
+
+TImportVoorbeeld Voorbeeld(const ToernooiModel& model, QByteArrayView bytes)
+{
+    return Voorbeeld(model, CsvLezer::Decodeer(bytes));
+}
+
+TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
+{
+    TImportVoorbeeld voorbeeld;
+    const TCsvInhoud csv = CsvLezer::Lees(tekst);
+    if (!csv.Fout.isEmpty()) {
+        voorbeeld.Fout = csv.Fout;
+        voorbeeld.FoutRegel = csv.FoutRegel;
+        return voorbeeld;
+    }
+    if (csv.Rijen.isEmpty()) {
+        voorbeeld.Fout = QStringLiteral("Het bestand bevat geen regels.");
+        voorbeeld.FoutRegel = 1;
+        return voorbeeld;
+    }
+    QList<Kolom> kolommen;
+    for (const QString& naam : csv.Rijen.constFirst().Waarden)
+        kolommen.append(HerkenKolom(naam));
+    if (!kolommen.contains(Kolom::Team)) {
+        voorbeeld.Fout = QStringLiteral("De eerste regel noemt geen kolom \"Team\".");
+        voorbeeld.FoutRegel = csv.Rijen.constFirst().Regel;
+        return voorbeeld;
+    }
+
+    QSet<QString> bestaand;
+    for (const auto& team : model.TeamLijst())
+        bestaand.insert(team->TeamNaam.toCaseFolded());
+    QHash<QString, int> inBestand; // folded name -> line of its first row
+    const QSet<QString> teamsInBoom = TeamsInBoom(model);
+    QSet<QString> nieuwePoules;
+
+    for (qsizetype i = 1; i < csv.Rijen.size(); ++i) {
+        TImportRij rij = LeesRij(kolommen, csv.Rijen.at(i));
+        const QString sleutel = rij.Team.TeamNaam.toCaseFolded();
+        if (rij.Team.TeamNaam.isEmpty()) {
+            rij.Reden = QStringLiteral("Geen teamnaam.");
+        } else if (bestaand.contains(sleutel)) {
+            rij.Reden = QStringLiteral("Team naam bestaat al.");
+        } else if (inBestand.contains(sleutel)) {
+            rij.Reden = QStringLiteral("Dit team staat al op regel %1.").arg(inBestand.value(sleutel));
+        } else {
+            inBestand.insert(sleutel, rij.Regel);
+            rij.Geaccepteerd = true;
+            if (!rij.Poule.isEmpty() && !model.ZoekPoule(rij.Poule)
+                && !nieuwePoules.contains(rij.Poule)) {
+                if (teamsInBoom.contains(rij.Poule)) {
+                    rij.Reden = QStringLiteral("Poule naam bestaat al.")
+                                + QStringLiteral(" Het team komt in geen poule.");
+                    rij.Poule.clear();
+                } else {
+                    nieuwePoules.insert(rij.Poule);
+                    voorbeeld.NieuwePoules.append(rij.Poule);
+                }
+            }
+        }
+        voorbeeld.Rijen.append(rij);
+    }
+    return voorbeeld;
+}
+
+void Pas(ToernooiModel& model, const TImportVoorbeeld& voorbeeld)
+{
+    if (!voorbeeld.Fout.isEmpty())
+        return;
+    QList<std::pair<TTeamDetails*, QString>> geplaatst;
+    for (const TImportRij& rij : voorbeeld.Rijen) {
+        if (!rij.Geaccepteerd)
+            continue;
+        TTeamDetails* team = model.VoegTeamToe(rij.Team.TeamNaam).Nieuw;
+        if (!team)
+            continue;
+        model.ZetTeamDetails(team, rij.Team);
+        if (!rij.Poule.isEmpty())
+            geplaatst.append({team, rij.Poule});
+    }
+    for (const QString& poule : voorbeeld.NieuwePoules) {
+        if (!model.ZoekPoule(poule))
+            (void)model.VoegPouleToe(poule);
+    }
+    // Each poule takes its teams in one call, in file order.
+    QStringList volgorde;
+    QHash<QString, QList<TTeamDetails*>> perPoule;
+    for (const auto& [team, poule] : geplaatst) {
+        if (!perPoule.contains(poule))
+            volgorde.append(poule);
+        perPoule[poule].append(team);
+    }
+    for (const QString& poule : volgorde) {
+        const int index = model.PouleIndex(model.ZoekPoule(poule));
+        if (index >= 0)
+            model.ZetTeamsInPoule(index, perPoule.value(poule));
+    }
+}
+
+} // namespace TeamImport

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/TTeamDetails.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class ToernooiModel;
+
+// One row of an imported team list as the preview shows it.
+struct TImportRij
+{
+    int Regel = 0;             // line of the file the row starts on
+    TTeamDetails Team{QString()};
+    QString Poule;             // as written; empty when the row names none
+    bool Geaccepteerd = false;
+    QString Reden;             // why the row is refused, or a note on an accepted row
+};
+
+// What an import of a team list would do, computed without touching the model.
+struct TImportVoorbeeld
+{
+    QList<TImportRij> Rijen;
+    QStringList NieuwePoules;  // poules to create, in file order
+    QString Fout;              // the whole list cannot be read; nothing will be added
+    int FoutRegel = 0;
+
+    [[nodiscard]] int AantalGeaccepteerd() const;
+};
+
+// Import of teams from a spreadsheet list (CSV or pasted rows). The first row names the
+// columns; the names are recognised with letter case and spaces ignored.
+namespace TeamImport {
+
+[[nodiscard]] TImportVoorbeeld Voorbeeld(const ToernooiModel& model, QByteArrayView bytes);
+[[nodiscard]] TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst);
+
+// Adds the accepted rows through the model's own operations: the teams, then the missing
+// poules after the existing ones, then every team into its poule in file order.
+void Pas(ToernooiModel& model, const TImportVoorbeeld& voorbeeld);
+
+} // namespace TeamImport

@@ -1,0 +1,220 @@
+// The schedule out to a spreadsheet list and to calendars, each read back by a strict parser.
+
+#include "hulp/ToernooiHulp.h"
+#include "model/ToernooiModel.h"
+#include "schema/TSchemaBoom.h"
+#include "schema/TSchemaBouwer.h"
+#include "uitwisseling/CsvSchema.h"
+#include "uitwisseling/IcsSchema.h"
+
+#include <QMap>
+#include <gtest/gtest.h>
+
+using ToernooiHulp::T;
+
+namespace {
+
+const QString Lang = T("Één heel lange teamnaam die een regel ver over de grens duwt");
+
+// Two linked poules with awkward names, one field: poule matches and cross matches.
+void VulGekoppeld(ToernooiModel& model)
+{
+    model.ZetToernooiNaam(T("Zomer"));
+    model.ZetStartDatum(T("30-12-2024"));
+    model.ZetAantalDelen(2);
+    model.ZetDagTijd(1, 1, T("23:00"));
+    TPouleDetails* a = ToernooiHulp::Poule(model, T("A"));
+    TPouleDetails* b = ToernooiHulp::Poule(model, T("B"));
+    TTeamDetails* t1 = ToernooiHulp::Team(model, T("Rood, Wit"));
+    TTeamDetails* t2 = ToernooiHulp::Team(model, T("\"Blauw\"; x"));
+    TTeamDetails* t3 = ToernooiHulp::Team(model, T("Groen \\ Geel"));
+    TTeamDetails* t4 = ToernooiHulp::Team(model, Lang);
+    ToernooiHulp::ZetInPoule(model, 0, {t1, t2});
+    ToernooiHulp::ZetInPoule(model, 1, {t3, t4});
+    model.ZetPouleDetails(a, TCompetitieType::HalveCompetitie, 2,
+                          TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
+    model.ZetPouleDetails(b, TCompetitieType::HalveCompetitie, 1,
+                          TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
+}
+
+// RFC 4180 with the BOM and CR LF line ends required; every row has the header's width.
+QList<QStringList> LeesCsvStrikt(const QByteArray& bytes)
+{
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString tekst = QString::fromUtf8(bytes.mid(3));
+    QList<QStringList> rijen;
+    QStringList rij;
+    QString waarde;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar c = tekst.at(i);
+        if (c == u'"' && waarde.isEmpty()) {
+            for (++i; i < tekst.size(); ++i) {
+                if (tekst.at(i) == u'"') {
+                    if (i + 1 < tekst.size() && tekst.at(i + 1) == u'"')
+                        ++i;
+                    else
+                        break;
+                }
+                waarde += tekst.at(i);
+            }
+            EXPECT_LT(i, tekst.size()) << "open quote";
+            EXPECT_TRUE(i + 1 >= tekst.size() || tekst.at(i + 1) == u';' || tekst.at(i + 1) == u'\r');
+        } else if (c == u';') {
+            rij.append(waarde);
+            waarde.clear();
+        } else if (c == u'\r') {
+            EXPECT_EQ(tekst.mid(i + 1, 1), T("\n"));
+            ++i;
+            rij.append(waarde);
+            waarde.clear();
+            rijen.append(rij);
+            rij.clear();
+        } else {
+            EXPECT_NE(c, u'\n') << "bare LF";
+            EXPECT_NE(c, u'"') << "quote inside an unquoted value";
+            waarde += c;
+        }
+    }
+    EXPECT_TRUE(rij.isEmpty() && waarde.isEmpty()) << "last row without CR LF";
+    for (const QStringList& r : rijen)
+        EXPECT_EQ(r.size(), rijen.constFirst().size());
+    return rijen;
+}
+
+using TIcsEvent = QMap<QString, QString>;
+
+// RFC 5545 content lines: CR LF only, at most 75 octets, folded lines unfolded, BEGIN/END
+// balanced, only the TEXT escapes \\ \; \, \n. Returns the events' properties.
+QList<TIcsEvent> LeesIcsStrikt(const QByteArray& bytes)
+{
+    QList<QByteArray> regels;
+    for (const QByteArray& r : bytes.split('\n')) {
+        if (r.isEmpty())
+            continue;
+        EXPECT_TRUE(r.endsWith('\r')) << r.constData();
+        const QByteArray inhoud = r.chopped(1);
+        EXPECT_LE(inhoud.size(), 75) << inhoud.constData();
+        EXPECT_FALSE(inhoud.contains('\r'));
+        EXPECT_FALSE(QString::fromUtf8(inhoud).contains(QChar::ReplacementCharacter));
+        if (inhoud.startsWith(' '))
+            regels.last() += inhoud.mid(1);
+        else
+            regels.append(inhoud);
+    }
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+    QList<TIcsEvent> events;
+    QStringList open;
+    for (const QByteArray& r : regels) {
+        const QString regel = QString::fromUtf8(r);
+        const qsizetype dubbelepunt = regel.indexOf(u':');
+        EXPECT_GT(dubbelepunt, 0) << r.constData();
+        const QString naam = regel.left(dubbelepunt);
+        QString waarde;
+        const QString ruw = regel.mid(dubbelepunt + 1);
+        for (qsizetype i = 0; i < ruw.size(); ++i) {
+            if (ruw.at(i) == u';' || ruw.at(i) == u',')
+                ADD_FAILURE() << "unescaped separator in " << r.constData();
+            if (ruw.at(i) != u'\\') {
+                waarde += ruw.at(i);
+                continue;
+            }
+            const QChar volgende = i + 1 < ruw.size() ? ruw.at(++i) : QChar();
+            if (volgende == u'n')
+                waarde += u'\n';
+            else if (volgende == u'\\' || volgende == u';' || volgende == u',')
+                waarde += volgende;
+            else
+                ADD_FAILURE() << "bad escape in " << r.constData();
+        }
+        if (naam == T("BEGIN")) {
+            open.append(waarde);
+            if (waarde == T("VEVENT"))
+                events.append(TIcsEvent());
+        } else if (naam == T("END")) {
+            EXPECT_EQ(open.isEmpty() ? QString() : open.takeLast(), waarde);
+        } else if (open.size() == 2) {
+            EXPECT_FALSE(events.last().contains(naam)) << "repeated " << r.constData();
+            events.last().insert(naam, waarde);
+        }
+    }
+    EXPECT_TRUE(open.isEmpty());
+    return events;
+}
+
+class Export : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        VulGekoppeld(model);
+        ASSERT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+    }
+    ToernooiModel model;
+    TSchemaBoom boom;
+    const QDateTime nu = ToernooiHulp::VasteKlok();
+};
+
+} // namespace
+
+TEST_F(Export, CsvHasOneRowPerSlotWithSidesAsWritten)
+{
+    const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden()));
+    ASSERT_GE(rijen.size(), 5);
+    EXPECT_EQ(rijen[0], T("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Uitslag").split(u';'));
+    int aantal = 0;
+    for (const TSchemaRonde& r : boom.Ronden)
+        aantal += int(r.Velden.size());
+    EXPECT_EQ(rijen.size(), aantal + 1);
+    EXPECT_EQ(rijen[1], QStringList({T("1"), T("1"), T("23:00"), T("23:20"), T("1"), T("B"),
+                                     T("Groen \\ Geel"), Lang, T("")}));
+    EXPECT_EQ(rijen[2].mid(5, 3), QStringList({T("A"), T("Rood, Wit"), T("\"Blauw\"; x")}));
+    EXPECT_EQ(rijen[4].mid(5, 3),
+              QStringList({T("1e&2e"), T("Nummer 1 B"), T("Nummer 1 A")}));
+    EXPECT_EQ(CsvSchema::Veld(T("a\nb")), T("\"a\nb\""));
+}
+
+TEST_F(Export, CalendarEventsCarryDateTimeFieldAndStableIds)
+{
+    const TIcsUitkomst alles = IcsSchema::Schrijf(model, boom, QString(), QDate(), nu);
+    ASSERT_EQ(alles.Status, TIcsStatus::Gelukt) << alles.Fout.toStdString();
+    const QList<TIcsEvent> events = LeesIcsStrikt(alles.Inhoud);
+    ASSERT_EQ(events.size(), 4);
+    EXPECT_EQ(events[0].value(T("SUMMARY")), T("B : Groen \\ Geel x ") + Lang);
+    EXPECT_EQ(events[0].value(T("DTSTART")), T("20241230T230000"));
+    EXPECT_EQ(events[0].value(T("DTEND")), T("20241230T232000"));
+    EXPECT_EQ(events[1].value(T("SUMMARY")), T("A : Rood, Wit x \"Blauw\"; x"));
+    EXPECT_EQ(events[1].value(T("DTSTART")), T("20241231T090000")); // day 2
+    EXPECT_EQ(events[1].value(T("DTEND")), T("20241231T092000"));
+    EXPECT_EQ(events[3].value(T("SUMMARY")), T("1e&2e : Nummer 1 B x Nummer 1 A"));
+    EXPECT_EQ(events[3].value(T("LOCATION")), T("Veld 1"));
+    EXPECT_EQ(events[3].value(T("DTSTAMP")), T("19990503T140327Z"));
+    QSet<QString> uids;
+    for (const TIcsEvent& e : events)
+        uids.insert(e.value(T("UID")));
+    EXPECT_EQ(uids.size(), 4);
+
+    // The same schedule again, and one team's calendar, give the same identifiers.
+    const TIcsUitkomst team = IcsSchema::Schrijf(model, boom, T("Rood, Wit"), QDate(), nu.addDays(1));
+    const QList<TIcsEvent> eigen = LeesIcsStrikt(team.Inhoud);
+    ASSERT_EQ(eigen.size(), 1);
+    EXPECT_EQ(eigen[0].value(T("UID")), events[1].value(T("UID")));
+    EXPECT_EQ(LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu).Inhoud), events);
+}
+
+TEST_F(Export, CalendarRefusesUnreadableDateAndUnknownTeam)
+{
+    EXPECT_EQ(IcsSchema::LeesStartDatum(T("5/6/24")), QDate(2024, 6, 5));
+    EXPECT_EQ(IcsSchema::LeesStartDatum(T("12-06-99")), QDate(1999, 6, 12));
+    EXPECT_EQ(IcsSchema::LeesStartDatum(T("01/02/2030")), QDate(2030, 2, 1));
+    EXPECT_FALSE(IcsSchema::LeesStartDatum(T("31/02/2024")).isValid());
+    EXPECT_FALSE(IcsSchema::LeesStartDatum(T("12/06-99")).isValid());
+
+    model.ZetStartDatum(T("Pinksteren"));
+    const TIcsUitkomst zonder = IcsSchema::Schrijf(model, boom, QString(), QDate(), nu);
+    EXPECT_EQ(zonder.Status, TIcsStatus::OnleesbareDatum);
+    EXPECT_TRUE(zonder.Inhoud.isEmpty());
+    const TIcsUitkomst gevraagd = IcsSchema::Schrijf(model, boom, QString(), QDate(2025, 1, 1), nu);
+    EXPECT_EQ(LeesIcsStrikt(gevraagd.Inhoud)[0].value(T("DTSTART")), T("20250101T230000"));
+    EXPECT_EQ(IcsSchema::Schrijf(model, boom, T("rood, wit"), QDate(2025, 1, 1), nu).Status,
+              TIcsStatus::OnbekendTeam);
+}

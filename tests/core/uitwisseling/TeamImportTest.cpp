@@ -1,0 +1,112 @@
+// Import of teams from spreadsheet lists: the awkward files real spreadsheet programs write.
+
+#include "hulp/ToernooiHulp.h"
+#include "model/ToernooiModel.h"
+#include "uitwisseling/CsvLezer.h"
+#include "uitwisseling/TeamImport.h"
+
+#include <gtest/gtest.h>
+
+using ToernooiHulp::T;
+
+namespace {
+
+QStringList PouleTeams(const ToernooiModel& model, int poule)
+{
+    QStringList namen;
+    for (const TTeamDetails* team : model.PouleLijst().at(std::size_t(poule))->Teams)
+        namen.append(team->TeamNaam);
+    return namen;
+}
+
+} // namespace
+
+TEST(CsvLezer, QuotesSeparatorsAndLineBreaksInsideValues)
+{
+    const TCsvInhoud csv = CsvLezer::Lees(
+        T("Team;Adres\r\n\"Rood; Wit\";\"Straat \"\"1\"\"\r\nachter\"\r\nBlauw;\"a\nb\"\n\n;\n"));
+    ASSERT_TRUE(csv.Fout.isEmpty());
+    EXPECT_EQ(csv.Scheidingsteken, u';');
+    ASSERT_EQ(csv.Rijen.size(), 3);
+    EXPECT_EQ(csv.Rijen[1].Waarden, QStringList({T("Rood; Wit"), T("Straat \"1\" achter")}));
+    EXPECT_EQ(csv.Rijen[2].Regel, 4);
+    EXPECT_EQ(csv.Rijen[2].Waarden, QStringList({T("Blauw"), T("a b")}));
+
+    EXPECT_EQ(CsvLezer::Lees(T("Team,Club\n\"A;B\",C\n")).Rijen[1].Waarden,
+              QStringList({T("A;B"), T("C")}));
+    EXPECT_EQ(CsvLezer::HerkenScheidingsteken(T("Team\tClub, Adres;x\n")), u'\t');
+    EXPECT_EQ(CsvLezer::HerkenScheidingsteken(T("\"a;b;c\",Team\n")), u',');
+
+    const TCsvInhoud open = CsvLezer::Lees(T("Team\nRood\n\"Blauw\n"));
+    EXPECT_EQ(open.FoutRegel, 3);
+    EXPECT_FALSE(open.Fout.isEmpty());
+}
+
+TEST(CsvLezer, CodingsWithAndWithoutByteOrderMark)
+{
+    EXPECT_EQ(CsvLezer::Decodeer("\xEF\xBB\xBFTeam\nCaf\xC3\xA9"), T("Team\nCafé"));
+    EXPECT_EQ(CsvLezer::Decodeer("Team\nCaf\xC3\xA9"), T("Team\nCafé"));
+    EXPECT_EQ(CsvLezer::Decodeer("Team\nCaf\xE9 \x80"), T("Team\nCafé €"));
+}
+
+TEST(TeamImport, PreviewRefusesExistingEmptyAndDuplicateNames)
+{
+    ToernooiModel model;
+    model.VoegTeamToe(T("Rood"));
+    model.ZetGewijzigd(false);
+    const QByteArray csv = "\xEF\xBB\xBF" " team ; CLUB;Postcode;Plaats;Begeleider Telefoon;Onbekend\r\n"
+                           "ROOD;x;;;;\r\n"
+                           ";Club zonder team;;;;\r\n"
+                           "Caf\xC3\xA9;;1234 AB;Ons Dorp;06-1;?\r\n"
+                           "caf\xC3\xA9;;;;;\r\n";
+    const TImportVoorbeeld v = TeamImport::Voorbeeld(model, QByteArrayView(csv));
+    ASSERT_TRUE(v.Fout.isEmpty());
+    ASSERT_EQ(v.Rijen.size(), 4);
+    EXPECT_EQ(v.Rijen[0].Reden, T("Team naam bestaat al."));
+    EXPECT_EQ(v.Rijen[1].Reden, T("Geen teamnaam."));
+    EXPECT_TRUE(v.Rijen[2].Geaccepteerd);
+    EXPECT_EQ(v.Rijen[2].Team.ClubNaam, T("Café"));
+    EXPECT_EQ(v.Rijen[2].Team.ClubPostcodePlaats, T("1234 AB Ons Dorp"));
+    EXPECT_EQ(v.Rijen[2].Team.BegeleiderTelefoon, T("06-1"));
+    EXPECT_EQ(v.Rijen[3].Reden, T("Dit team staat al op regel 4."));
+    EXPECT_EQ(v.AantalGeaccepteerd(), 1);
+    EXPECT_FALSE(model.Gewijzigd());
+
+    const TImportVoorbeeld zonderTeam = TeamImport::Voorbeeld(model, T("Naam;Club\nx;y\n"));
+    EXPECT_EQ(zonderTeam.FoutRegel, 1);
+    EXPECT_FALSE(zonderTeam.Fout.isEmpty());
+}
+
+TEST(TeamImport, ApplyCreatesMissingPoulesAfterExistingOnesInFileOrder)
+{
+    ToernooiModel model;
+    ToernooiHulp::Poule(model, T("A"));
+    TTeamDetails* oud = ToernooiHulp::Team(model, T("Oud"));
+    ToernooiHulp::ZetInPoule(model, 0, {oud});
+    model.ZetGewijzigd(false);
+
+    // Pasted from a spreadsheet: TAB separated, Windows-1252.
+    const QByteArray rijen = "Team\tPoule\tClub\n"
+                             "Z\xEBta\tC\t\n"
+                             "Beta\tA\tClub B\n"
+                             "Gamma\tOud\t\n"   // a poule named like a team in the tree
+                             "Delta\tB\t\n"
+                             "Eps\tC\t\n"
+                             "Vrij\t\t\n";
+    const TImportVoorbeeld v = TeamImport::Voorbeeld(model, QByteArrayView(rijen));
+    ASSERT_TRUE(v.Fout.isEmpty());
+    EXPECT_EQ(v.NieuwePoules, QStringList({T("C"), T("B")}));
+    EXPECT_TRUE(v.Rijen[2].Geaccepteerd);
+    EXPECT_TRUE(v.Rijen[2].Reden.startsWith(T("Poule naam bestaat al.")));
+
+    TeamImport::Pas(model, v);
+    EXPECT_TRUE(model.Gewijzigd());
+    EXPECT_EQ(model.KruisPouleLijst(), QStringList({T("Geen"), T("A"), T("C"), T("B")}));
+    EXPECT_EQ(PouleTeams(model, 0), QStringList({T("Oud"), T("Beta")}));
+    EXPECT_EQ(PouleTeams(model, 1), QStringList({T("Zëta"), T("Eps")}));
+    EXPECT_EQ(PouleTeams(model, 2), QStringList({T("Delta")}));
+    // Sorted: Beta, Delta, Eps, Gamma, Oud, Vrij, Zëta.
+    EXPECT_EQ(model.TeamsInPoule(),
+              QStringList({T("A"), T("B"), T("C"), T(""), T("A"), T(""), T("C")}));
+    EXPECT_EQ(model.PouleLijst()[0]->Teams[1]->ClubNaam, T("Club B"));
+}
