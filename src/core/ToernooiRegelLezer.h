@@ -2,6 +2,7 @@
 
 #include "TLettertype.h"
 #include "ToernooiModel.h"
+#include "uitslag/TUitslagen.h"
 
 #include <QStringView>
 
@@ -44,4 +45,5 @@ private:
     bool m_dagDelenGewijzigd = false;
     TLettertypen m_lettertypen;
     TLettertype* m_gekozenLettertype = nullptr;
+    TUitslagen m_uitslagen;
 };

@@ -2,6 +2,7 @@
 
 #include "Tekstcodering.h"
 #include "ToernooiModel.h"
+#include "uitslag/UitslagenBestand.h"
 
 #include <QIODevice>
 
@@ -153,7 +154,11 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
             regels.Sluit();
         }
     }
-    return std::move(regels).Tekst();
+
+    // 8. The match day, after everything else; nothing when there is nothing to keep.
+    QString tekst = std::move(regels).Tekst();
+    tekst += UitslagenBestand::Regels(model.Uitslagen());
+    return tekst;
 }
 
 QByteArray ToernooiBytes(const ToernooiModel& model, const QDateTime& moment, const QLocale& locale)
