@@ -7,6 +7,8 @@
 #include "TSchemaBouwer.h"
 #include "ToernooiBestand.h"
 #include "ToernooiModel.h"
+#include "uitslag/StandTekst.h"
+#include "uitslag/TWedstrijdDag.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -24,6 +26,7 @@ enum Afsluitcode { Gelukt = 0, BestandFout = 1, InvoerFout = 2, BouwFout = 3 };
 const char* const HulpTekst =
     "Gebruik: rondoplan-schema [--tijden] BESTAND\n"
     "         rondoplan-schema --bewaar UIT BESTAND\n"
+    "         rondoplan-schema --stand BESTAND\n"
     "         rondoplan-schema --pdf MAP [--team NAAM]... BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
@@ -38,6 +41,9 @@ const char* const HulpTekst =
     "                aangemaakt: schema.pdf, poules.pdf, scheidsrechterbriefjes.pdf.\n"
     "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
     "                Mag vaker gegeven worden.\n"
+    "  --stand       Schrijft in plaats van het schema de stand per poule (plaats, team,\n"
+    "                gespeeld, gewonnen, gelijk, verloren, voor, tegen, punten, gescheiden\n"
+    "                door TABs) en de kruiswedstrijden met de bekende namen en de uitslag.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "\n"
     "Afsluitcodes:\n"
@@ -110,7 +116,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption team(QStringLiteral("team"),
                                   QStringLiteral("Met --pdf: ook het schema van dit team."),
                                   QStringLiteral("NAAM"));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team});
+    const QCommandLineOption stand(QStringLiteral("stand"),
+                                   QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, stand});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -168,6 +176,9 @@ int main(int argc, char* argv[])
         }
         return Gelukt;
     }
-    Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
+    if (parser.isSet(stand))
+        Schrijf(stdout, StandTekst(TWedstrijdDag(model, boom)));
+    else
+        Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
     return std::fflush(stdout) == 0 ? Gelukt : BestandFout;
 }

@@ -66,6 +66,7 @@ class TWedstrijdDag
 public:
     TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom);
 
+    [[nodiscard]] const ToernooiModel& Model() const { return m_model; }
     [[nodiscard]] const std::vector<TDagWedstrijd>& Wedstrijden() const { return m_wedstrijden; }
     [[nodiscard]] const TPouleStand& Stand(int poule) const { return m_standen[std::size_t(poule)]; }
     [[nodiscard]] const std::vector<TDagPaar>& Paren() const { return m_paren; }
