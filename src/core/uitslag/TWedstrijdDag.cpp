@@ -4,6 +4,7 @@
 #include "ToernooiModel.h"
 
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -108,6 +109,10 @@ void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uit
     if (nieuw) {
         nieuw->Wedstrijd = w.Tekst;
         nieuw->Keer = w.Keer;
+        // A decision counts only for a cross match with a level score.
+        if (!w.IsKruis() || nieuw->Doelpunten1 != nieuw->Doelpunten2 || nieuw->Beslist < 0
+            || nieuw->Beslist > 2)
+            nieuw->Beslist = 0;
     }
     m_model.WijzigUitslagen([&](TUitslagen& u) {
         return nieuw ? u.Zet(*nieuw) : u.Wis(w.Tekst, w.Keer);

@@ -82,7 +82,7 @@ public:
 
     // Enters, changes (uitslag) or removes (none) the result of a match: the model is changed
     // (setting Gewijzigd) and what depends on the match recomputed. Keer and Wedstrijd of the
-    // result are taken from the match.
+    // result are taken from the match; Beslist is kept only for a level cross match.
     void ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag);
     // Reads every result, the points and the lot orders from the model again.
     void LeesUitslagen();
