@@ -6,11 +6,15 @@
 #include "TPrintSetup.h"
 #include "TVraagsteller.h"
 #include "TWedstrijdSchema.h"
+#include "TSchemaBoom.h"
 #include "ToernooiModel.h"
+#include "uitslag/IngevuldSchema.h"
+#include "uitslag/TWedstrijdDag.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <optional>
 
 PrintRun::PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
                    TPrintSetup& dialoog, TWedstrijdSchema& venster, TVraagsteller& vragen)
@@ -38,8 +42,20 @@ int PrintRun::Print1Click()
             fout = QStringLiteral("Er is geen map gekozen. Er is niets geprint.");
         if (opdrachten.isEmpty())
             fout.clear();
-        const TAfdrukGegevens basis =
+        TAfdrukGegevens basis =
             AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+        // The match day is worked out afresh from the results kept with the tournament.
+        const PrintOpdrachten::TKeuzes keuzes = m_dialoog.Keuzes();
+        std::optional<TWedstrijdDag> dag;
+        TSchemaBoom ingevuld;
+        if (keuzes.Uitslagen || keuzes.NamenInvullen) {
+            dag.emplace(m_model, m_schema);
+            basis.Dag = &*dag;
+        }
+        if (keuzes.NamenInvullen) {
+            ingevuld = IngevuldSchema(m_schema, *dag);
+            basis.Schema = &ingevuld;
+        }
         for (const auto& opdracht : opdrachten) {
             if (!fout.isEmpty())
                 break;
