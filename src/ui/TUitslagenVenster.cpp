@@ -21,7 +21,7 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
 {
     setObjectName(QStringLiteral("Uitslagen"));
     setWindowTitle(QStringLiteral("Uitslagen"));
-    resize(900, 600);
+    resize(1150, 650);
 
     auto* kolom = new QVBoxLayout(this);
     m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd."), this);
@@ -34,6 +34,8 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
     m_tabel->setObjectName(QStringLiteral("UitslagenTabel"));
     m_tabel->setModel(m_uitslagen);
     m_tabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabel->horizontalHeader()->setSectionResizeMode(UitslagenModel::Namen, QHeaderView::Stretch);
+    m_tabel->verticalHeader()->setDefaultSectionSize(m_tabel->fontMetrics().height() + 6);
     m_tabs->addTab(m_tabel, QStringLiteral("Uitslagen"));
 
     auto* standPagina = new QWidget(m_tabs);
@@ -60,6 +62,7 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
     m_standTabel->verticalHeader()->hide();
     m_standTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_standTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_standTabel->verticalHeader()->setDefaultSectionSize(m_standTabel->fontMetrics().height() + 6);
     standKolom->addWidget(m_standTabel);
     m_tabs->addTab(standPagina, QStringLiteral("Stand"));
 
