@@ -9,6 +9,8 @@
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"
+#include "uitslag/StandTekst.h"
+#include "uitslag/TWedstrijdDag.h"
 #include "uitwisseling/CsvSchema.h"
 #include "uitwisseling/IcsSchema.h"
 #include "uitwisseling/Uitwisselbestanden.h"
@@ -33,6 +35,7 @@ const char* const HulpTekst =
     "                          BESTAND\n"
     "         rondoplan-schema [--csv UIT] [--ics UIT [--team NAAM]] BESTAND\n"
     "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
+    "         rondoplan-schema --stand BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -55,6 +58,9 @@ const char* const HulpTekst =
     "                van het toernooi moet leesbaar zijn (dd-mm-jjjj of dd/mm/jj).\n"
     "  --importeer CSV  Voegt de teams uit de lijst CSV toe aan het toernooi (kolommen Team,\n"
     "                Club, Poule, ...). Geweigerde regels staan op de foutuitvoer.\n"
+    "  --stand       Schrijft in plaats van het schema de stand per poule (plaats, team,\n"
+    "                gespeeld, gewonnen, gelijk, verloren, voor, tegen, punten, gescheiden\n"
+    "                door TABs) en de kruiswedstrijden met de bekende namen en de uitslag.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "\n"
     "Afsluitcodes:\n"
@@ -136,7 +142,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption importeer(QStringLiteral("importeer"),
                                        QStringLiteral("Voegt de teams uit CSV toe."),
                                        QStringLiteral("CSV"));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, ics, importeer});
+    const QCommandLineOption stand(QStringLiteral("stand"),
+                                   QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, ics, importeer,
+                       stand});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -240,6 +249,9 @@ int main(int argc, char* argv[])
         }
         return Gelukt;
     }
-    Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
+    if (parser.isSet(stand))
+        Schrijf(stdout, StandTekst(TWedstrijdDag(model, boom)));
+    else
+        Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
     return std::fflush(stdout) == 0 ? Gelukt : BestandFout;
 }

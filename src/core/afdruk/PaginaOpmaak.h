@@ -22,6 +22,8 @@ void PrintSchedule(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 void PrintPoules(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 // One note for the referee per match.
 void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// The results per round, the standings per poule and the final rankings of gegevens.Dag.
+void PrintUitslagen(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 
 // The number of pages a document takes on the canvas's metrics, found by laying it out
 // without drawing.

@@ -5,10 +5,11 @@
 #include <QStringList>
 
 // The print jobs of one print run, in their fixed order: the full schedule, the poule
-// overview, one highlighted schedule per selected team, the referee notes.
+// overview, one highlighted schedule per selected team, the referee notes, the results and
+// standings.
 namespace PrintOpdrachten {
 
-enum class TSoort { Schema, Poules, Briefjes };
+enum class TSoort { Schema, Poules, Briefjes, Uitslagen };
 
 struct TOpdracht
 {
@@ -26,6 +27,9 @@ struct TKeuzes
     bool Poules = false;
     bool PerTeam = false;
     bool Scheidsrechterbriefjes = false;
+    bool Uitslagen = false;
+    // The schedule printouts name the teams the results know in place of placeholders.
+    bool NamenInvullen = false;
     // Positions (from 0) of the teams selected in the dialog's team list.
     QList<int> GeselecteerdeTeams;
 };

@@ -1,6 +1,8 @@
 #include "bestand/ToernooiRegelLezer.h"
 
 #include "bestand/ToernooiLezer.h"
+#include "bestand/ToernooiSleutel.h"
+#include "uitslag/UitslagenBestand.h"
 
 #include <QHash>
 #include <algorithm>
@@ -94,6 +96,9 @@ void ToernooiRegelLezer::Regel(QStringView regel)
         Lettertype(sleutel, waarde, HoofdLetters(waarde));
         return;
     }
+
+    if (UitslagenBestand::LeesRegel(m_uitslagen, sleutel, waarde))
+        return;
 
     const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);
     if (soort == TToernooiSleutel::Geen) {
@@ -273,6 +278,8 @@ void ToernooiRegelLezer::Einde()
         m_model.ZetHuidigTeam(m_model.TeamLijst().front().get());
     if (!m_model.PouleLijst().empty())
         m_model.ZetHuidigePoule(m_model.PouleLijst().front()->Details.get());
+
+    m_model.ZetUitslagen(std::move(m_uitslagen));
 
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();

@@ -3,6 +3,7 @@
 #include "bestand/ToernooiSleutel.h"
 #include "model/TLettertype.h"
 #include "model/ToernooiModel.h"
+#include "uitslag/TUitslagen.h"
 
 #include <QStringView>
 
@@ -48,4 +49,5 @@ private:
     bool m_dagDelenGewijzigd = false;
     TLettertypen m_lettertypen;
     TLettertype* m_gekozenLettertype = nullptr;
+    TUitslagen m_uitslagen;
 };

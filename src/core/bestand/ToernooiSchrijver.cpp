@@ -3,6 +3,7 @@
 #include "bestand/Tekstcodering.h"
 #include "model/Tijdstempel.h"
 #include "model/ToernooiModel.h"
+#include "uitslag/UitslagenBestand.h"
 
 #include <QIODevice>
 #include <QSet>
@@ -169,7 +170,11 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
         if (!ingedeeld.contains(team.get()))
             SchrijfTeam(regels, *team, u"Los");
     }
-    return std::move(regels).Tekst();
+
+    // 9. The match day, after everything else; nothing when there is nothing to keep.
+    QString tekst = std::move(regels).Tekst();
+    tekst += UitslagenBestand::Regels(model.Uitslagen());
+    return tekst;
 }
 
 QByteArray ToernooiBytes(const ToernooiModel& model, const QDateTime& moment, const QLocale& locale)

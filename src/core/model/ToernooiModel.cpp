@@ -278,8 +278,20 @@ void ToernooiModel::LeegPoulesEnTeams()
     // The tree refers to the team records, so it goes first.
     m_poules.clear();
     m_teams.clear();
+    // The results name the teams and poules that are gone.
+    m_uitslagen = TUitslagen{};
     emit poulesVeranderd();
     emit teamsVeranderd();
+    emit uitslagenVeranderd();
+}
+
+void ToernooiModel::ZetUitslagen(TUitslagen uitslagen)
+{
+    if (uitslagen == m_uitslagen)
+        return;
+    m_uitslagen = std::move(uitslagen);
+    MaakGewijzigd();
+    emit uitslagenVeranderd();
 }
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)

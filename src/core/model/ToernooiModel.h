@@ -5,6 +5,7 @@
 #include "model/TPoule.h"
 #include "model/TTeamDetails.h"
 #include "model/VeldenEnRonden.h"
+#include "uitslag/TUitslagen.h"
 
 #include <QList>
 #include <QObject>
@@ -159,6 +160,22 @@ public:
     void ResetAlleCellen();
     void ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar);
 
+    // --- Match day ----------------------------------------------------------------------
+    // Results, points and lot orders belong to the tournament: they are saved with it and a
+    // change sets Gewijzigd.
+    [[nodiscard]] const TUitslagen& Uitslagen() const { return m_uitslagen; }
+    // Replaces them all (the reader).
+    void ZetUitslagen(TUitslagen uitslagen);
+    // Applies one change to them; wijziging returns true when it changed something.
+    template<typename Wijziging> bool WijzigUitslagen(Wijziging wijziging)
+    {
+        if (!wijziging(m_uitslagen))
+            return false;
+        MaakGewijzigd();
+        emit uitslagenVeranderd();
+        return true;
+    }
+
     // --- State --------------------------------------------------------------------------
     [[nodiscard]] bool Gewijzigd() const { return m_gewijzigd; }
     void ZetGewijzigd(bool gewijzigd);
@@ -179,6 +196,7 @@ signals:
     void veldGebruikVeranderd();
     void gewijzigdVeranderd(bool gewijzigd);
     void lettertypenVeranderd();
+    void uitslagenVeranderd();
 
 private:
     void MaakGewijzigd() { ZetGewijzigd(true); }
@@ -202,6 +220,7 @@ private:
     int m_duur = 20;
     int m_pauze = 5;
     TLettertypen m_lettertypen;
+    TUitslagen m_uitslagen;
 
     bool m_gewijzigd = false;
     bool m_schemaGebouwd = false;

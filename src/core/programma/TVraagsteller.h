@@ -52,4 +52,14 @@ public:
         Q_UNUSED(huidig);
         return std::nullopt;
     }
+    // Which side won a cross match that ended level (after penalties): 1 or 2, or 0 while
+    // that is not known yet.
+    [[nodiscard]] virtual int VraagWinnaar(const QString& wedstrijd, const QString& kant1,
+                                           const QString& kant2)
+    {
+        Q_UNUSED(wedstrijd);
+        Q_UNUSED(kant1);
+        Q_UNUSED(kant2);
+        return 0;
+    }
 };

@@ -7,11 +7,15 @@
 #include "afdruk/TVoorbeeldVenster.h"
 #include "model/ToernooiModel.h"
 #include "programma/TVraagsteller.h"
+#include "schema/TSchemaBoom.h"
 #include "schema/TWedstrijdSchema.h"
+#include "uitslag/IngevuldSchema.h"
+#include "uitslag/TWedstrijdDag.h"
 
 #include <QDir>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <optional>
 
 namespace {
 
@@ -24,6 +28,23 @@ QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
                              ? printer.outputFileName()
                              : printer.printerName();
     return AfdrukDocument::Druk(printer, gegevens, opdracht.Soort, naam);
+}
+
+// The match day, worked out afresh from the results kept with the tournament, for the
+// results printout and for the known names in place of placeholders. dag and ingevuld hold
+// what basis then points to.
+void VoegWedstrijdDagToe(const ToernooiModel& model, const TSchemaBoom& schema,
+                         const PrintOpdrachten::TKeuzes& keuzes, TAfdrukGegevens& basis,
+                         std::optional<TWedstrijdDag>& dag, TSchemaBoom& ingevuld)
+{
+    if (keuzes.Uitslagen || keuzes.NamenInvullen) {
+        dag.emplace(model, schema);
+        basis.Dag = &*dag;
+    }
+    if (keuzes.NamenInvullen) {
+        ingevuld = IngevuldSchema(schema, *dag);
+        basis.Schema = &ingevuld;
+    }
 }
 
 } // namespace
@@ -46,8 +67,11 @@ void PrintRun::Afdrukvoorbeeld()
                          QStringLiteral("Er is niets gekozen om af te drukken."));
         return;
     }
-    const TAfdrukGegevens basis =
+    TAfdrukGegevens basis =
         AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+    std::optional<TWedstrijdDag> dag;
+    TSchemaBoom ingevuld;
+    VoegWedstrijdDagToe(m_model, m_schema, m_dialoog.Keuzes(), basis, dag, ingevuld);
     QList<AfdrukDocument::TDocument> documenten;
     for (const auto& opdracht : opdrachten) {
         AfdrukDocument::TDocument document{basis, opdracht.Soort};
@@ -80,8 +104,11 @@ int PrintRun::Print1Click()
             fout = QStringLiteral("Er is geen map gekozen. Er is niets geprint.");
         if (opdrachten.isEmpty())
             fout.clear();
-        const TAfdrukGegevens basis =
+        TAfdrukGegevens basis =
             AfdrukInhoud(m_model, m_schema, m_venster.Maten(), m_venster.PrintDatum());
+        std::optional<TWedstrijdDag> dag;
+        TSchemaBoom ingevuld;
+        VoegWedstrijdDagToe(m_model, m_schema, m_dialoog.Keuzes(), basis, dag, ingevuld);
         for (const auto& opdracht : opdrachten) {
             if (!fout.isEmpty())
                 break;

@@ -50,6 +50,10 @@ TPrintSetup::TPrintSetup(const ToernooiModel& model, HuidigePrinter& printer, QW
     m_poules = maakVak("Poules", "Poule indeling", false);
     m_perTeam = maakVak("PerTeam", "Schema per geselecteerd team highlighted.", false);
     m_briefjes = maakVak("scheidsrechterbriefjes", "Scheidsrechter briefjes.", false);
+    m_uitslagen = maakVak("UitslagenEnStand", "Uitslagen en stand", false);
+    // Only results can name a placeholder's team: without any the box stays off.
+    m_namenInvullen = maakVak("NamenInvullen", "Namen invullen", true);
+    m_namenInvullen->setEnabled(false);
     keuzes->addStretch();
     midden->addLayout(keuzes);
     m_teamLijst = new QListWidget(this);
@@ -103,6 +107,8 @@ void TPrintSetup::FormShow()
     if (onthouden >= 0)
         PrinterLijstChange(m_printerLijst->currentIndex());
 
+    m_namenInvullen->setEnabled(!m_model.Uitslagen().Lijst().empty());
+
     m_teamLijst->clear();
     for (const auto& team : m_model.TeamLijst())
         m_teamLijst->addItem(team->TeamNaam);
@@ -152,6 +158,8 @@ PrintOpdrachten::TKeuzes TPrintSetup::Keuzes() const
     keuzes.Poules = m_poules->isChecked();
     keuzes.PerTeam = m_perTeam->isChecked();
     keuzes.Scheidsrechterbriefjes = m_briefjes->isChecked();
+    keuzes.Uitslagen = m_uitslagen->isChecked();
+    keuzes.NamenInvullen = m_namenInvullen->isEnabled() && m_namenInvullen->isChecked();
     for (int rij = 0; rij < m_teamLijst->count(); ++rij) {
         if (m_teamLijst->item(rij)->isSelected())
             keuzes.GeselecteerdeTeams.append(rij);

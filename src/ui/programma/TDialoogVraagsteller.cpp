@@ -3,6 +3,7 @@
 #include "afdruk/LettertypeOmzetting.h"
 #include "indeling/TToevoegen.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -51,6 +52,25 @@ bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst
     doos.setTextFormat(Qt::PlainText);
     doos.setDefaultButton(QMessageBox::Yes);
     return doos.exec() == QMessageBox::Yes;
+}
+
+int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& kant1,
+                                       const QString& kant2)
+{
+    QMessageBox doos(QMessageBox::Question, QStringLiteral("Gelijkspel"),
+                     wedstrijd + QStringLiteral("\n\nDe stand is gelijk. Wie heeft gewonnen (na strafschoppen)?"),
+                     QMessageBox::NoButton, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    QAbstractButton* eerste = doos.addButton(kant1, QMessageBox::AcceptRole);
+    QAbstractButton* tweede = doos.addButton(kant2, QMessageBox::AcceptRole);
+    QAbstractButton* onbekend = doos.addButton(QStringLiteral("Nog niet bekend"), QMessageBox::RejectRole);
+    doos.setEscapeButton(onbekend);
+    doos.exec();
+    if (doos.clickedButton() == eerste)
+        return 1;
+    if (doos.clickedButton() == tweede)
+        return 2;
+    return 0;
 }
 
 TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)

@@ -29,6 +29,8 @@ public:
                                                const QString& startMap) override;
     [[nodiscard]] QString KiesMap(const QString& titel) override;
     [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
+    [[nodiscard]] int VraagWinnaar(const QString& wedstrijd, const QString& kant1,
+                                   const QString& kant2) override;
 
     // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
     [[nodiscard]] static QString QtFilter(const QString& filter);

@@ -129,6 +129,10 @@ void TForm1::MaakMenu()
     actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,
           QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    QAction* uitslagen = menuBar()->addAction(QStringLiteral("&Uitslagen"));
+    uitslagen->setObjectName(QStringLiteral("Uitslagen1"));
+    connect(uitslagen, &QAction::triggered, this, &TForm1::uitslagenGevraagd);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
     QAction* helpFile = actie(help, "Helpfile1", QStringLiteral("Help file"), [this] { ToonHelp(0); },

@@ -62,6 +62,8 @@ signals:
     void afgesloten();
     // A load or "Opnieuw" replaced the tournament: a schedule still on screen is stale.
     void toernooiVervangen();
+    // "&Uitslagen": the results window of the built schedule.
+    void uitslagenGevraagd();
 
 protected:
     void showEvent(QShowEvent* event) override;

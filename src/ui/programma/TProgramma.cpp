@@ -17,6 +17,7 @@
 #include "schema/TErrorList.h"
 #include "schema/TWedstrijdSchema.h"
 #include "schema/Tprogress.h"
+#include "uitslag/TUitslagenVenster.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -68,6 +69,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
                                              *m_vraagsteller, {}, m_form1.get());
     m_wedstrijdSchema->setWindowFlag(Qt::Window);
     m_printSetup = new TPrintSetup(m_form1->Model(), *m_printer, m_wedstrijdSchema);
+    m_uitslagen = new TUitslagenVenster(m_form1->Model(), m_bouw->Schema(), *m_vraagsteller,
+                                        m_form1.get());
+    m_uitslagen->setWindowFlag(Qt::Window);
     m_progress = new Tprogress(m_form1.get());
     m_errorList = new TErrorList(m_form1.get());
     m_printRun = std::make_unique<PrintRun>(m_form1->Model(), m_bouw->Schema(), *m_printer,
@@ -75,7 +79,10 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     m_bouw->ZetStappen({[this](const QStringList& regels) { m_errorList->Toon(regels); },
                         [this] { m_form1->BewaarDetails(); },
                         [this](const std::function<TBouwUitkomst()>& bouw) { return m_progress->VoerUit(bouw); },
-                        [this] { m_wedstrijdSchema->ToonNieuwSchema(); },
+                        [this] {
+                            m_uitslagen->NieuweDag();
+                            m_wedstrijdSchema->ToonNieuwSchema();
+                        },
                         [this] {
                             m_wedstrijdSchema->show();
                             m_wedstrijdSchema->raise();
@@ -103,15 +110,21 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     ZetHelpContext(m_progress, 4);
     ZetHelpContext(m_errorList, 4);
     ZetHelpContext(m_printSetup, 5);
+    ZetHelpContext(m_uitslagen, 6);
     for (QWidget* venster : std::initializer_list<QWidget*>{
-             m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList})
+             m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList,
+             m_uitslagen})
         ZetHelpToets(*venster, *m_form1);
     // A schedule of the tournament that a load or "Opnieuw" replaced is no longer shown.
     QObject::connect(m_form1.get(), &TForm1::toernooiVervangen, m_wedstrijdSchema, [this] {
         if (m_printSetup->isVisible())
             m_printSetup->reject();
         m_wedstrijdSchema->hide();
+        m_uitslagen->Vergeet();
     });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::uitslagenGevraagd, m_uitslagen,
+                     &TUitslagenVenster::Toon);
+    QObject::connect(m_form1.get(), &TForm1::uitslagenGevraagd, m_uitslagen, &TUitslagenVenster::Toon);
     QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {
         m_vraagsteller->Melding(QStringLiteral("Fout"),
                                 QStringLiteral("De printer %1 is niet (meer) bekend.").arg(naam));

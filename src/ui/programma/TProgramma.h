@@ -15,6 +15,7 @@ class TDialoogVraagsteller;
 class TForm1;
 class THelpVenster;
 class TToevoegen;
+class TUitslagenVenster;
 class TVeldInvulling;
 class TVraagsteller;
 
@@ -39,6 +40,7 @@ public:
     [[nodiscard]] TVraagsteller& Vraagsteller() const { return *m_vraagsteller; }
     [[nodiscard]] TWedstrijdSchema& WedstrijdSchema() const { return *m_wedstrijdSchema; }
     [[nodiscard]] TPrintSetup& PrintSetup() const { return *m_printSetup; }
+    [[nodiscard]] TUitslagenVenster& UitslagenVenster() const { return *m_uitslagen; }
     [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
     [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
 
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<HuidigePrinter> m_printer;
     TWedstrijdSchema* m_wedstrijdSchema = nullptr;
     TPrintSetup* m_printSetup = nullptr;
+    TUitslagenVenster* m_uitslagen = nullptr;
     Tprogress* m_progress = nullptr;
     TErrorList* m_errorList = nullptr;
     std::unique_ptr<BouwDriver> m_bouw;

@@ -48,6 +48,7 @@ public:
 
 signals:
     void printGevraagd();
+    void uitslagenGevraagd();
     void helpGevraagd(int context);
 
 protected:

@@ -84,6 +84,14 @@ public:
         return Neem<QString>(QString());
     }
 
+    // The answers to VraagWinnaar, in order; 0 (not known) when none is left.
+    QList<int> Winnaars;
+    int VraagWinnaar(const QString& wedstrijd, const QString& kant1, const QString& kant2) override
+    {
+        Gevraagd.append({QStringLiteral("Winnaar"), {}, wedstrijd, kant1 + u'|' + kant2, {}});
+        return Winnaars.isEmpty() ? 0 : Winnaars.takeFirst();
+    }
+
 private:
     ScriptVraagsteller& Voeg(Antwoord antwoord)
     {

@@ -1,0 +1,54 @@
+#include "uitslag/StandTekst.h"
+
+#include "model/ToernooiModel.h"
+#include "uitslag/TWedstrijdDag.h"
+
+namespace {
+
+QString Score(const TUitslag& uitslag)
+{
+    const bool beslist = uitslag.Doelpunten1 == uitslag.Doelpunten2 && uitslag.Beslist != 0;
+    QString tekst = QString::number(uitslag.Doelpunten1);
+    if (beslist && uitslag.Beslist == 1)
+        tekst += u'*';
+    tekst += u'-' + QString::number(uitslag.Doelpunten2);
+    if (beslist && uitslag.Beslist == 2)
+        tekst += u'*';
+    return tekst;
+}
+
+} // namespace
+
+QString StandTekst(const TWedstrijdDag& dag)
+{
+    QString tekst;
+    const auto& poules = dag.Model().PouleLijst();
+    for (std::size_t p = 0; p < poules.size(); ++p) {
+        tekst += QStringLiteral("Poule ") + poules[p]->Details->PouleNaam + u'\n';
+        const auto& regels = dag.Stand(int(p)).Regels;
+        for (std::size_t i = 0; i < regels.size(); ++i) {
+            const TStandRegel& r = regels[i];
+            const QList<int> getallen{r.Gespeeld, r.Gewonnen, r.Gelijk,   r.Verloren,
+                                      r.Voor,     r.Tegen,    r.Punten};
+            tekst += QString::number(i + 1) + u'\t'
+                     + poules[p]->Teams[std::size_t(r.Team)]->TeamNaam;
+            for (int getal : getallen)
+                tekst += u'\t' + QString::number(getal);
+            if (r.GelijkMerk)
+                tekst += QStringLiteral("\tgelijk");
+            tekst += u'\n';
+        }
+        tekst += u'\n';
+    }
+    tekst += QStringLiteral("Kruiswedstrijden\n");
+    for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+        const TDagWedstrijd& w = dag.Wedstrijden()[i];
+        if (!w.IsKruis())
+            continue;
+        tekst += dag.IngevuldeTekst(int(i)) + u'\t';
+        if (w.Uitslag)
+            tekst += Score(*w.Uitslag);
+        tekst += u'\n';
+    }
+    return tekst;
+}

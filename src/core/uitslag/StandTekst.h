@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class TWedstrijdDag;
+
+// The standings and the cross matches as text lines ending in "\n", as the command-line tool
+// prints them: per poule "Poule " + name, then one TAB-separated line per team in standings
+// order (place, team, played, won, drawn, lost, goals for, goals against, points, and
+// "gelijk" when marked), and a blank line; then "Kruiswedstrijden" and per cross match in
+// schedule order its text with the known names filled in, a TAB and the score "g1-g2" (a "*"
+// after the goals of the side a decision after a level score made the winner), or nothing.
+[[nodiscard]] QString StandTekst(const TWedstrijdDag& dag);

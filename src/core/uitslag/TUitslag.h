@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The result of one match, keyed by the match text (the slot text after "Veld f: ") and Keer:
+// 1 for the first match of the schedule with that text, 2 for the second (a full competition
+// names a pair twice with the same text). Beslist is 0, or 1 / 2 when a level cross match was
+// won by its first / second side.
+struct TUitslag
+{
+    int Keer = 1;
+    int Doelpunten1 = 0;
+    int Doelpunten2 = 0;
+    int Beslist = 0;
+    QString Wedstrijd;
+
+    friend bool operator==(const TUitslag&, const TUitslag&) = default;
+};
+
+// Points for a win, a draw and a loss.
+struct TPunten
+{
+    int Winst = 3;
+    int Gelijk = 1;
+    int Verlies = 0;
+
+    friend bool operator==(const TPunten&, const TPunten&) = default;
+};
+
+// The order that settles ties no rule can break: positions of the poule's teams (1 = first
+// team in the poule's order), for the poule of that exact name.
+struct TLoting
+{
+    QString Poule;
+    QList<int> Posities;
+
+    friend bool operator==(const TLoting&, const TLoting&) = default;
+};

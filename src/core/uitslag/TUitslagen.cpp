@@ -1,0 +1,104 @@
+#include "uitslag/TUitslagen.h"
+
+#include <algorithm>
+
+bool TUitslagen::Leeg() const
+{
+    return m_lijst.empty() && m_onleesbaar.isEmpty() && m_punten == TPunten{}
+           && m_lotingen.empty();
+}
+
+QString TUitslagen::Sleutel(const QString& wedstrijd, int keer)
+{
+    // The number first: a match text may hold any character, the number no separator.
+    return QString::number(keer) + u'|' + wedstrijd;
+}
+
+void TUitslagen::Herindexeer()
+{
+    m_index.clear();
+    m_index.reserve(qsizetype(m_lijst.size()));
+    for (std::size_t i = 0; i < m_lijst.size(); ++i)
+        m_index.insert(Sleutel(m_lijst[i].Wedstrijd, m_lijst[i].Keer), qsizetype(i));
+}
+
+const TUitslag* TUitslagen::Zoek(const QString& wedstrijd, int keer) const
+{
+    const auto plek = m_index.constFind(Sleutel(wedstrijd, keer));
+    return plek == m_index.cend() ? nullptr : &m_lijst[std::size_t(*plek)];
+}
+
+bool TUitslagen::Zet(const TUitslag& uitslag)
+{
+    const QString sleutel = Sleutel(uitslag.Wedstrijd, uitslag.Keer);
+    const auto plek = m_index.constFind(sleutel);
+    if (plek != m_index.cend()) {
+        TUitslag& bestaand = m_lijst[std::size_t(*plek)];
+        if (bestaand == uitslag)
+            return false;
+        bestaand = uitslag;
+        return true;
+    }
+    m_index.insert(sleutel, qsizetype(m_lijst.size()));
+    m_lijst.push_back(uitslag);
+    return true;
+}
+
+bool TUitslagen::Wis(const QString& wedstrijd, int keer)
+{
+    const auto plek = m_index.constFind(Sleutel(wedstrijd, keer));
+    if (plek == m_index.cend())
+        return false;
+    m_lijst.erase(m_lijst.begin() + *plek);
+    Herindexeer();
+    return true;
+}
+
+bool TUitslagen::WisOnleesbaar(qsizetype index)
+{
+    if (index < 0 || index >= m_onleesbaar.size())
+        return false;
+    m_onleesbaar.removeAt(index);
+    return true;
+}
+
+bool TUitslagen::ZetPunten(const TPunten& punten)
+{
+    if (punten.Winst < 0 || punten.Gelijk < 0 || punten.Verlies < 0 || m_punten == punten)
+        return false;
+    m_punten = punten;
+    return true;
+}
+
+std::optional<QList<int>> TUitslagen::Loting(const QString& poule, int aantalTeams) const
+{
+    for (auto it = m_lotingen.rbegin(); it != m_lotingen.rend(); ++it) {
+        if (it->Poule != poule)
+            continue;
+        std::vector<bool> gezien(std::size_t(std::max(aantalTeams, 0)), false);
+        const bool geldig = std::all_of(it->Posities.begin(), it->Posities.end(), [&](int p) {
+            if (p < 1 || p > aantalTeams || gezien[std::size_t(p - 1)])
+                return false;
+            gezien[std::size_t(p - 1)] = true;
+            return true;
+        });
+        if (geldig && !it->Posities.isEmpty())
+            return it->Posities;
+    }
+    return std::nullopt;
+}
+
+bool TUitslagen::ZetLoting(const QString& poule, const QList<int>& posities)
+{
+    std::vector<TLoting> nieuw;
+    for (const TLoting& loting : m_lotingen) {
+        if (loting.Poule != poule)
+            nieuw.push_back(loting);
+    }
+    if (!posities.isEmpty())
+        nieuw.push_back(TLoting{poule, posities});
+    if (nieuw == m_lotingen)
+        return false;
+    m_lotingen = std::move(nieuw);
+    return true;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "uitslag/TUitslag.h"
+
+#include <QHash>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// Everything of the match day that is kept with the tournament: the results entered, the
+// points setting and the lot orders. Results are kept by match text and Keer, not by slot, so
+// they stay on their match across rebuilds, and a result whose match is no longer in the
+// schedule is kept until the organiser removes it.
+class TUitslagen
+{
+public:
+    [[nodiscard]] bool Leeg() const;
+
+    [[nodiscard]] const std::vector<TUitslag>& Lijst() const { return m_lijst; }
+    [[nodiscard]] const TUitslag* Zoek(const QString& wedstrijd, int keer) const;
+    // Replaces the result of the same match, or adds it. True when something changed.
+    bool Zet(const TUitslag& uitslag);
+    // True when there was a result to remove.
+    bool Wis(const QString& wedstrijd, int keer);
+
+    // Result lines of a file that could not be read but name a match text: kept as they were
+    // (the value after "Uitslag="), shown as lapsed and saved again.
+    [[nodiscard]] const QStringList& Onleesbaar() const { return m_onleesbaar; }
+    void VoegOnleesbaarToe(const QString& waarde) { m_onleesbaar.append(waarde); }
+    bool WisOnleesbaar(qsizetype index);
+
+    [[nodiscard]] const TPunten& Punten() const { return m_punten; }
+    bool ZetPunten(const TPunten& punten);
+
+    // The lot lines in the order they were read or set.
+    [[nodiscard]] const std::vector<TLoting>& Lotingen() const { return m_lotingen; }
+    // The lot order that counts for a poule of that name with that many teams: the last line
+    // of the name whose positions all exist in the poule, each once.
+    [[nodiscard]] std::optional<QList<int>> Loting(const QString& poule, int aantalTeams) const;
+    // Appends a line as read; the last one counts.
+    void VoegLotingToe(const TLoting& loting) { m_lotingen.push_back(loting); }
+    // Replaces every line of the poule by this one; empty positions remove the lot order.
+    bool ZetLoting(const QString& poule, const QList<int>& posities);
+
+    friend bool operator==(const TUitslagen& a, const TUitslagen& b)
+    {
+        return a.m_lijst == b.m_lijst && a.m_onleesbaar == b.m_onleesbaar
+               && a.m_punten == b.m_punten && a.m_lotingen == b.m_lotingen;
+    }
+
+private:
+    [[nodiscard]] static QString Sleutel(const QString& wedstrijd, int keer);
+    void Herindexeer();
+
+    std::vector<TUitslag> m_lijst;
+    QHash<QString, qsizetype> m_index;
+    QStringList m_onleesbaar;
+    TPunten m_punten;
+    std::vector<TLoting> m_lotingen;
+};

@@ -1,0 +1,223 @@
+#include "uitslag/TWedstrijdDag.h"
+
+#include "model/ToernooiModel.h"
+#include "schema/TSchemaBoom.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+QString Sleutel(const QString& tekst, int keer) { return QString::number(keer) + u'|' + tekst; }
+
+// The slot text after "Veld f: ".
+QString WedstrijdTekst(const QString& slot)
+{
+    const qsizetype dubbelepunt = slot.indexOf(u": ");
+    return dubbelepunt < 0 ? slot : slot.sliced(dubbelepunt + 2);
+}
+
+} // namespace
+
+TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom) : m_model(model)
+{
+    const auto& poules = model.PouleLijst();
+    QHash<const TPouleDetails*, int> pouleIndex;
+    QHash<const TTeamDetails*, int> teamPositie;
+    for (std::size_t p = 0; p < poules.size(); ++p) {
+        pouleIndex.insert(poules[p]->Details.get(), int(p));
+        for (std::size_t t = 0; t < poules[p]->Teams.size(); ++t)
+            teamPositie.insert(poules[p]->Teams[t], int(t));
+    }
+    m_eigen.resize(poules.size());
+    m_standen.resize(poules.size());
+    QHash<int, int> paarVanPoule; // lower poule of a pair -> pair index
+    QHash<QString, int> keren;
+
+    for (std::size_t r = 0; r < boom.Ronden.size(); ++r) {
+        const auto& velden = boom.Ronden[r].Velden;
+        for (std::size_t v = 0; v < velden.size(); ++v) {
+            if (!velden[v].Wedstrijd)
+                continue;
+            const TWedstrijdDetails& record = *velden[v].Wedstrijd;
+            const int p = pouleIndex.value(record.Poule1, -1);
+            if (p < 0)
+                continue;
+            TDagWedstrijd w;
+            w.Ronde = int(r);
+            w.Veld = int(v);
+            w.Tekst = WedstrijdTekst(velden[v].Tekst);
+            w.Keer = ++keren[w.Tekst];
+            const int index = int(m_wedstrijden.size());
+            if (record.Team1 && record.Team2) {
+                w.Poule = p;
+                w.Team1 = teamPositie.value(record.Team1, -1);
+                w.Team2 = teamPositie.value(record.Team2, -1);
+                m_eigen[std::size_t(p)].push_back(index);
+            } else {
+                const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
+                if (q < 0 || q >= int(poules.size()))
+                    continue;
+                const int laag = std::min(p, q);
+                auto paar = paarVanPoule.constFind(laag);
+                if (paar == paarVanPoule.cend()) {
+                    paar = paarVanPoule.insert(laag, int(m_paren.size()));
+                    m_paren.push_back(TDagPaar{laag, std::max(p, q), {}, {}});
+                }
+                w.Paar = *paar;
+                m_paren[std::size_t(*paar)].Wedstrijden.push_back(index);
+                w.Kruis = LeesKruisTekst(w.Tekst, poules[std::size_t(p)]->Details->PouleNaam,
+                                         poules[std::size_t(q)]->Details->PouleNaam);
+                if (w.Kruis && !w.Kruis->Kruis.isEmpty())
+                    m_kruisen.insert(w.Kruis->Kruis, index);
+                m_kruisVolgorde.push_back(index);
+            }
+            m_wedstrijden.push_back(std::move(w));
+        }
+    }
+    LeesUitslagen();
+}
+
+const QStringList& TWedstrijdDag::Onleesbaar() const { return m_model.Uitslagen().Onleesbaar(); }
+
+void TWedstrijdDag::LeesUitslagen()
+{
+    const TUitslagen& uitslagen = m_model.Uitslagen();
+    QSet<QString> bekend;
+    bekend.reserve(qsizetype(m_wedstrijden.size()));
+    for (TDagWedstrijd& w : m_wedstrijden) {
+        const TUitslag* uitslag = uitslagen.Zoek(w.Tekst, w.Keer);
+        w.Uitslag = uitslag ? std::optional<TUitslag>(*uitslag) : std::nullopt;
+        bekend.insert(Sleutel(w.Tekst, w.Keer));
+    }
+    m_vervallen.clear();
+    for (const TUitslag& uitslag : uitslagen.Lijst()) {
+        if (!bekend.contains(Sleutel(uitslag.Wedstrijd, uitslag.Keer)))
+            m_vervallen.push_back(uitslag);
+    }
+    for (std::size_t p = 0; p < m_standen.size(); ++p)
+        BerekenPoule(int(p));
+    BerekenKruis();
+}
+
+void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag)
+{
+    if (wedstrijd < 0 || wedstrijd >= int(m_wedstrijden.size()))
+        return;
+    TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
+    std::optional<TUitslag> nieuw = uitslag;
+    if (nieuw) {
+        nieuw->Wedstrijd = w.Tekst;
+        nieuw->Keer = w.Keer;
+        // A decision counts only for a cross match with a level score.
+        if (!w.IsKruis() || nieuw->Doelpunten1 != nieuw->Doelpunten2 || nieuw->Beslist < 0
+            || nieuw->Beslist > 2)
+            nieuw->Beslist = 0;
+    }
+    m_model.WijzigUitslagen([&](TUitslagen& u) {
+        return nieuw ? u.Zet(*nieuw) : u.Wis(w.Tekst, w.Keer);
+    });
+    w.Uitslag = nieuw;
+    if (!w.IsKruis())
+        BerekenPoule(w.Poule);
+    BerekenKruis();
+}
+
+void TWedstrijdDag::BerekenPoule(int poule)
+{
+    const TPoule& p = *m_model.PouleLijst()[std::size_t(poule)];
+    const int aantal = int(p.Teams.size());
+    std::vector<TGespeeld> gespeeld;
+    const auto& eigen = m_eigen[std::size_t(poule)];
+    gespeeld.reserve(eigen.size());
+    for (int index : eigen) {
+        const TDagWedstrijd& w = m_wedstrijden[std::size_t(index)];
+        if (w.Uitslag && w.Team1 >= 0 && w.Team2 >= 0)
+            gespeeld.push_back(
+                TGespeeld{w.Team1, w.Team2, w.Uitslag->Doelpunten1, w.Uitslag->Doelpunten2});
+    }
+    // A lot line counts for the first poule of its exact name only.
+    const QString& naam = p.Details->PouleNaam;
+    std::optional<QList<int>> loting;
+    if (m_model.ZoekPoule(naam) == p.Details.get())
+        loting = m_model.Uitslagen().Loting(naam, aantal);
+    TPouleStand stand = BerekenStand(aantal, gespeeld, m_model.Uitslagen().Punten(), loting);
+    stand.Definitief = !eigen.empty() && gespeeld.size() == eigen.size();
+    m_standen[std::size_t(poule)] = std::move(stand);
+}
+
+const TTeamDetails* TWedstrijdDag::Nummer(int poule, int k) const
+{
+    if (poule < 0 || poule >= int(m_standen.size()))
+        return nullptr;
+    const TPouleStand& stand = m_standen[std::size_t(poule)];
+    if (!stand.Definitief || k < 1 || k > int(stand.Regels.size()))
+        return nullptr;
+    const TStandRegel& regel = stand.Regels[std::size_t(k - 1)];
+    if (regel.GelijkMerk)
+        return nullptr;
+    return m_model.PouleLijst()[std::size_t(poule)]->Teams[std::size_t(regel.Team)];
+}
+
+const TTeamDetails* TWedstrijdDag::KantTeam(const TKruisKant& kant, int paar,
+                                            int wedstrijd) const
+{
+    if (kant.Soort == TKruisKant::TSoort::Nummer) {
+        const TDagPaar& p = m_paren[std::size_t(paar)];
+        const auto& poules = m_model.PouleLijst();
+        const int poule =
+            poules[std::size_t(p.Poule1)]->Details->PouleNaam == kant.Poule ? p.Poule1 : p.Poule2;
+        return Nummer(poule, kant.Nummer);
+    }
+    // Only an earlier match can decide a side; the matches are resolved in schedule order.
+    const int eerder = m_kruisen.value(kant.Kruis, -1);
+    if (eerder < 0 || eerder >= wedstrijd)
+        return nullptr;
+    const TDagWedstrijd& w = m_wedstrijden[std::size_t(eerder)];
+    if (w.Winnaar == 0)
+        return nullptr;
+    const bool winnaar = kant.Soort == TKruisKant::TSoort::Winnaar;
+    return (w.Winnaar == 1) == winnaar ? w.Kant1 : w.Kant2;
+}
+
+void TWedstrijdDag::BerekenKruis()
+{
+    for (TDagPaar& paar : m_paren)
+        paar.Eindstand.clear();
+    for (int index : m_kruisVolgorde) {
+        TDagWedstrijd& w = m_wedstrijden[std::size_t(index)];
+        w.Kant1 = w.Kant2 = nullptr;
+        w.Winnaar = 0;
+        if (!w.Kruis)
+            continue;
+        w.Kant1 = KantTeam(w.Kruis->Kant1, w.Paar, index);
+        w.Kant2 = KantTeam(w.Kruis->Kant2, w.Paar, index);
+        if (w.Kant1 && w.Kant2 && w.Uitslag) {
+            const TUitslag& u = *w.Uitslag;
+            if (u.Doelpunten1 != u.Doelpunten2)
+                w.Winnaar = u.Doelpunten1 > u.Doelpunten2 ? 1 : 2;
+            else
+                w.Winnaar = u.Beslist;
+        }
+        if (w.Kruis->Plaats > 0) {
+            const TTeamDetails* winnaar = w.Winnaar == 0 ? nullptr : w.Winnaar == 1 ? w.Kant1 : w.Kant2;
+            const TTeamDetails* verliezer = w.Winnaar == 0 ? nullptr : w.Winnaar == 1 ? w.Kant2 : w.Kant1;
+            auto& eindstand = m_paren[std::size_t(w.Paar)].Eindstand;
+            eindstand.push_back(TEindPlaats{w.Kruis->Plaats, winnaar});
+            eindstand.push_back(TEindPlaats{w.Kruis->Plaats + 1, verliezer});
+        }
+    }
+    for (TDagPaar& paar : m_paren)
+        std::sort(paar.Eindstand.begin(), paar.Eindstand.end(),
+                  [](const TEindPlaats& a, const TEindPlaats& b) { return a.Plaats < b.Plaats; });
+}
+
+QString TWedstrijdDag::IngevuldeTekst(int wedstrijd) const
+{
+    const TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
+    if (!w.Kruis)
+        return w.Tekst;
+    const QString kant1 = w.Kant1 ? w.Kant1->TeamNaam : w.Kruis->Kant1.Tekst;
+    const QString kant2 = w.Kant2 ? w.Kant2->TeamNaam : w.Kruis->Kant2.Tekst;
+    return w.Kruis->Voorvoegsel + kant1 + QStringLiteral(" x ") + kant2;
+}

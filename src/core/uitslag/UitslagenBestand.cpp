@@ -1,0 +1,113 @@
+#include "uitslag/UitslagenBestand.h"
+
+#include "bestand/ToernooiLezer.h"
+#include "uitslag/TUitslagen.h"
+
+namespace UitslagenBestand {
+
+namespace {
+
+const QString Einde = QStringLiteral("\r\n");
+
+// The numbers of a value split at its commas; none when one of them is not a number or is
+// negative.
+std::optional<QList<int>> Getallen(QStringView waarde)
+{
+    QList<int> getallen;
+    for (QStringView deel : waarde.split(u',')) {
+        const auto getal = ToernooiLezer::LeesGetal(deel);
+        if (!getal || *getal < 0)
+            return std::nullopt;
+        getallen.append(*getal);
+    }
+    return getallen;
+}
+
+void LeesUitslag(TUitslagen& uitslagen, QStringView waarde)
+{
+    // Keer, goals, goals, decided, and the match text after the fourth comma.
+    qsizetype komma = -1;
+    for (int i = 0; i < 4; ++i) {
+        komma = waarde.indexOf(u',', komma + 1);
+        if (komma < 0)
+            return; // names no match text
+    }
+    const QStringView tekst = waarde.sliced(komma + 1);
+    if (tekst.isEmpty())
+        return;
+    const auto getallen = Getallen(waarde.first(komma));
+    if (!getallen || getallen->at(0) < 1 || getallen->at(3) > 2) {
+        uitslagen.VoegOnleesbaarToe(waarde.toString());
+        return;
+    }
+    uitslagen.Zet(TUitslag{getallen->at(0), getallen->at(1), getallen->at(2), getallen->at(3),
+                           tekst.toString()});
+}
+
+void LeesPunten(TUitslagen& uitslagen, QStringView waarde)
+{
+    const auto getallen = Getallen(waarde);
+    if (getallen && getallen->size() == 3)
+        uitslagen.ZetPunten(TPunten{getallen->at(0), getallen->at(1), getallen->at(2)});
+}
+
+void LeesLoting(TUitslagen& uitslagen, QStringView waarde)
+{
+    const qsizetype dubbelepunt = waarde.indexOf(u':');
+    if (dubbelepunt < 0)
+        return;
+    const auto posities = Getallen(waarde.first(dubbelepunt));
+    if (!posities)
+        return;
+    uitslagen.VoegLotingToe(TLoting{waarde.sliced(dubbelepunt + 1).toString(), *posities});
+}
+
+QString Lijst(const QList<int>& getallen)
+{
+    QString tekst;
+    for (int getal : getallen) {
+        if (!tekst.isEmpty())
+            tekst += u',';
+        tekst += QString::number(getal);
+    }
+    return tekst;
+}
+
+} // namespace
+
+QString Regels(const TUitslagen& uitslagen)
+{
+    if (uitslagen.Leeg())
+        return {};
+    QString tekst;
+    const TPunten& punten = uitslagen.Punten();
+    if (punten != TPunten{})
+        tekst += QStringLiteral("Punten=") + Lijst({punten.Winst, punten.Gelijk, punten.Verlies})
+                 + Einde;
+    for (const TLoting& loting : uitslagen.Lotingen())
+        tekst += QStringLiteral("Loting=") + Lijst(loting.Posities) + u':' + loting.Poule + Einde;
+    for (const TUitslag& u : uitslagen.Lijst())
+        tekst += QStringLiteral("Uitslag=")
+                 + Lijst({u.Keer, u.Doelpunten1, u.Doelpunten2, u.Beslist}) + u',' + u.Wedstrijd
+                 + Einde;
+    for (const QString& ruw : uitslagen.Onleesbaar())
+        tekst += QStringLiteral("Uitslag=") + ruw + Einde;
+    tekst += u'#';
+    tekst += Einde;
+    return tekst;
+}
+
+bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde)
+{
+    if (hoofdSleutel == u"UITSLAG")
+        LeesUitslag(uitslagen, waarde);
+    else if (hoofdSleutel == u"PUNTEN")
+        LeesPunten(uitslagen, waarde);
+    else if (hoofdSleutel == u"LOTING")
+        LeesLoting(uitslagen, waarde);
+    else
+        return false;
+    return true;
+}
+
+} // namespace UitslagenBestand

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+class TUitslagen;
+
+// The match day's group of the tournament file: "Punten=" when the points differ from 3,1,0,
+// the "Loting=" lines and the "Uitslag=" lines, closed by "#". It follows everything else the
+// writer writes and is left out when it would be empty, so a tournament without results is
+// saved as before; a reader that does not know these keys skips them.
+namespace UitslagenBestand {
+
+// The lines of the group, each ending in CR LF; empty when there is nothing to keep.
+[[nodiscard]] QString Regels(const TUitslagen& uitslagen);
+
+// One key line for the reader, with the key already upper-cased. True when the key is one of
+// the group's (the line is then taken, or skipped when it cannot be read); false for any
+// other key.
+bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde);
+
+} // namespace UitslagenBestand

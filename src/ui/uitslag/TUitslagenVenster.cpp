@@ -1,0 +1,153 @@
+#include "uitslag/TUitslagenVenster.h"
+
+#include "model/ToernooiModel.h"
+#include "schema/TSchemaBoom.h"
+#include "uitslag/StandModel.h"
+#include "uitslag/TWedstrijdDag.h"
+#include "uitslag/UitslagenModel.h"
+#include "uitslag/UitslagenTabel.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& schema,
+                                     TVraagsteller& vragen, QWidget* parent)
+    : QWidget(parent), m_model(model), m_schema(schema)
+{
+    setObjectName(QStringLiteral("Uitslagen"));
+    setWindowTitle(QStringLiteral("Uitslagen"));
+    resize(1150, 650);
+
+    auto* kolom = new QVBoxLayout(this);
+    m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd."), this);
+    kolom->addWidget(m_melding);
+    m_tabs = new QTabWidget(this);
+    kolom->addWidget(m_tabs);
+
+    m_uitslagen = new UitslagenModel(vragen, this);
+    m_tabel = new UitslagenTabel(m_tabs);
+    m_tabel->setObjectName(QStringLiteral("UitslagenTabel"));
+    m_tabel->setModel(m_uitslagen);
+    m_tabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_tabel->horizontalHeader()->setSectionResizeMode(UitslagenModel::Namen, QHeaderView::Stretch);
+    m_tabel->verticalHeader()->setDefaultSectionSize(m_tabel->fontMetrics().height() + 6);
+    m_tabs->addTab(m_tabel, QStringLiteral("Uitslagen"));
+
+    auto* standPagina = new QWidget(m_tabs);
+    auto* standKolom = new QVBoxLayout(standPagina);
+    auto* punten = new QHBoxLayout;
+    auto puntVeld = [&](const char* naam, const char* tekst) {
+        punten->addWidget(new QLabel(QString::fromUtf8(tekst), standPagina));
+        auto* veld = new QSpinBox(standPagina);
+        veld->setObjectName(QString::fromUtf8(naam));
+        veld->setRange(0, 99);
+        punten->addWidget(veld);
+        connect(veld, &QSpinBox::valueChanged, this, &TUitslagenVenster::PuntenChange);
+        return veld;
+    };
+    m_winst = puntVeld("PuntenWinst", "Punten voor winst:");
+    m_gelijk = puntVeld("PuntenGelijk", "gelijkspel:");
+    m_verlies = puntVeld("PuntenVerlies", "verlies:");
+    punten->addStretch();
+    standKolom->addLayout(punten);
+    m_stand = new StandModel(this);
+    m_standTabel = new QTableView(standPagina);
+    m_standTabel->setObjectName(QStringLiteral("StandTabel"));
+    m_standTabel->setModel(m_stand);
+    m_standTabel->verticalHeader()->hide();
+    m_standTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_standTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_standTabel->verticalHeader()->setDefaultSectionSize(m_standTabel->fontMetrics().height() + 6);
+    standKolom->addWidget(m_standTabel);
+    m_tabs->addTab(standPagina, QStringLiteral("Stand"));
+
+    connect(&m_model, &ToernooiModel::uitslagenVeranderd, this,
+            &TUitslagenVenster::UitslagenVeranderd);
+    // The match day refers to the teams and poules: a change of them makes it again.
+    for (auto signaal : {&ToernooiModel::teamsVeranderd, &ToernooiModel::poulesVeranderd})
+        connect(&m_model, signaal, this, [this] {
+            if (m_dag)
+                NieuweDag();
+        });
+    ToonPunten();
+    m_tabs->setEnabled(false);
+}
+
+TUitslagenVenster::~TUitslagenVenster()
+{
+    // The table models point into the match day; they let go of it first.
+    m_uitslagen->ZetDag(nullptr, nullptr);
+    m_stand->ZetDag(nullptr);
+}
+
+void TUitslagenVenster::Toon()
+{
+    if (!m_dag)
+        NieuweDag();
+    show();
+    raise();
+    activateWindow();
+    if (m_dag && !m_tabel->currentIndex().isValid())
+        m_tabel->GaNaarWedstrijd(0);
+    m_tabel->setFocus();
+}
+
+void TUitslagenVenster::NieuweDag()
+{
+    m_uitslagen->ZetDag(nullptr, nullptr);
+    m_stand->ZetDag(nullptr);
+    m_dag.reset();
+    if (m_model.SchemaGebouwd() && !m_schema.Leeg())
+        m_dag = std::make_unique<TWedstrijdDag>(m_model, m_schema);
+    m_uitslagen->ZetDag(m_dag.get(), &m_schema);
+    m_stand->ZetDag(m_dag.get());
+    m_melding->setVisible(!m_dag);
+    m_tabs->setEnabled(m_dag != nullptr);
+    ToonPunten();
+}
+
+void TUitslagenVenster::Vergeet()
+{
+    hide();
+    m_uitslagen->ZetDag(nullptr, nullptr);
+    m_stand->ZetDag(nullptr);
+    m_dag.reset();
+    m_melding->setVisible(true);
+    m_tabs->setEnabled(false);
+    ToonPunten();
+}
+
+void TUitslagenVenster::UitslagenVeranderd()
+{
+    ToonPunten();
+    if (!m_dag)
+        return;
+    // A result entered in the table is already in the match day; anything else (the points,
+    // a load) is read again whole.
+    if (!m_uitslagen->Bezig()) {
+        m_dag->LeesUitslagen();
+        m_uitslagen->Ververs();
+    }
+    m_stand->Ververs();
+}
+
+void TUitslagenVenster::ToonPunten()
+{
+    const TPunten& punten = m_model.Uitslagen().Punten();
+    for (auto [veld, waarde] : {std::pair{m_winst, punten.Winst}, std::pair{m_gelijk, punten.Gelijk},
+                                std::pair{m_verlies, punten.Verlies}}) {
+        const QSignalBlocker stil(veld);
+        veld->setValue(waarde);
+    }
+}
+
+void TUitslagenVenster::PuntenChange()
+{
+    const TPunten punten{m_winst->value(), m_gelijk->value(), m_verlies->value()};
+    m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetPunten(punten); });
+}

@@ -1,0 +1,184 @@
+#include "uitslag/TWedstrijdDag.h"
+
+#include "bestand/ToernooiLezer.h"
+#include "model/ToernooiModel.h"
+#include "schema/TSchemaBouwer.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+void Laad(ToernooiModel& model, const char* naam)
+{
+    QFile bestand(QStringLiteral(RONDOPLAN_SCHEMA_MAP "/") + QString::fromUtf8(naam));
+    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly)) << naam;
+    ToernooiLezer::LeesToernooiBytes(model, bestand.readAll());
+}
+
+TSchemaBoom Bouw(const ToernooiModel& model)
+{
+    TSchemaBoom boom;
+    EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+    return boom;
+}
+
+TUitslag Score(int doelpunten1, int doelpunten2, int beslist = 0)
+{
+    TUitslag uitslag;
+    uitslag.Doelpunten1 = doelpunten1;
+    uitslag.Doelpunten2 = doelpunten2;
+    uitslag.Beslist = beslist;
+    return uitslag;
+}
+
+// The team named first wins every poule match, so the standings follow the poule order.
+void SpeelPoules(TWedstrijdDag& dag, int doelpunten1 = 1)
+{
+    for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+        if (!dag.Wedstrijden()[i].IsKruis())
+            dag.ZetUitslag(int(i), Score(doelpunten1, 0));
+    }
+}
+
+// The first side wins every cross match; a level final is decided for the second side.
+void SpeelKruis(TWedstrijdDag& dag)
+{
+    for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+        const TDagWedstrijd& w = dag.Wedstrijden()[i];
+        if (w.IsKruis())
+            dag.ZetUitslag(int(i), w.Tekst.startsWith(u"1e&2e:") ? Score(0, 0, 2) : Score(1, 0));
+    }
+}
+
+int Zoek(const TWedstrijdDag& dag, QStringView begin)
+{
+    for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+        if (dag.Wedstrijden()[i].Tekst.startsWith(begin))
+            return int(i);
+    }
+    return -1;
+}
+
+QStringList Eindstand(const TDagPaar& paar)
+{
+    QStringList namen;
+    for (const TEindPlaats& plaats : paar.Eindstand)
+        namen.append(QString::number(plaats.Plaats) + u' '
+                     + (plaats.Team ? plaats.Team->TeamNaam : QStringLiteral("?")));
+    return namen;
+}
+
+} // namespace
+
+TEST(WedstrijdDag, KruisKetting4En4Dubbel)
+{
+    ToernooiModel model;
+    Laad(model, "kruis_4_4_dubbel.trn");
+    const TSchemaBoom boom = Bouw(model);
+    TWedstrijdDag dag(model, boom);
+    const int kruis4 = Zoek(dag, u"Kr. AB4:");
+    const int finale = Zoek(dag, u"1e&2e:");
+    ASSERT_GE(kruis4, 0);
+    ASSERT_GE(finale, 0);
+    EXPECT_FALSE(model.Gewijzigd());
+
+    // All level: the standings are final but every place is marked, so nothing is known.
+    SpeelPoules(dag, 0);
+    EXPECT_TRUE(model.Gewijzigd());
+    EXPECT_TRUE(dag.Stand(0).Definitief);
+    EXPECT_EQ(dag.IngevuldeTekst(kruis4), QStringLiteral("Kr. AB4:Nummer 4 B x Nummer 3 A"));
+
+    SpeelPoules(dag);
+    EXPECT_EQ(dag.IngevuldeTekst(kruis4), QStringLiteral("Kr. AB4:T8 x T3"));
+    EXPECT_EQ(dag.IngevuldeTekst(finale),
+              QStringLiteral("1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"));
+
+    SpeelKruis(dag);
+    EXPECT_EQ(dag.IngevuldeTekst(finale), QStringLiteral("1e&2e:T5 x T6"));
+    ASSERT_EQ(dag.Paren().size(), 1u);
+    EXPECT_EQ(Eindstand(dag.Paren()[0]),
+              QStringList({QStringLiteral("1 T6"), QStringLiteral("2 T5"), QStringLiteral("3 T1"),
+                           QStringLiteral("4 T2"), QStringLiteral("5 T7"), QStringLiteral("6 T8"),
+                           QStringLiteral("7 T3"), QStringLiteral("8 T4")}));
+
+    // Removing a crossing result makes the placement match that follows from it unknown.
+    dag.ZetUitslag(Zoek(dag, u"Kr. AB1:"), std::nullopt);
+    EXPECT_EQ(dag.IngevuldeTekst(finale), QStringLiteral("1e&2e:Winnaar Kr. AB1 x T6"));
+    EXPECT_EQ(dag.Paren()[0].Eindstand[0].Team, nullptr);
+}
+
+class KruisKetting : public testing::TestWithParam<std::pair<const char*, int>>
+{
+};
+
+TEST_P(KruisKetting, VultElkePlaatsIn)
+{
+    ToernooiModel model;
+    Laad(model, GetParam().first);
+    const TSchemaBoom boom = Bouw(model);
+    TWedstrijdDag dag(model, boom);
+    SpeelPoules(dag);
+    SpeelKruis(dag);
+
+    for (const TDagWedstrijd& w : dag.Wedstrijden()) {
+        if (!w.IsKruis())
+            continue;
+        EXPECT_TRUE(w.Kruis) << w.Tekst.toStdString();
+        EXPECT_TRUE(w.Kant1 && w.Kant2 && w.Winnaar != 0) << w.Tekst.toStdString();
+    }
+    ASSERT_EQ(dag.Paren().size(), 1u);
+    const auto& eindstand = dag.Paren()[0].Eindstand;
+    ASSERT_EQ(int(eindstand.size()), GetParam().second);
+    QStringList teams;
+    for (std::size_t i = 0; i < eindstand.size(); ++i) {
+        EXPECT_EQ(eindstand[i].Plaats, int(i) + 1);
+        ASSERT_NE(eindstand[i].Team, nullptr);
+        EXPECT_FALSE(teams.contains(eindstand[i].Team->TeamNaam));
+        teams.append(eindstand[i].Team->TeamNaam);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WedstrijdDag, KruisKetting,
+                         testing::Values(std::pair{"kruis_3_3_dubbel.trn", 6},
+                                         std::pair{"kruis_4_3_dubbel.trn", 6},
+                                         std::pair{"kruis_4_5_enkel.trn", 8}));
+
+TEST(WedstrijdDag, UitslagenBlijvenBijHerbouwenEnVervallen)
+{
+    ToernooiModel model;
+    Laad(model, "kruis_4_4_dubbel.trn");
+    std::vector<std::optional<TUitslag>> voor;
+    {
+        const TSchemaBoom boom = Bouw(model);
+        TWedstrijdDag dag(model, boom);
+        SpeelPoules(dag);
+        SpeelKruis(dag);
+        for (const TDagWedstrijd& w : dag.Wedstrijden())
+            voor.push_back(w.Uitslag);
+    }
+
+    const TSchemaBoom zelfde = Bouw(model);
+    TWedstrijdDag opnieuw(model, zelfde);
+    ASSERT_EQ(opnieuw.Wedstrijden().size(), voor.size());
+    for (std::size_t i = 0; i < voor.size(); ++i)
+        EXPECT_EQ(opnieuw.Wedstrijden()[i].Uitslag, voor[i]) << i;
+    EXPECT_TRUE(opnieuw.Vervallen().empty());
+
+    // Without T4 the matches naming it, and the cross matches of a 3 and 4 pair that a 4 and
+    // 4 pair does not have, are gone; their results are kept as lapsed.
+    const std::size_t aantal = model.Uitslagen().Lijst().size();
+    model.VerwijderTeams({model.TeamLijst()[std::size_t(model.TeamIndex(
+        model.PouleLijst()[0]->Teams[3]))].get()});
+    const TSchemaBoom anders = Bouw(model);
+    TWedstrijdDag dag(model, anders);
+    EXPECT_EQ(model.Uitslagen().Lijst().size(), aantal);
+    bool t4Vervallen = false;
+    for (const TUitslag& u : dag.Vervallen())
+        t4Vervallen = t4Vervallen || u.Wedstrijd == QStringLiteral("A : T1 x T4");
+    EXPECT_TRUE(t4Vervallen);
+    std::size_t gekoppeld = 0;
+    for (const TDagWedstrijd& w : dag.Wedstrijden())
+        gekoppeld += w.Uitslag ? 1 : 0;
+    EXPECT_EQ(gekoppeld + dag.Vervallen().size(), aantal);
+}
