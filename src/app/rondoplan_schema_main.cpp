@@ -7,6 +7,8 @@
 #include "TSchemaBouwer.h"
 #include "ToernooiBestand.h"
 #include "ToernooiModel.h"
+#include "kwaliteit/KwaliteitRapport.h"
+#include "kwaliteit/SchemaKwaliteit.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +27,7 @@ const char* const HulpTekst =
     "Gebruik: rondoplan-schema [--tijden] BESTAND\n"
     "         rondoplan-schema --bewaar UIT BESTAND\n"
     "         rondoplan-schema --pdf MAP [--team NAAM]... BESTAND\n"
+    "         rondoplan-schema --kwaliteit BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -38,6 +41,10 @@ const char* const HulpTekst =
     "                aangemaakt: schema.pdf, poules.pdf, scheidsrechterbriefjes.pdf.\n"
     "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
     "                Mag vaker gegeven worden.\n"
+    "  --kwaliteit   Schrijft in plaats van het schema de kwaliteit ervan, met TABs: het\n"
+    "                aantal rondes, de ondergrens, het einde, en per team in een poule de\n"
+    "                wedstrijden, eerste en laatste ronde, wedstrijden achter elkaar,\n"
+    "                langste wachttijd in rondes en het aantal velden.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "\n"
     "Afsluitcodes:\n"
@@ -110,7 +117,9 @@ int main(int argc, char* argv[])
     const QCommandLineOption team(QStringLiteral("team"),
                                   QStringLiteral("Met --pdf: ook het schema van dit team."),
                                   QStringLiteral("NAAM"));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team});
+    const QCommandLineOption kwaliteit(QStringLiteral("kwaliteit"),
+                                       QStringLiteral("Schrijft de kwaliteit van het schema."));
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, kwaliteit});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -153,6 +162,8 @@ int main(int argc, char* argv[])
     } else if (!teams.isEmpty()) {
         return GebruikFout(QStringLiteral("--team kan alleen samen met --pdf."));
     }
+    if (parser.isSet(kwaliteit) && (parser.isSet(pdf) || parser.isSet(tijden)))
+        return GebruikFout(QStringLiteral("--kwaliteit kan niet samen met --pdf of --tijden."));
 
     TSchemaBoom boom;
     const TBouwUitkomst uitkomst = TSchemaBouwer(model).BouwSchema(boom);
@@ -168,6 +179,9 @@ int main(int argc, char* argv[])
         }
         return Gelukt;
     }
-    Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
+    if (parser.isSet(kwaliteit))
+        Schrijf(stdout, KwaliteitRapport(MeetKwaliteit(model, boom)));
+    else
+        Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
     return std::fflush(stdout) == 0 ? Gelukt : BestandFout;
 }
