@@ -84,9 +84,10 @@ public:
     explicit VasteAntwoorden(QString pad) : m_pad(std::move(pad)) {}
     void Melding(const QString&, const QString&) override { ++Meldingen; }
     bool VraagJaNee(const QString&, const QString&) override { return true; }
+    TAntwoord VraagJaNeeAnnuleren(const QString&, const QString&) override { return TAntwoord::Ja; }
     QString VraagNaam() override { return {}; }
-    QString KiesTeOpenenBestand(const QString&, const QString&) override { return m_pad; }
-    QString KiesOpTeSlaanBestand(const QString&, const QString&) override { return m_pad; }
+    QString KiesTeOpenenBestand(const QString&, const QString&, const QString&) override { return m_pad; }
+    QString KiesOpTeSlaanBestand(const QString&, const QString&, const QString&) override { return m_pad; }
     int Meldingen = 0;
 
 private:

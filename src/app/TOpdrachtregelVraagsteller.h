@@ -19,12 +19,20 @@ public:
 
     void Melding(const QString& titel, const QString& tekst) override;
     [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
+    // Unsaved changes never arise in the tool: it loads, optionally saves, and ends. Should
+    // the question come, it is called off, so nothing is thrown away unasked.
+    [[nodiscard]] TAntwoord VraagJaNeeAnnuleren(const QString&, const QString&) override
+    {
+        return TAntwoord::Annuleren;
+    }
     [[nodiscard]] QString VraagNaam() override { return {}; }
-    [[nodiscard]] QString KiesTeOpenenBestand(const QString&, const QString&) override
+    [[nodiscard]] QString KiesTeOpenenBestand(const QString&, const QString&,
+                                              const QString&) override
     {
         return {};
     }
-    [[nodiscard]] QString KiesOpTeSlaanBestand(const QString&, const QString&) override
+    [[nodiscard]] QString KiesOpTeSlaanBestand(const QString&, const QString&,
+                                               const QString&) override
     {
         return m_opslagNaam;
     }

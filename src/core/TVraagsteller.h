@@ -5,6 +5,14 @@
 #include <QString>
 #include <optional>
 
+// The answer to a question that can also be called off.
+enum class TAntwoord
+{
+    Ja,
+    Nee,
+    Annuleren,
+};
+
 // Every modal question the program asks goes through this interface: message boxes, the
 // name dialog and the file dialogs. The desktop program answers with real dialogs; tests
 // answer from a script, so flows such as saving, loading and the unsaved-changes question
@@ -18,14 +26,20 @@ public:
     virtual void Melding(const QString& titel, const QString& tekst) = 0;
     // A question with the answers Yes and No; true for Yes.
     [[nodiscard]] virtual bool VraagJaNee(const QString& titel, const QString& tekst) = 0;
+    // A question with the answers Yes, No and Cancel; Escape and the close box mean Cancel.
+    [[nodiscard]] virtual TAntwoord VraagJaNeeAnnuleren(const QString& titel,
+                                                       const QString& tekst) = 0;
     // The name dialog "Toevoegen": the name confirmed, or empty when cancelled.
     [[nodiscard]] virtual QString VraagNaam() = 0;
     // The open and save file dialogs. The filter is a list of "description|pattern" pairs
-    // joined by "|"; the answer is the chosen file name, or empty when cancelled.
+    // joined by "|"; the dialog starts in startMap (empty: the dialog's own choice); the
+    // answer is the chosen file name, or empty when cancelled.
     [[nodiscard]] virtual QString KiesTeOpenenBestand(const QString& filter,
-                                                      const QString& standaardExtensie) = 0;
+                                                      const QString& standaardExtensie,
+                                                      const QString& startMap) = 0;
     [[nodiscard]] virtual QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
-                                                       const QString& filter) = 0;
+                                                       const QString& filter,
+                                                       const QString& startMap) = 0;
     // A folder to write files into: the folder chosen, or empty when cancelled.
     [[nodiscard]] virtual QString KiesMap(const QString& titel)
     {

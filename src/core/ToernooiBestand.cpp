@@ -28,7 +28,7 @@ TBestandUitkomst ToernooiBestand::Opslaan()
     if (BewaarDetails)
         BewaarDetails();
     const QString pad = m_vraagsteller.KiesOpTeSlaanBestand(
-        m_model.ToernooiNaam() + QStringLiteral(".trn"), Filter);
+        m_model.ToernooiNaam() + QStringLiteral(".trn"), Filter, m_laatsteMap);
     if (pad.isEmpty())
         return TBestandUitkomst::Geannuleerd;
     if (QFileInfo::exists(pad) &&
@@ -66,7 +66,13 @@ TBestandUitkomst ToernooiBestand::Bewaar(const QString& pad)
         return TBestandUitkomst::Mislukt;
     }
     m_model.ZetGewijzigd(false);
+    OnthoudMap(pad);
     return TBestandUitkomst::Gelukt;
+}
+
+void ToernooiBestand::OnthoudMap(const QString& pad)
+{
+    m_laatsteMap = QFileInfo(pad).absolutePath();
 }
 
 TBestandUitkomst ToernooiBestand::Laden()
@@ -76,13 +82,13 @@ TBestandUitkomst ToernooiBestand::Laden()
         // Taken once: a start file that cannot be read must not come back at the next load.
         m_model.ZetStartBestand(QString());
     } else {
-        pad = m_vraagsteller.KiesTeOpenenBestand(Filter, StandaardExtensie);
+        pad = m_vraagsteller.KiesTeOpenenBestand(Filter, StandaardExtensie, m_laatsteMap);
         if (pad.isEmpty())
             return TBestandUitkomst::Geannuleerd;
     }
 
-    if (VraagOmTeBewaren() == TBestandUitkomst::Mislukt)
-        return TBestandUitkomst::Mislukt;
+    if (const TBestandUitkomst bewaard = VraagOmTeBewaren(); bewaard != TBestandUitkomst::Gelukt)
+        return bewaard;
 
     QByteArray bytes;
     const QString fout = BestandOpslag::LeesAlles(pad, bytes);
@@ -93,6 +99,7 @@ TBestandUitkomst ToernooiBestand::Laden()
         return TBestandUitkomst::Mislukt;
     }
     ToernooiLezer::LeesToernooiBytes(m_model, bytes);
+    OnthoudMap(pad);
     return TBestandUitkomst::Gelukt;
 }
 
@@ -100,24 +107,35 @@ TBestandUitkomst ToernooiBestand::VraagOmTeBewaren()
 {
     if (!m_model.Gewijzigd())
         return TBestandUitkomst::Gelukt;
-    if (!m_vraagsteller.VraagJaNee(
-            QStringLiteral("Wijzigingen!"),
-            QStringLiteral("U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\n"
-                           "Wilt U deze nog opslaan?")))
+    switch (m_vraagsteller.VraagJaNeeAnnuleren(
+        QStringLiteral("Wijzigingen!"),
+        QStringLiteral("U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\n"
+                       "Wilt U deze nog opslaan?"))) {
+    case TAntwoord::Nee:
         return TBestandUitkomst::Gelukt;
+    case TAntwoord::Annuleren:
+        return TBestandUitkomst::Geannuleerd;
+    case TAntwoord::Ja:
+        break;
+    }
+    // A save dialog cancelled, No at the overwrite question or a failed save all keep the
+    // changes: the caller stops rather than throw them away.
     return Opslaan();
 }
 
 bool ToernooiBestand::MagAfsluiten()
 {
-    return VraagOmTeBewaren() != TBestandUitkomst::Mislukt;
+    return VraagOmTeBewaren() == TBestandUitkomst::Gelukt;
 }
 
-void ToernooiBestand::Opnieuw()
+TBestandUitkomst ToernooiBestand::Opnieuw()
 {
+    if (const TBestandUitkomst bewaard = VraagOmTeBewaren(); bewaard != TBestandUitkomst::Gelukt)
+        return bewaard;
     if (LeegAlles)
         LeegAlles();
     m_model.LeegPoulesEnTeams();
     m_model.ZetGewijzigd(false);
     m_model.ZetSchemaGebouwd(false);
+    return TBestandUitkomst::Gelukt;
 }

@@ -47,22 +47,28 @@ public:
     // "&Opslaan": save dialog, overwrite question, backup, atomic write.
     TBestandUitkomst Opslaan();
     // "&Laden": StartBestand or the open dialog, the guard, then the file read whole and
-    // applied. Mislukt leaves the tournament exactly as it was.
+    // applied. Anything but Gelukt leaves the tournament exactly as it was.
     TBestandUitkomst Laden();
-    // The guard: when Gewijzigd is set, asks whether to save and saves on Yes. The caller
-    // goes on unless the result is Mislukt (a save that failed with an error).
+    // The guard: when Gewijzigd is set, asks whether to save (Ja, Nee or Annuleren) and
+    // saves on Ja. The caller goes on only on Gelukt: Annuleren, a cancelled save and a
+    // failed save all keep the unsaved changes.
     TBestandUitkomst VraagOmTeBewaren();
-    // Leaving the program (FormHide): true when the program may end; false when the save
-    // the guard started failed, so the main window must be shown again.
+    // Leaving the program (FormHide): true when the program may end; false when the guard
+    // was cancelled or its save failed, so the main window stays.
     [[nodiscard]] bool MagAfsluiten();
-    // "Opnieuw": LeegAlles, all poules and teams discarded, settings, fonts and field usage
-    // kept, Gewijzigd and SchemaGebouwd cleared. Asks nothing.
-    void Opnieuw();
+    // "Opnieuw": the guard, then LeegAlles, all poules and teams discarded, settings, fonts
+    // and field usage kept, Gewijzigd and SchemaGebouwd cleared. Anything but Gelukt
+    // changed nothing.
+    TBestandUitkomst Opnieuw();
+    // The folder of the tournament file loaded or saved last; the file dialogs start there.
+    [[nodiscard]] QString LaatsteMap() const { return m_laatsteMap; }
 
 private:
     [[nodiscard]] TBestandUitkomst Bewaar(const QString& pad);
     void Fout(const QString& tekst);
+    void OnthoudMap(const QString& pad);
 
     ToernooiModel& m_model;
     TVraagsteller& m_vraagsteller;
+    QString m_laatsteMap;
 };

@@ -1,7 +1,9 @@
 #include "GetalVeld.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
-#include <QSignalBlocker>
+
+#include <algorithm>
 
 GetalVeld::GetalVeld(const QString& naam, int minimum, int maximum, QWidget* parent)
     : QSpinBox(parent)
@@ -25,23 +27,76 @@ void GetalVeld::AlleenPijlen()
 
 void GetalVeld::Toon(int waarde)
 {
-    if (lineEdit()->hasFocus() && value() == waarde)
+    // The model answers every typed value by asking the field to show it again (brought
+    // into its own limits); writing that into the text would put digits under the
+    // organiser's fingers. The text is brought into the limits when the field is left.
+    if (m_getypt)
+        return;
+    if (value() == waarde && lineEdit()->text() == textFromValue(waarde))
         return;
     m_toont = true;
     setValue(waarde);
     m_toont = false;
 }
 
-void GetalVeld::Getypt(const QString& tekst)
+QValidator::State GetalVeld::validate(QString& tekst, int& positie) const
+{
+    const QValidator::State staat = QSpinBox::validate(tekst, positie);
+    if (staat != QValidator::Invalid)
+        return staat;
+    // A number beyond the limits may be typed; leaving the field brings it back.
+    bool getal = false;
+    (void)tekst.trimmed().toInt(&getal);
+    return getal ? QValidator::Intermediate : QValidator::Invalid;
+}
+
+int GetalVeld::Lezing(const QString& tekst) const
 {
     bool getal = false;
     const int waarde = tekst.trimmed().toInt(&getal);
-    emit ingevoerd(getal ? waarde : minimum());
+    return getal ? waarde : minimum();
+}
+
+void GetalVeld::Getypt(const QString& tekst)
+{
+    m_getypt = true;
+    emit ingevoerd(Lezing(tekst));
+}
+
+void GetalVeld::BrengBinnenGrenzen()
+{
+    if (!m_getypt)
+        return;
+    m_getypt = false;
+    const int waarde = std::clamp(Lezing(lineEdit()->text()), minimum(), maximum());
+    lineEdit()->setText(textFromValue(waarde));
+    // The spin box takes the corrected text as its value; the correction counts as one more
+    // change, also when the spin box held this value already.
+    setValue(waarde);
+    emit ingevoerd(waarde);
 }
 
 void GetalVeld::focusOutEvent(QFocusEvent* event)
 {
+    BrengBinnenGrenzen();
     QSpinBox::focusOutEvent(event);
-    // The spin box has brought the text into its limits; that counts as one more change.
-    emit ingevoerd(value());
+}
+
+void GetalVeld::keyPressEvent(QKeyEvent* event)
+{
+    const int toets = event->key();
+    if (toets == Qt::Key_Return || toets == Qt::Key_Enter)
+        BrengBinnenGrenzen();
+    else if (!lineEdit()->isReadOnly() && (toets == Qt::Key_Backspace || toets == Qt::Key_Delete
+                                           || (!event->text().isEmpty() && event->text().front().isPrint())))
+        // Marked before the key reaches the text, so nothing the change sets off can
+        // rewrite the text halfway.
+        m_getypt = true;
+    QSpinBox::keyPressEvent(event);
+}
+
+void GetalVeld::stepBy(int stappen)
+{
+    BrengBinnenGrenzen();
+    QSpinBox::stepBy(stappen);
 }

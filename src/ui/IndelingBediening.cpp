@@ -33,14 +33,20 @@ IndelingBediening::IndelingBediening(ToernooiModel& model, TVraagsteller& vraags
             &DetailsBediening::TeamLijstClick);
     connect(&m_model, &ToernooiModel::poulesVeranderd, this, &IndelingBediening::PoulesVeranderd);
     connect(&m_model, &ToernooiModel::teamsVeranderd, this, &IndelingBediening::TeamsVeranderd);
-    Vernieuw();
+    VulLijsten();
 }
 
-void IndelingBediening::Vernieuw()
+void IndelingBediening::VulLijsten()
 {
     m_teams.TeamLijst()->Vul();
     m_poules.PouleLijst()->Vul();
     m_teams.VulTeamsInPoule();
+    WerkAantallenBij();
+}
+
+void IndelingBediening::Vernieuw()
+{
+    VulLijsten();
     ToonAantallen();
 }
 
@@ -48,7 +54,7 @@ void IndelingBediening::PoulesVeranderd()
 {
     m_poules.PouleLijst()->Vul();
     m_teams.VulTeamsInPoule();
-    ToonAantallen();
+    WerkAantallenBij();
     // The refill may have moved the selection to a neighbour of a removed entry.
     m_details.PouleLijstChange();
 }
@@ -57,11 +63,20 @@ void IndelingBediening::TeamsVeranderd()
 {
     m_teams.TeamLijst()->Vul();
     m_teams.VulTeamsInPoule();
-    ToonAantallen();
+    WerkAantallenBij();
 }
 
 void IndelingBediening::ToonAantallen()
 {
+    m_aantallenGetoond = true;
+    WerkAantallenBij();
+}
+
+void IndelingBediening::WerkAantallenBij()
+{
+    // Until the first count is due the groups keep their plain captions.
+    if (!m_aantallenGetoond)
+        return;
     m_teams.setTitle(m_model.TeamAantalTekst());
     m_poules.setTitle(m_model.PouleAantalTekst());
 }
@@ -76,65 +91,63 @@ void IndelingBediening::TeamToevoegenClick()
 
 void IndelingBediening::TeamVerwijderenClick()
 {
-    if (!m_vraagsteller.VraagJaNee(QStringLiteral("Zeker weten?"),
-                                   QStringLiteral("Weet U zeker dat U dit team wilt verwijderen?")))
-        return;
-    m_model.VerwijderTeams(m_teams.TeamLijst()->GeselecteerdeTeams());
+    if (m_vraagsteller.VraagJaNee(QStringLiteral("Zeker weten?"),
+                                  QStringLiteral("Weet U zeker dat U dit team wilt verwijderen?")))
+        m_model.VerwijderTeams(m_teams.TeamLijst()->GeselecteerdeTeams());
+    ToonAantallen();
 }
 
 void IndelingBediening::PouleToevoegenClick()
 {
     const auto uitkomst = m_model.VoegPouleToe(m_vraagsteller.VraagNaam());
-    if (!uitkomst.Fout.isEmpty()) {
+    if (!uitkomst.Fout.isEmpty())
         m_vraagsteller.Melding(QStringLiteral("Fout"), uitkomst.Fout);
-        return;
-    }
-    if (uitkomst.Nieuw)
+    else if (uitkomst.Nieuw)
         m_poules.PouleLijst()->Selecteer({m_model.PouleIndex(uitkomst.Nieuw), -1});
+    ToonAantallen();
 }
 
 void IndelingBediening::PouleVerwijderenClick()
 {
     const PouleLijstBoom::Plek plek = m_poules.PouleLijst()->GeselecteerdePlek();
-    if (plek.Poule < 0)
-        return;
-    if (plek.Team >= 0) {
+    if (plek.Poule >= 0 && plek.Team >= 0) {
         m_model.VerwijderTeamUitPoule(plek.Poule, plek.Team);
-        return;
+    } else if (plek.Poule >= 0) {
+        // The shown poule's choices go into its record first, so the renumbering of the
+        // links applies to what the organiser sees.
+        m_details.BewaarPouleDetails();
+        m_model.VerwijderPoule(plek.Poule);
     }
-    // The shown poule's choices go into its record first, so the renumbering of the links
-    // applies to what the organiser sees.
-    m_details.BewaarPouleDetails();
-    m_model.VerwijderPoule(plek.Poule);
+    ToonAantallen();
 }
 
 void IndelingBediening::SpeedButton1Click()
 {
     const PouleLijstBoom::Plek plek = m_poules.PouleLijst()->GeselecteerdePlek();
-    if (plek.Poule < 0)
-        return;
-    m_model.ZetTeamsInPoule(plek.Poule, m_teams.TeamLijst()->GeselecteerdeTeams());
+    if (plek.Poule >= 0)
+        m_model.ZetTeamsInPoule(plek.Poule, m_teams.TeamLijst()->GeselecteerdeTeams());
+    ToonAantallen();
 }
 
 void IndelingBediening::SpeedButton2Click()
 {
     const PouleLijstBoom::Plek plek = m_poules.PouleLijst()->GeselecteerdePlek();
-    if (plek.Poule < 0)
-        return;
-    if (plek.Team >= 0)
+    if (plek.Poule >= 0 && plek.Team >= 0)
         m_model.VerwijderTeamUitPoule(plek.Poule, plek.Team);
-    else
+    else if (plek.Poule >= 0)
         m_model.HaalTeamsUitPoule(plek.Poule);
+    ToonAantallen();
 }
 
 void IndelingBediening::PouleLijstDragDrop(int pouleIndex, const QStringList& namen)
 {
-    if (pouleIndex < 0)
-        return;
-    QList<TTeamDetails*> teams;
-    for (const auto& team : m_model.TeamLijst()) {
-        if (namen.contains(team->TeamNaam))
-            teams.append(team.get());
+    if (pouleIndex >= 0) {
+        QList<TTeamDetails*> teams;
+        for (const auto& team : m_model.TeamLijst()) {
+            if (namen.contains(team->TeamNaam))
+                teams.append(team.get());
+        }
+        m_model.ZetTeamsInPoule(pouleIndex, teams);
     }
-    m_model.ZetTeamsInPoule(pouleIndex, teams);
+    ToonAantallen();
 }

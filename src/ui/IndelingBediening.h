@@ -10,7 +10,8 @@ class TVraagsteller;
 
 // The buttons and drag and drop of the upper half of the main window: adding and removing
 // teams and poules and putting teams into poules. The lists follow the model: every change
-// refills the tree, the team list, TeamsInPoule and the two group captions.
+// refills the tree, the team list, TeamsInPoule and, once they are shown, the two count
+// captions.
 class IndelingBediening : public QObject
 {
     Q_OBJECT
@@ -27,17 +28,22 @@ public:
     void SpeedButton2Click();
     void PouleLijstDragDrop(int pouleIndex, const QStringList& namen);
 
-    // Refills every list and caption from the model.
+    // Refills every list and caption from the model, with the count captions.
     void Vernieuw();
+    // The count captions of both groups, from now on kept up to date.
+    void ToonAantallen();
 
 private:
     void PoulesVeranderd();
     void TeamsVeranderd();
-    void ToonAantallen();
+    void VulLijsten();
+    void WerkAantallenBij();
 
     ToernooiModel& m_model;
     TVraagsteller& m_vraagsteller;
     PouleGroep& m_poules;
     TeamGroep& m_teams;
     DetailsBediening& m_details;
+    // The groups read "Poule lijst" and "Team Lijst" until the first count is shown.
+    bool m_aantallenGetoond = false;
 };

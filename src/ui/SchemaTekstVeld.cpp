@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -185,4 +186,10 @@ void SchemaTekstVeld::paintEvent(QPaintEvent*)
             x += m_maten[std::size_t(soort)].horizontalAdvance(deel);
         }
     }
+}
+
+int SchemaTekstVeld::NodigeBreedte() const
+{
+    return m_maxBreedte + 2 * Marge + 2 * frameWidth()
+           + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
 }

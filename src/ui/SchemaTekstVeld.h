@@ -24,6 +24,8 @@ public:
     void WerkMarkeringBij();
 
     [[nodiscard]] int RegelAantal() const { return int(m_regels.size()); }
+    // The width the view needs to show its widest line without scrolling sideways.
+    [[nodiscard]] int NodigeBreedte() const;
     // The top of a line in the content, for tests and for scrolling to it.
     [[nodiscard]] int RegelBoven(int regel) const;
 

@@ -3,9 +3,12 @@
 #include "LettertypeOmzetting.h"
 #include "TToevoegen.h"
 
+#include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
@@ -50,13 +53,35 @@ bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst
     return doos.exec() == QMessageBox::Yes;
 }
 
+TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
+{
+    QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_ouder);
+    doos.setTextFormat(Qt::PlainText);
+    doos.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    doos.button(QMessageBox::No)->setText(QStringLiteral("&Nee"));
+    doos.button(QMessageBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    doos.setDefaultButton(QMessageBox::Yes);
+    // Escape and the close box call the question off; they never throw changes away.
+    doos.setEscapeButton(QMessageBox::Cancel);
+    switch (doos.exec()) {
+    case QMessageBox::Yes:
+        return TAntwoord::Ja;
+    case QMessageBox::No:
+        return TAntwoord::Nee;
+    default:
+        return TAntwoord::Annuleren;
+    }
+}
+
 QString TDialoogVraagsteller::VraagNaam()
 {
     return m_naamDialoog ? m_naamDialoog->VraagNaam() : QString();
 }
 
 QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
-                                                  const QString& standaardExtensie)
+                                                  const QString& standaardExtensie,
+                                                  const QString& startMap)
 {
     QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
@@ -64,13 +89,16 @@ QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
     dialoog.setFileMode(QFileDialog::ExistingFile);
     dialoog.setNameFilter(QtFilter(filter));
     dialoog.setDefaultSuffix(standaardExtensie);
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};
     return dialoog.selectedFiles().constFirst();
 }
 
 QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
-                                                   const QString& filter)
+                                                   const QString& filter,
+                                                   const QString& startMap)
 {
     QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
@@ -79,6 +107,8 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
     dialoog.setAcceptMode(QFileDialog::AcceptSave);
     dialoog.setFileMode(QFileDialog::AnyFile);
     dialoog.setNameFilter(QtFilter(filter));
+    if (!startMap.isEmpty())
+        dialoog.setDirectory(startMap);
     dialoog.selectFile(voorgesteldeNaam);
     if (dialoog.exec() != QDialog::Accepted || dialoog.selectedFiles().isEmpty())
         return {};
@@ -92,10 +122,32 @@ QString TDialoogVraagsteller::KiesMap(const QString& titel)
 
 std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)
 {
-    bool gekozen = false;
-    const QFont font = QFontDialog::getFont(&gekozen, LettertypeOmzetting::NaarQFont(huidig), m_ouder);
-    if (!gekozen)
+    // Qt's font dialog chooses no colour, so the colour dialog follows it in the same step;
+    // cancelling either keeps the font as it was.
+    // The dialogs open over the window that asks (the schedule window), not the main window.
+    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
+    QFontDialog fontDialoog(LettertypeOmzetting::NaarQFont(huidig), ouder);
+    fontDialoog.setWindowTitle(QStringLiteral("Lettertype"));
+    fontDialoog.setOption(QFontDialog::DontUseNativeDialog);
+    // What the dialog makes of the stored face: a face the system lacks shows as a stand-in.
+    const QFont getoond = fontDialoog.currentFont();
+    if (fontDialoog.exec() != QDialog::Accepted)
         return std::nullopt;
-    // Qt's font dialog chooses no colour; the font keeps its own.
-    return LettertypeOmzetting::VanQFont(font, huidig.Kleur);
+    const QFont font = fontDialoog.selectedFont();
+
+    const QColor oudeKleur = LettertypeOmzetting::NaarQColor(huidig.Kleur);
+    QColorDialog kleurDialoog(oudeKleur, ouder);
+    kleurDialoog.setWindowTitle(QStringLiteral("Kleur"));
+    kleurDialoog.setOption(QColorDialog::DontUseNativeDialog);
+    if (kleurDialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QColor kleur = kleurDialoog.selectedColor();
+
+    // Only what the organiser changed is taken over: the stored face name stays when the
+    // family was left alone, and a system colour stays a system colour.
+    TLettertype gekozen = LettertypeOmzetting::VanQFont(
+        font, kleur == oudeKleur ? huidig.Kleur : LettertypeOmzetting::VanQColor(kleur));
+    if (font.family() == getoond.family())
+        gekozen.Naam = huidig.Naam;
+    return gekozen;
 }

@@ -18,11 +18,15 @@ public:
 
     void Melding(const QString& titel, const QString& tekst) override;
     [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
+    [[nodiscard]] TAntwoord VraagJaNeeAnnuleren(const QString& titel,
+                                                const QString& tekst) override;
     [[nodiscard]] QString VraagNaam() override;
     [[nodiscard]] QString KiesTeOpenenBestand(const QString& filter,
-                                              const QString& standaardExtensie) override;
+                                              const QString& standaardExtensie,
+                                              const QString& startMap) override;
     [[nodiscard]] QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
-                                               const QString& filter) override;
+                                               const QString& filter,
+                                               const QString& startMap) override;
     [[nodiscard]] QString KiesMap(const QString& titel) override;
     [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
 

@@ -1,8 +1,16 @@
 #include "TErrorList.h"
 
+#include "VensterPlaatsing.h"
+
+#include <QFontMetrics>
+#include <QLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 TErrorList::TErrorList(QWidget* parent) : QDialog(parent)
 {
@@ -26,6 +34,17 @@ TErrorList::TErrorList(QWidget* parent) : QDialog(parent)
 void TErrorList::Toon(const QStringList& regels)
 {
     m_errors->setPlainText(regels.join(u'\n'));
+    // Wide enough for the longest line, as far as the screen allows.
+    int breedste = 0;
+    const QFontMetrics maten(m_errors->font());
+    for (const QString& regel : regels)
+        breedste = std::max(breedste, maten.horizontalAdvance(regel));
+    const QMargins rand = layout()->contentsMargins();
+    VensterPlaatsing::MaakBreed(*this, breedste + 2 * m_errors->frameWidth()
+                                           + 2 * int(m_errors->document()->documentMargin())
+                                           + style()->pixelMetric(QStyle::PM_ScrollBarExtent)
+                                           + rand.left() + rand.right() + maten.averageCharWidth());
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
     exec();
 }
 

@@ -53,7 +53,11 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
     m_indeling = new IndelingBediening(*m_model, m_vraagsteller, *m_poules, *m_teams, *m_details, this);
     m_bestand = std::make_unique<ToernooiBestand>(*m_model, m_vraagsteller);
     m_bestand->BewaarDetails = [this] { m_details->BewaarDetails(); };
-    m_bestand->LeegAlles = [this] { m_details->LeegAlles(); };
+    m_bestand->LeegAlles = [this] {
+        m_details->LeegAlles();
+        // "Opnieuw" ends with the count captions; the emptying that follows keeps them current.
+        m_indeling->ToonAantallen();
+    };
     connect(m_model, &ToernooiModel::instellingenVeranderd, this, &TForm1::ToonTitel);
     connect(m_wedstrijdTab->Button2(), &QPushButton::clicked, this, [this] {
         if (m_veldInvulling)
@@ -76,6 +80,11 @@ TForm1::~TForm1()
     // The controls go first, while the model they refer to still exists; what they report on
     // their way out (a number field losing the focus) is no change of the tournament.
     m_model->blockSignals(true);
+    // Windows still open (the field usage window, the schedule) are hidden while the model
+    // they show still exists; hiding them on their own deletion would read a deleted model.
+    for (QWidget* venster : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (venster->isWindow())
+            venster->hide();
     delete takeCentralWidget();
 }
 
@@ -100,9 +109,11 @@ QWidget* TForm1::MaakTabs()
 
 void TForm1::MaakMenu()
 {
-    auto actie = [this](QMenu* menu, const char* naam, const QString& tekst, auto slot) {
+    auto actie = [this](QMenu* menu, const char* naam, const QString& tekst, auto slot,
+                        const QKeySequence& toets = {}) {
         QAction* item = menu->addAction(tekst);
         item->setObjectName(QString::fromLatin1(naam));
+        item->setShortcut(toets);
         connect(item, &QAction::triggered, this, slot);
         return item;
     };
@@ -110,14 +121,21 @@ void TForm1::MaakMenu()
     bestanden->setObjectName(QStringLiteral("Bestanden1"));
     actie(bestanden, "Opnieuw1", QStringLiteral("Opnieuw"), &TForm1::Opnieuw1Click);
     bestanden->addSeparator();
-    actie(bestanden, "Opslaan1", QStringLiteral("&Opslaan"), &TForm1::Opslaan1Click);
-    actie(bestanden, "Laden1", QStringLiteral("&Laden"), &TForm1::Laden1Click);
+    actie(bestanden, "Opslaan1", QStringLiteral("&Opslaan"), &TForm1::Opslaan1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
+    actie(bestanden, "Laden1", QStringLiteral("&Laden"), &TForm1::Laden1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_O));
     bestanden->addSeparator();
-    actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click);
+    actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,
+          QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    actie(help, "Helpfile1", QStringLiteral("Help file"), [this] { ToonHelp(0); });
+    QAction* helpFile = actie(help, "Helpfile1", QStringLiteral("Help file"), [this] { ToonHelp(0); },
+                              QKeySequence(Qt::Key_F1));
+    // F1 belongs to the window's own shortcut, which asks the focused control for its topic;
+    // here it only shows in the menu and works while the menu is open.
+    helpFile->setShortcutContext(Qt::WidgetShortcut);
     actie(help, "Helpoverdetailtabblad1", QStringLiteral("Help over geselecteerd detail tabblad"),
           [this] { ToonHelp(TabHelpContext()); });
 }
@@ -156,7 +174,8 @@ void TForm1::BewaarDetails()
 
 void TForm1::Opnieuw1Click()
 {
-    m_bestand->Opnieuw();
+    if (m_bestand->Opnieuw() == TBestandUitkomst::Gelukt)
+        emit toernooiVervangen();
 }
 
 void TForm1::Opslaan1Click()
@@ -166,8 +185,10 @@ void TForm1::Opslaan1Click()
 
 void TForm1::Laden1Click()
 {
-    if (m_bestand->Laden() == TBestandUitkomst::Gelukt)
+    if (m_bestand->Laden() == TBestandUitkomst::Gelukt) {
         NaLaden();
+        emit toernooiVervangen();
+    }
 }
 
 void TForm1::LaadStartBestand(const QString& bestand)
@@ -197,8 +218,8 @@ void TForm1::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // A save that the question started and that failed keeps the window open, so the
-    // organiser can save elsewhere.
+    // Annuleren, a cancelled save and a save that failed keep the window open with the
+    // changes, so the organiser can go on or save elsewhere.
     if (!m_bestand->MagAfsluiten()) {
         event->ignore();
         return;

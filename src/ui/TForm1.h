@@ -60,6 +60,8 @@ public:
 signals:
     // The window was closed and the unsaved-changes question answered: the program ends.
     void afgesloten();
+    // A load or "Opnieuw" replaced the tournament: a schedule still on screen is stale.
+    void toernooiVervangen();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,5 +1,8 @@
 #include "THelpVenster.h"
 
+#include "VensterPlaatsing.h"
+
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -15,6 +18,10 @@ THelpVenster::THelpVenster(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* indeling = new QVBoxLayout(this);
     indeling->setContentsMargins(0, 0, 0, 0);
     indeling->addWidget(m_tekst);
+    auto* sluit = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(sluit, &QShortcut::activated, this, &QWidget::close);
+    auto* overzicht = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(overzicht, &QShortcut::activated, this, [this] { Toon(0); });
 }
 
 void THelpVenster::ZetHelpBestand(const QString& pad)
@@ -44,4 +51,10 @@ void THelpVenster::Toon(int context)
     show();
     raise();
     activateWindow();
+}
+
+void THelpVenster::showEvent(QShowEvent* event)
+{
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
+    QWidget::showEvent(event);
 }

@@ -25,6 +25,9 @@ public:
     [[nodiscard]] int Context() const { return m_context; }
     [[nodiscard]] static QString Anker(int context);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTextBrowser* m_tekst = nullptr;
     QString m_bestand;

@@ -15,9 +15,12 @@
 #include "TVeldInvulling.h"
 #include "TWedstrijdSchema.h"
 #include "Tprogress.h"
+#include "Knop.h"
 #include "WedstrijdDetailsTab.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QShortcut>
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -31,6 +34,17 @@ void Centreer(QWidget& venster)
         plek.moveCenter(scherm->availableGeometry().center());
         venster.move(plek.topLeft());
     }
+}
+
+// F1 in a window opens help at the topic of the focused control or, failing that, of the
+// window itself.
+void ZetHelpToets(QWidget& venster, TForm1& form)
+{
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &venster);
+    QObject::connect(f1, &QShortcut::activated, &form, [&venster, &form] {
+        const QWidget* focus = QApplication::focusWidget();
+        form.ToonHelp(HelpContextVan(focus && focus->window() == &venster ? focus : &venster));
+    });
 }
 
 } // namespace
@@ -82,6 +96,21 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
                      [this] { m_printRun->Print1Click(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
     QObject::connect(m_printSetup, &TPrintSetup::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
+    // The windows that open from the "Wedstrijd details" tab share its help topic; the
+    // schedule window carries F1 on its own "Help" item.
+    ZetHelpContext(m_veldInvulling, 4);
+    ZetHelpContext(m_progress, 4);
+    ZetHelpContext(m_errorList, 4);
+    ZetHelpContext(m_printSetup, 5);
+    for (QWidget* venster : std::initializer_list<QWidget*>{
+             m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList})
+        ZetHelpToets(*venster, *m_form1);
+    // A schedule of the tournament that a load or "Opnieuw" replaced is no longer shown.
+    QObject::connect(m_form1.get(), &TForm1::toernooiVervangen, m_wedstrijdSchema, [this] {
+        if (m_printSetup->isVisible())
+            m_printSetup->reject();
+        m_wedstrijdSchema->hide();
+    });
     QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {
         m_vraagsteller->Melding(QStringLiteral("Fout"),
                                 QStringLiteral("De printer %1 is niet (meer) bekend.").arg(naam));

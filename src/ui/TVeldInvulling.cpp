@@ -2,6 +2,7 @@
 
 #include "ToernooiModel.h"
 #include "VeldInvullingModel.h"
+#include "VensterPlaatsing.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -41,6 +42,12 @@ void TVeldInvulling::ToonVoorgrond()
     show();
     raise();
     activateWindow();
+}
+
+void TVeldInvulling::showEvent(QShowEvent* event)
+{
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Naast);
+    QMainWindow::showEvent(event);
 }
 
 void TVeldInvulling::Resetallevelden1Click()

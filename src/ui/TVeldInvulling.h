@@ -23,6 +23,7 @@ public:
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Resetallevelden1Click();

@@ -7,11 +7,13 @@
 #include "TPoule.h"
 #include "TVraagsteller.h"
 #include "ToernooiModel.h"
+#include "VensterPlaatsing.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPrinter>
@@ -48,6 +50,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
 
     QAction* print = menuBar()->addAction(QStringLiteral("&Print"));
     print->setObjectName(QStringLiteral("Print1"));
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &TWedstrijdSchema::printGevraagd);
     QMenu* fonts = menuBar()->addMenu(QStringLiteral("Lettertypen"));
     auto fontItem = [this, fonts](const char* naam, const char* tekst, TLettertype TLettertypen::*font,
@@ -63,6 +66,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     fontItem("VetTeam1", "Highlighted team", &TLettertypen::VetTeamFont, false);
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
     connect(help, &QAction::triggered, this, [this] { emit helpGevraagd(6); });
 
     connect(m_vetTeam, &QComboBox::currentIndexChanged, this, &TWedstrijdSchema::VetTeamChange);
@@ -76,6 +80,15 @@ void TWedstrijdSchema::ShowSchedule()
     activateWindow();
     MeasurePage();
     FillView();
+    PasBreedteAan();
+}
+
+void TWedstrijdSchema::PasBreedteAan()
+{
+    // Wide enough for the widest line of the schedule in its fonts, so a slot line (label
+    // column, field, poule and both teams) reads without scrolling sideways.
+    const QMargins rand = centralWidget()->layout()->contentsMargins();
+    VensterPlaatsing::MaakBreed(*this, m_tekst->NodigeBreedte() + rand.left() + rand.right());
 }
 
 void TWedstrijdSchema::MeasurePage()
@@ -142,6 +155,7 @@ void TWedstrijdSchema::ToonNieuwSchema()
 
 void TWedstrijdSchema::showEvent(QShowEvent* event)
 {
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
     QMainWindow::showEvent(event);
     if (m_vetTeam->currentIndex() > 0)
         return;

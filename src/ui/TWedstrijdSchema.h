@@ -55,6 +55,7 @@ protected:
 
 private:
     void VetTeamChange();
+    void PasBreedteAan();
     void KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen);
 
     ToernooiModel& m_model;

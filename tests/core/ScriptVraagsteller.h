@@ -8,26 +8,30 @@
 #include <variant>
 
 // A TVraagsteller that answers from a script and records every question, so that flows
-// with dialogs run headless. Answers are taken in order: a bool for VraagJaNee, a text for
-// VraagNaam and the file dialogs (an empty text cancels). An answer of the wrong kind, or a
-// question with no answer left, is recorded in Fouten and answered No / cancelled.
+// with dialogs run headless. Answers are taken in order: a bool for VraagJaNee, a
+// TAntwoord for VraagJaNeeAnnuleren (Ja() and Nee() serve there too), a text for VraagNaam
+// and the file dialogs (an empty text cancels). An answer of the wrong kind, or a question
+// with no answer left, is recorded in Fouten and answered No / cancelled.
 class ScriptVraagsteller : public TVraagsteller
 {
 public:
     struct Vraag
     {
-        QString Soort; // "Melding", "JaNee", "Naam", "Open", "Opslaan"
+        QString Soort; // "Melding", "JaNee", "JaNeeAnnuleren", "Naam", "Open", "Opslaan"
         QString Titel;
         QString Tekst; // message text; the filter for the file dialogs
         QString Extra; // the default extension (Open) or the proposed name (Opslaan)
+        QString Map;   // the folder a file dialog starts in
     };
 
-    using Antwoord = std::variant<bool, QString>;
+    using Antwoord = std::variant<bool, QString, TAntwoord>;
 
     ScriptVraagsteller& Ja() { return Voeg(true); }
     ScriptVraagsteller& Nee() { return Voeg(false); }
     ScriptVraagsteller& Bestand(const QString& naam) { return Voeg(naam); }
     ScriptVraagsteller& Annuleer() { return Voeg(QString()); }
+    // The third answer of VraagJaNeeAnnuleren (Annuleer cancels a file dialog).
+    ScriptVraagsteller& Annuleren() { return Voeg(TAntwoord::Annuleren); }
 
     QList<Vraag> Gevraagd;
     QStringList Fouten;
@@ -43,26 +47,40 @@ public:
 
     void Melding(const QString& titel, const QString& tekst) override
     {
-        Gevraagd.append({QStringLiteral("Melding"), titel, tekst, {}});
+        Gevraagd.append({QStringLiteral("Melding"), titel, tekst, {}, {}});
     }
     bool VraagJaNee(const QString& titel, const QString& tekst) override
     {
-        Gevraagd.append({QStringLiteral("JaNee"), titel, tekst, {}});
+        Gevraagd.append({QStringLiteral("JaNee"), titel, tekst, {}, {}});
         return Neem<bool>(false);
+    }
+    TAntwoord VraagJaNeeAnnuleren(const QString& titel, const QString& tekst) override
+    {
+        Gevraagd.append({QStringLiteral("JaNeeAnnuleren"), titel, tekst, {}, {}});
+        if (!Antwoorden.isEmpty()) {
+            if (const bool* jaNee = std::get_if<bool>(&Antwoorden.first())) {
+                const bool ja = *jaNee;
+                Antwoorden.removeFirst();
+                return ja ? TAntwoord::Ja : TAntwoord::Nee;
+            }
+        }
+        return Neem<TAntwoord>(TAntwoord::Annuleren);
     }
     QString VraagNaam() override
     {
-        Gevraagd.append({QStringLiteral("Naam"), {}, {}, {}});
+        Gevraagd.append({QStringLiteral("Naam"), {}, {}, {}, {}});
         return Neem<QString>(QString());
     }
-    QString KiesTeOpenenBestand(const QString& filter, const QString& extensie) override
+    QString KiesTeOpenenBestand(const QString& filter, const QString& extensie,
+                                const QString& startMap) override
     {
-        Gevraagd.append({QStringLiteral("Open"), {}, filter, extensie});
+        Gevraagd.append({QStringLiteral("Open"), {}, filter, extensie, startMap});
         return Neem<QString>(QString());
     }
-    QString KiesOpTeSlaanBestand(const QString& voorstel, const QString& filter) override
+    QString KiesOpTeSlaanBestand(const QString& voorstel, const QString& filter,
+                                 const QString& startMap) override
     {
-        Gevraagd.append({QStringLiteral("Opslaan"), {}, filter, voorstel});
+        Gevraagd.append({QStringLiteral("Opslaan"), {}, filter, voorstel, startMap});
         return Neem<QString>(QString());
     }
 

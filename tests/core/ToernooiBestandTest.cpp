@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace ToernooiHulp;
@@ -179,6 +180,34 @@ TEST_F(ToernooiBestandTest, SavingOverTheBackupFileItself)
     EXPECT_EQ(Inhoud(Pad("Zomer.bak")), Verwacht());
 }
 
+TEST_F(ToernooiBestandTest, FileDialogsStartInTheFolderOfTheFileSavedOrLoadedLast)
+{
+    ASSERT_TRUE(QDir(map.path()).mkpath(T("a")) && QDir(map.path()).mkpath(T("b")));
+    Schrijf(Pad("b/Ander.trn"), "ToernooiNaam=Ander\n");
+
+    vraag.Bestand(Pad("a/Zomer.trn"));
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    // A cancelled dialog and a failed load leave the folder as it was.
+    vraag.Annuleer().Bestand(Pad("b/ontbreekt.trn")).Bestand(Pad("b/Ander.trn"));
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Geannuleerd);
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    vraag.Annuleer();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Geannuleerd);
+
+    QStringList mappen;
+    for (const auto& v : vraag.Gevraagd)
+        if (v.Soort != T("Melding"))
+            mappen << v.Map;
+    const QString a = QDir(Pad("a")).absolutePath();
+    const QString b = QDir(Pad("b")).absolutePath();
+    EXPECT_EQ(mappen, (QStringList{QString(), a, a, a, b}));
+    // The proposed name stays the tournament name.
+    EXPECT_EQ(vraag.Gevraagd.last().Extra, T("Ander.trn"));
+    EXPECT_EQ(bestand.LaatsteMap(), b);
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+}
+
 TEST_F(ToernooiBestandTest, LoadReplacesTheTournamentAndAsksNothingWhenUnchanged)
 {
     Schrijf(Pad("Voorbeeld.trn"), LeesTestBestand("Voorbeeld.trn"));
@@ -237,25 +266,38 @@ TEST_F(ToernooiBestandTest, TheGuardBeforeALoad)
     // No: the changes are discarded and the file is loaded.
     vraag.Bestand(Pad("Ander.trn")).Nee();
     EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
-    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee")}));
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNeeAnnuleren")}));
     EXPECT_EQ(vraag.Gevraagd[1].Titel, T("Wijzigingen!"));
     EXPECT_EQ(vraag.Gevraagd[1].Tekst, Wijzigingen);
     EXPECT_EQ(model.ToernooiNaam(), T("Ander"));
 
-    // Yes and cancelling the save dialog: the load goes on.
-    model.ZetToernooiNaam(T("Gewijzigd"));
-    vraag.Gevraagd.clear();
-    vraag.Bestand(Pad("Ander.trn")).Ja().Annuleer();
-    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
-    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee"), T("Opslaan")}));
-    EXPECT_EQ(model.ToernooiNaam(), T("Ander"));
+    // Annuleren, Yes with the save dialog cancelled, and Yes with No at the overwrite
+    // question: the load stops and the changes stay.
+    Schrijf(Pad("Bezet.trn"), "bezet");
+    const QList<std::function<void()>> afgebroken = {
+        [&] { vraag.Bestand(Pad("Ander.trn")).Annuleren(); },
+        [&] { vraag.Bestand(Pad("Ander.trn")).Ja().Annuleer(); },
+        [&] { vraag.Bestand(Pad("Ander.trn")).Ja().Bestand(Pad("Bezet.trn")).Nee(); },
+    };
+    for (const auto& script : afgebroken) {
+        model.ZetToernooiNaam(T("Gewijzigd"));
+        model.ZetSchemaGebouwd(true);
+        script();
+        EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Geannuleerd);
+        EXPECT_EQ(model.ToernooiNaam(), T("Gewijzigd"));
+        EXPECT_TRUE(model.Gewijzigd());
+        EXPECT_TRUE(model.SchemaGebouwd());
+        EXPECT_TRUE(vraag.Antwoorden.isEmpty());
+    }
+    EXPECT_EQ(Inhoud(Pad("Bezet.trn")), QByteArray("bezet"));
 
     // Yes and a save that fails: the load ends before anything is discarded.
     model.ZetToernooiNaam(T("Gewijzigd"));
     vraag.Gevraagd.clear();
     vraag.Bestand(Pad("Ander.trn")).Ja().Bestand(Pad("geen/map/x.trn"));
     EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
-    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("JaNee"), T("Opslaan"), T("Melding")}));
+    EXPECT_EQ(vraag.Soorten(),
+              (QStringList{T("Open"), T("JaNeeAnnuleren"), T("Opslaan"), T("Melding")}));
     EXPECT_EQ(model.ToernooiNaam(), T("Gewijzigd"));
     EXPECT_TRUE(model.Gewijzigd());
 
@@ -278,17 +320,22 @@ TEST_F(ToernooiBestandTest, LeavingTheProgram)
     vraag.Nee();
     EXPECT_TRUE(bestand.MagAfsluiten());
 
-    // An existing file still asks the overwrite question; No there ends without saving.
+    // Annuleren, and No at the overwrite question of an existing file, keep the program
+    // open without saving.
+    model.ZetGewijzigd(true);
+    vraag.Annuleren();
+    EXPECT_FALSE(bestand.MagAfsluiten());
     Schrijf(Pad("Zomer.trn"), "vorige");
     vraag.Ja().Bestand(Pad("Zomer.trn")).Nee();
-    EXPECT_TRUE(bestand.MagAfsluiten());
+    EXPECT_FALSE(bestand.MagAfsluiten());
     EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+    EXPECT_TRUE(model.Gewijzigd());
 
     // A save that fails keeps the program open so the organiser can save elsewhere.
     vraag.Gevraagd.clear();
     vraag.Ja().Bestand(Pad("geen/map/x.trn"));
     EXPECT_FALSE(bestand.MagAfsluiten());
-    EXPECT_EQ(vraag.Soorten(), (QStringList{T("JaNee"), T("Opslaan"), T("Melding")}));
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("JaNeeAnnuleren"), T("Opslaan"), T("Melding")}));
     EXPECT_TRUE(model.Gewijzigd());
     vraag.Ja().Bestand(Pad("Elders.trn"));
     EXPECT_TRUE(bestand.MagAfsluiten());
@@ -296,7 +343,7 @@ TEST_F(ToernooiBestandTest, LeavingTheProgram)
     EXPECT_TRUE(vraag.Fouten.isEmpty());
 }
 
-TEST_F(ToernooiBestandTest, OpnieuwKeepsTheSettingsAndAsksNothing)
+TEST_F(ToernooiBestandTest, OpnieuwAsksFirstAndKeepsTheSettings)
 {
     int leegAlles = 0;
     bestand.LeegAlles = [&] {
@@ -304,8 +351,24 @@ TEST_F(ToernooiBestandTest, OpnieuwKeepsTheSettingsAndAsksNothing)
         model.ZetGewijzigd(true);
     };
     model.ZetSchemaGebouwd(true);
-    bestand.Opnieuw();
+    // With unsaved changes, Annuleren or a cancelled save dialog stops "Opnieuw".
+    model.ZetGewijzigd(true);
+    vraag.Annuleren().Ja().Annuleer();
+    EXPECT_EQ(bestand.Opnieuw(), TBestandUitkomst::Geannuleerd);
+    EXPECT_EQ(bestand.Opnieuw(), TBestandUitkomst::Geannuleerd);
+    EXPECT_EQ(leegAlles, 0);
+    EXPECT_EQ(model.TeamLijst().size(), 2u);
+    EXPECT_TRUE(model.Gewijzigd());
+
+    vraag.Gevraagd.clear();
+    vraag.Nee();
+    EXPECT_EQ(bestand.Opnieuw(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(vraag.Soorten(), QStringList{T("JaNeeAnnuleren")});
+    EXPECT_EQ(vraag.Gevraagd[0].Tekst, Wijzigingen);
     EXPECT_EQ(leegAlles, 1);
+    // Without changes it asks nothing.
+    vraag.Gevraagd.clear();
+    EXPECT_EQ(bestand.Opnieuw(), TBestandUitkomst::Gelukt);
     EXPECT_TRUE(vraag.Gevraagd.isEmpty());
     EXPECT_FALSE(model.Gewijzigd());
     EXPECT_FALSE(model.SchemaGebouwd());

@@ -104,11 +104,17 @@ private slots:
         QSignalSpy einde(&form, &TForm1::afgesloten);
         form.show();
         VoegTeamsToe(form, vraagsteller, {T("Ajax")});
-        // Yes, then the save dialog cancelled: the program ends all the same.
-        vraagsteller.Antwoorden = {true};
+        // Yes, then the save dialog cancelled: the program stays with the changes.
+        vraagsteller.Keuzes = {TAntwoord::Ja};
         form.findChild<QAction*>(T("Afsluiten1"))->trigger();
         QCOMPARE(vraagsteller.Gesteld.last().Titel, T("Wijzigingen!"));
         QCOMPARE(vraagsteller.Onverwacht, QStringList{T("KiesOpTeSlaanBestand")});
+        QCOMPARE(einde.count(), 0);
+        QVERIFY(form.isVisible());
+        QVERIFY(form.Model().Gewijzigd());
+        // No: the program ends.
+        vraagsteller.Keuzes = {TAntwoord::Nee};
+        form.findChild<QAction*>(T("Afsluiten1"))->trigger();
         QCOMPARE(einde.count(), 1);
         QVERIFY(!form.isVisible());
     }

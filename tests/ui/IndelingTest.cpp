@@ -40,6 +40,27 @@ private:
     }
 
 private slots:
+    void TheGroupsShowTheirCountsFromTheFirstEditingButtonOn()
+    {
+        ScriptVraagsteller vraagsteller;
+        TForm1 form(vraagsteller);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.Poules()->title(), T("Poule lijst"));
+        QCOMPARE(form.Teams()->title(), T("Team Lijst"));
+        // A change that comes from no editing button leaves the plain captions.
+        form.Model().LeegPoulesEnTeams();
+        QCOMPARE(form.Teams()->title(), T("Team Lijst"));
+
+        // ">>" with nothing selected changes nothing, yet the counts are due from then on.
+        QTest::mouseClick(form.Poules()->SpeedButton2(), Qt::LeftButton);
+        QCOMPARE(form.Poules()->title(), T("Poule indeling (0 Poules, 0 teams ingedeeld)"));
+        QCOMPARE(form.Teams()->title(), T("0 Teams"));
+        vraagsteller.Namen.append(T("Rood"));
+        QTest::mouseClick(form.Teams()->TeamToevoegen(), Qt::LeftButton);
+        QCOMPARE(form.Teams()->title(), T("1 Team"));
+    }
+
     void DuplicateNamesAreRefusedWithTheirMessage()
     {
         ScriptVraagsteller vraagsteller;

@@ -8,6 +8,9 @@
 #include <QTableView>
 #include <QtTest>
 
+#include <functional>
+#include <vector>
+
 using namespace UiHulp;
 
 // The tabs "Toernooi details" and "Wedstrijd details": number fields, the day-part grid and
@@ -126,6 +129,97 @@ private slots:
         QTest::keyClicks(duur, T("45"));
         QCOMPARE(form.Model().DuurWedstrijd(), 45);
         QCOMPARE(form.Model().Velden().RondeKop(2), T("Dag 1, Ronde 2 (09:50 - 10:35)"));
+    }
+
+    // Typing into the number fields with real keys: an emptied field takes exactly the
+    // digits typed next, the model follows every key, and the value is brought into the
+    // limits only when the field is left (Tab) or Enter finishes it.
+    void TypedNumbersStayAsTypedUntilTheFieldIsLeft()
+    {
+        ScriptVraagsteller vraagsteller;
+        TForm1 form(vraagsteller);
+        VoegPoulesToe(form, vraagsteller, {T("A")});
+        form.Tabs()->setCurrentIndex(3);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        ToernooiModel& model = form.Model();
+
+        struct Geval
+        {
+            const char* Veld;
+            int Tab;
+            const char* Getypt;
+            int Binnen; // the value after leaving
+            std::function<int()> Model;
+        };
+        const std::vector<Geval> gevallen = {
+            {"DuurWedstrijd", 3, "123456", 9999, [&] { return model.DuurWedstrijd(); }},
+            {"DuurWedstrijd", 3, "45", 45, [&] { return model.DuurWedstrijd(); }},
+            {"Pauze", 3, "45", 45, [&] { return model.Pauze(); }},
+            {"GewoneVelden", 3, "3", 3, [&] { return model.GewoneVelden(); }},
+            {"GewoneVelden", 3, "4", 4, [&] { return model.GewoneVelden(); }},
+            {"GewoneVelden", 3, "400", 300, [&] { return model.GewoneVelden(); }},
+            {"MinimaleRust", 1, "7", 7, {}},
+            {"MinimaleRust", 1, "301", 300, {}},
+        };
+        for (const Geval& geval : gevallen) {
+            const QString naam = T(geval.Veld);
+            form.Tabs()->setCurrentIndex(geval.Tab);
+            QSpinBox* veld = Getal(form, geval.Veld);
+            auto* tekst = veld->findChild<QLineEdit*>();
+            veld->setFocus();
+            QTest::keyClick(veld, Qt::Key_End);
+            while (!tekst->text().isEmpty()) {
+                const qsizetype voor = tekst->text().size();
+                QTest::keyClick(veld, Qt::Key_Backspace);
+                QVERIFY2(tekst->text().size() < voor, qPrintable(naam));
+            }
+            QTest::keyClicks(veld, T(geval.Getypt));
+            QVERIFY2(tekst->text() == T(geval.Getypt), qPrintable(naam + u' ' + tekst->text()));
+            if (geval.Model && geval.Binnen == QString::fromLatin1(geval.Getypt).toInt())
+                QCOMPARE(geval.Model(), geval.Binnen);
+            QTest::keyClick(veld, Qt::Key_Tab);
+            QVERIFY2(!veld->hasFocus(), qPrintable(naam));
+            QCOMPARE(tekst->text(), QString::number(geval.Binnen));
+            QCOMPARE(veld->value(), geval.Binnen);
+            if (geval.Model)
+                QCOMPARE(geval.Model(), geval.Binnen);
+        }
+        // The poule's rest reaches its record when the tab is committed.
+        form.BewaarDetails();
+        QCOMPARE(model.PouleLijst().front()->Details->MinimaleRust, 300);
+
+        // Enter finishes the typing as leaving does; Pauze 0 then typed 3 gives 3, not 30.
+        form.Tabs()->setCurrentIndex(3);
+        QSpinBox* pauze = Getal(form, "Pauze");
+        pauze->setFocus();
+        pauze->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClick(pauze, Qt::Key_Delete);
+        QCOMPARE(model.Pauze(), 0);
+        QTest::keyClicks(pauze, T("3"));
+        QTest::keyClick(pauze, Qt::Key_Return);
+        QCOMPARE(pauze->value(), 3);
+        QCOMPARE(model.Pauze(), 3);
+        QCOMPARE(model.Velden().RondeKop(2), T("Dag 1, Ronde 2 (09:48 - 10:33)"));
+
+        // Days and parts per day change with the arrow keys only; typed digits do nothing.
+        form.Tabs()->setCurrentIndex(2);
+        for (const char* naam : {"AantalDelen", "AantalDelenPerDag"}) {
+            QSpinBox* veld = Getal(form, naam);
+            veld->setFocus();
+            QTest::keyClicks(veld, T("7"));
+            QCOMPARE(veld->value(), 1);
+            QTest::keyClick(veld, Qt::Key_Up);
+            QTest::keyClick(veld, Qt::Key_Up);
+            QTest::keyClick(veld, Qt::Key_Down);
+            QCOMPARE(veld->value(), 2);
+            QTest::keyClick(veld, Qt::Key_Tab);
+            QCOMPARE(veld->value(), 2);
+        }
+        QCOMPARE(model.AantalDelen(), 2);
+        QCOMPARE(model.AantalDelenPerDag(), 2);
+        QCOMPARE(Raster(form)->model()->rowCount(), 4);
     }
 
     void TheFieldUsageButtonOpensTheWindowWithoutBlocking()

@@ -17,6 +17,16 @@ bool ScriptVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
     return Antwoorden.takeFirst();
 }
 
+TAntwoord ScriptVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
+{
+    Gesteld.append({titel, tekst});
+    if (Keuzes.isEmpty()) {
+        Onverwacht.append(titel + QStringLiteral(": ") + tekst);
+        return TAntwoord::Annuleren;
+    }
+    return Keuzes.takeFirst();
+}
+
 QString ScriptVraagsteller::VraagNaam()
 {
     if (NaamDialoog)
@@ -28,8 +38,10 @@ QString ScriptVraagsteller::VraagNaam()
     return Namen.takeFirst();
 }
 
-QString ScriptVraagsteller::KiesTeOpenenBestand(const QString&, const QString&)
+QString ScriptVraagsteller::KiesTeOpenenBestand(const QString&, const QString&,
+                                                const QString& startMap)
 {
+    StartMappen.append(startMap);
     if (Bestanden.isEmpty()) {
         Onverwacht.append(QStringLiteral("KiesTeOpenenBestand"));
         return {};
@@ -37,8 +49,10 @@ QString ScriptVraagsteller::KiesTeOpenenBestand(const QString&, const QString&)
     return Bestanden.takeFirst();
 }
 
-QString ScriptVraagsteller::KiesOpTeSlaanBestand(const QString&, const QString&)
+QString ScriptVraagsteller::KiesOpTeSlaanBestand(const QString&, const QString&,
+                                                 const QString& startMap)
 {
+    StartMappen.append(startMap);
     if (Bestanden.isEmpty()) {
         Onverwacht.append(QStringLiteral("KiesOpTeSlaanBestand"));
         return {};

@@ -20,13 +20,21 @@ public:
 
     void Melding(const QString& titel, const QString& tekst) override;
     [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
+    [[nodiscard]] TAntwoord VraagJaNeeAnnuleren(const QString& titel,
+                                                const QString& tekst) override;
     [[nodiscard]] QString VraagNaam() override;
     [[nodiscard]] QString KiesTeOpenenBestand(const QString& filter,
-                                              const QString& standaardExtensie) override;
+                                              const QString& standaardExtensie,
+                                              const QString& startMap) override;
     [[nodiscard]] QString KiesOpTeSlaanBestand(const QString& voorgesteldeNaam,
-                                               const QString& filter) override;
+                                               const QString& filter,
+                                               const QString& startMap) override;
 
     QList<bool> Antwoorden;
+    // Answers to the three-way question; without one it is called off (Annuleren).
+    QList<TAntwoord> Keuzes;
+    // The folders the file dialogs were asked to start in.
+    QStringList StartMappen;
     QStringList Namen;
     QStringList Bestanden;
     // When set, names are asked in this real dialog instead of taken from Namen.

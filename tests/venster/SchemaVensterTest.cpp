@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QScreen>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,16 @@ TEST_F(SchemaVenster, AConfirmedFontCountsAsAChangeACancelledOneDoesNot)
     vragen.Lettertypen.append(kop);
     venster.findChild<QAction*>(QStringLiteral("Headerfont1"))->trigger();
     EXPECT_EQ(venster.Weergave().RegelLettertype(0).Grootte, 40);
+}
+
+TEST_F(SchemaVenster, OpensWideEnoughForItsWidestLineAndWhollyOnTheScreen)
+{
+    venster.ToonNieuwSchema();
+    auto* tekst = venster.findChild<SchemaTekstVeld*>(QStringLiteral("RichEdit1"));
+    const QRect scherm = venster.screen()->availableGeometry();
+    EXPECT_TRUE(scherm.contains(venster.frameGeometry()));
+    if (tekst->NodigeBreedte() < scherm.width() - 50)
+        EXPECT_GE(tekst->width(), tekst->NodigeBreedte());
 }
 
 TEST(Tprogress, RunsTheWorkOnAnotherThreadAndReturnsItsOutcome)

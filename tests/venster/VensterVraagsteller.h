@@ -14,12 +14,12 @@ public:
 
     std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override
     {
-        Gevraagd.append({QStringLiteral("Lettertype"), {}, huidig.Naam, {}});
+        Gevraagd.append({QStringLiteral("Lettertype"), {}, huidig.Naam, {}, {}});
         return Lettertypen.isEmpty() ? std::nullopt : Lettertypen.takeFirst();
     }
     QString KiesMap(const QString& titel) override
     {
-        Gevraagd.append({QStringLiteral("Map"), titel, {}, {}});
+        Gevraagd.append({QStringLiteral("Map"), titel, {}, {}, {}});
         return Mappen.isEmpty() ? QString() : Mappen.takeFirst();
     }
 };
