@@ -22,6 +22,9 @@ void PrintSchedule(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 void PrintPoules(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 // One note for the referee per match.
 void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// The quality report of gegevens.Kwaliteit: summary lines and the team table, the worst
+// value of a column in bold. Only the frame when there is no report.
+void PrintKwaliteit(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 
 // The number of pages a document takes on the canvas's metrics, found by laying it out
 // without drawing.

@@ -8,7 +8,7 @@
 // overview, one highlighted schedule per selected team, the referee notes.
 namespace PrintOpdrachten {
 
-enum class TSoort { Schema, Poules, Briefjes };
+enum class TSoort { Schema, Poules, Briefjes, Kwaliteit };
 
 struct TOpdracht
 {
@@ -32,6 +32,9 @@ struct TKeuzes
 
 [[nodiscard]] QList<TOpdracht> StelOp(const TKeuzes& keuzes, const QStringList& teams,
                                       const QString& toernooiNaam);
+
+// The quality report's own print job.
+[[nodiscard]] TOpdracht KwaliteitOpdracht(const QString& toernooiNaam);
 
 // A file name for a job's PDF: its title with every "/" made "_", and ".pdf".
 [[nodiscard]] QString PdfNaam(const QString& titel);

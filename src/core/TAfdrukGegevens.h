@@ -8,6 +8,7 @@
 #include <vector>
 
 struct TSchemaBoom;
+struct TSchemaKwaliteit;
 class VeldenEnRonden;
 
 // One poule as the poule overview prints it.
@@ -35,4 +36,6 @@ struct TAfdrukGegevens
     // The highlighted team and its poule; no highlighting when the team is empty.
     QString VetTeam;
     QString VetPoule;
+    // The quality report a quality printout shows.
+    const TSchemaKwaliteit* Kwaliteit = nullptr;
 };

@@ -22,6 +22,8 @@ Document DocumentVan(PrintOpdrachten::TSoort soort)
         return PaginaOpmaak::PrintPoules;
     case PrintOpdrachten::TSoort::Briefjes:
         return PaginaOpmaak::PrintRefereeNotes;
+    case PrintOpdrachten::TSoort::Kwaliteit:
+        return PaginaOpmaak::PrintKwaliteit;
     case PrintOpdrachten::TSoort::Schema:
         break;
     }

@@ -9,6 +9,7 @@
 #include "TDialoogVraagsteller.h"
 #include "TErrorList.h"
 #include "TForm1.h"
+#include "TKwaliteitVenster.h"
 #include "TPrintSetup.h"
 #include "THelpVenster.h"
 #include "TToevoegen.h"
@@ -68,6 +69,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
                                              *m_vraagsteller, {}, m_form1.get());
     m_wedstrijdSchema->setWindowFlag(Qt::Window);
     m_printSetup = new TPrintSetup(m_form1->Model(), *m_printer, m_wedstrijdSchema);
+    m_kwaliteit = new TKwaliteitVenster(m_form1->Model(), m_bouw->Schema(), *m_printer, *m_printSetup,
+                                        *m_vraagsteller, [this] { return m_wedstrijdSchema->PrintDatum(); },
+                                        m_wedstrijdSchema);
     m_progress = new Tprogress(m_form1.get());
     m_errorList = new TErrorList(m_form1.get());
     m_printRun = std::make_unique<PrintRun>(m_form1->Model(), m_bouw->Schema(), *m_printer,
@@ -75,7 +79,11 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     m_bouw->ZetStappen({[this](const QStringList& regels) { m_errorList->Toon(regels); },
                         [this] { m_form1->BewaarDetails(); },
                         [this](const std::function<TBouwUitkomst()>& bouw) { return m_progress->VoerUit(bouw); },
-                        [this] { m_wedstrijdSchema->ToonNieuwSchema(); },
+                        [this] {
+                            m_wedstrijdSchema->ToonNieuwSchema();
+                            if (m_kwaliteit->isVisible())
+                                m_kwaliteit->Vernieuw();
+                        },
                         [this] {
                             m_wedstrijdSchema->show();
                             m_wedstrijdSchema->raise();
@@ -95,6 +103,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::printGevraagd, m_wedstrijdSchema,
                      [this] { m_printRun->Print1Click(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::kwaliteitGevraagd, m_kwaliteit,
+                     &TKwaliteitVenster::ToonKwaliteit);
+    QObject::connect(m_kwaliteit, &TKwaliteitVenster::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
     QObject::connect(m_printSetup, &TPrintSetup::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
     // The windows that open from the "Wedstrijd details" tab share its help topic; the
     // schedule window carries F1 on its own "Help" item.
@@ -109,6 +120,7 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_form1.get(), &TForm1::toernooiVervangen, m_wedstrijdSchema, [this] {
         if (m_printSetup->isVisible())
             m_printSetup->reject();
+        m_kwaliteit->hide();
         m_wedstrijdSchema->hide();
     });
     QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {

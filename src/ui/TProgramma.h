@@ -8,6 +8,7 @@ class HuidigePrinter;
 class PrintRun;
 class TAbout;
 class TErrorList;
+class TKwaliteitVenster;
 class TPrintSetup;
 class Tprogress;
 class TWedstrijdSchema;
@@ -39,6 +40,7 @@ public:
     [[nodiscard]] TVraagsteller& Vraagsteller() const { return *m_vraagsteller; }
     [[nodiscard]] TWedstrijdSchema& WedstrijdSchema() const { return *m_wedstrijdSchema; }
     [[nodiscard]] TPrintSetup& PrintSetup() const { return *m_printSetup; }
+    [[nodiscard]] TKwaliteitVenster& Kwaliteit() const { return *m_kwaliteit; }
     [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
     [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
 
@@ -54,6 +56,7 @@ private:
     std::unique_ptr<HuidigePrinter> m_printer;
     TWedstrijdSchema* m_wedstrijdSchema = nullptr;
     TPrintSetup* m_printSetup = nullptr;
+    TKwaliteitVenster* m_kwaliteit = nullptr;
     Tprogress* m_progress = nullptr;
     TErrorList* m_errorList = nullptr;
     std::unique_ptr<BouwDriver> m_bouw;

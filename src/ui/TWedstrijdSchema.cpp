@@ -52,6 +52,9 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     print->setObjectName(QStringLiteral("Print1"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(print, &QAction::triggered, this, &TWedstrijdSchema::printGevraagd);
+    QAction* kwaliteit = menuBar()->addAction(QStringLiteral("&Kwaliteit"));
+    kwaliteit->setObjectName(QStringLiteral("Kwaliteit1"));
+    connect(kwaliteit, &QAction::triggered, this, &TWedstrijdSchema::kwaliteitGevraagd);
     QMenu* fonts = menuBar()->addMenu(QStringLiteral("Lettertypen"));
     auto fontItem = [this, fonts](const char* naam, const char* tekst, TLettertype TLettertypen::*font,
                                   bool opnieuwVullen) {

@@ -48,6 +48,7 @@ public:
 
 signals:
     void printGevraagd();
+    void kwaliteitGevraagd();
     void helpGevraagd(int context);
 
 protected:
