@@ -9,12 +9,15 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace PaginaOpmaak {
 
 namespace {
 
 using Breedten = std::array<int, KwaliteitTabel::AantalKolommen>;
+
+constexpr int KleinsteTabelGrootte = 2;
 
 void ZetVet(TCanvas& canvas, bool vet)
 {
@@ -27,7 +30,7 @@ void ZetVet(TCanvas& canvas, bool vet)
 Breedten KolomBreedten(TCanvas& canvas, const TSchemaKwaliteit& kwaliteit)
 {
     ZetVet(canvas, true);
-    const int tussenruimte = canvas.TekstBreedte(QStringLiteral("XX"));
+    const int tussenruimte = canvas.TekstBreedte(QStringLiteral("X"));
     Breedten breedten{};
     for (int kolom = 0; kolom < KwaliteitTabel::AantalKolommen; ++kolom) {
         int breedte = canvas.TekstBreedte(KwaliteitTabel::Kop(kolom));
@@ -88,7 +91,16 @@ void PrintKwaliteit(TCanvas& canvas, const TAfdrukGegevens& gegevens)
     }
     y += regel;
 
-    const Breedten breedten = KolomBreedten(canvas, kwaliteit);
+    // A table wider than the page is set in a smaller size of the text font until it fits.
+    TLettertype tabelFont = gegevens.Fonts.TextFont;
+    canvas.ZetLettertype(tabelFont);
+    Breedten breedten = KolomBreedten(canvas, kwaliteit);
+    while (std::accumulate(breedten.begin(), breedten.end(), 0) > canvas.PaginaBreedte()
+           && tabelFont.Grootte > KleinsteTabelGrootte) {
+        --tabelFont.Grootte;
+        canvas.ZetLettertype(tabelFont);
+        breedten = KolomBreedten(canvas, kwaliteit);
+    }
     std::array<int, KwaliteitTabel::AantalKolommen> slechtste{};
     for (int kolom = 0; kolom < KwaliteitTabel::AantalKolommen; ++kolom)
         slechtste[std::size_t(kolom)] = KwaliteitTabel::Slechtste(kwaliteit.Teams, kolom);
@@ -100,6 +112,7 @@ void PrintKwaliteit(TCanvas& canvas, const TAfdrukGegevens& gegevens)
     for (const TTeamKwaliteit& team : kwaliteit.Teams) {
         if (y + regel > bodyOnder) {
             PaginaEinde(canvas, gegevens);
+            canvas.ZetLettertype(tabelFont);
             y = maten.HeaderHeight;
             kop(y);
             y += regel;

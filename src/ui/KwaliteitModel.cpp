@@ -79,8 +79,13 @@ QVariant KwaliteitModel::data(const QModelIndex& index, int role) const
 
 QVariant KwaliteitModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0
-        || section >= KwaliteitTabel::AantalKolommen)
+    if (orientation != Qt::Horizontal || section < 0 || section >= KwaliteitTabel::AantalKolommen)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return KwaliteitTabel::Kop(section);
+    if (role == Qt::DisplayRole)
+        return KwaliteitTabel::Kop(section);
+    if (role == Qt::ToolTipRole) {
+        const QString uitleg = KwaliteitTabel::Uitleg(section);
+        return uitleg.isEmpty() ? QVariant() : QVariant(uitleg);
+    }
+    return {};
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -38,7 +39,7 @@ TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBo
 {
     setObjectName(QStringLiteral("KwaliteitVenster"));
     setWindowTitle(QStringLiteral("Kwaliteit van het schema"));
-    resize(720, 520);
+    resize(560, 520);
 
     auto* kolom = new QVBoxLayout(this);
     m_samenvatting = new QFormLayout;
@@ -62,6 +63,7 @@ TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBo
     m_tabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabel->verticalHeader()->hide();
+    m_tabel->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabel->horizontalHeader()->setStretchLastSection(true);
     kolom->addWidget(m_tabel, 1);
 
@@ -103,6 +105,12 @@ void TKwaliteitVenster::Vernieuw()
     }
     m_tabelModel->ZetKwaliteit(m_kwaliteit);
     m_tabel->resizeColumnsToContents();
+    // Wide enough to show every column without scrolling sideways.
+    const QHeaderView* kop = m_tabel->horizontalHeader();
+    const QMargins rand = layout()->contentsMargins();
+    VensterPlaatsing::MaakBreed(*this, kop->length() + 2 * m_tabel->frameWidth()
+                                           + m_tabel->verticalScrollBar()->sizeHint().width()
+                                           + rand.left() + rand.right());
 }
 
 bool TKwaliteitVenster::Print()

@@ -90,3 +90,15 @@ TEST(KwaliteitAfdruk, WithoutReportOnlyTheFrame)
     PaginaOpmaak::PrintKwaliteit(canvas, voorbeeld.Gegevens);
     EXPECT_EQ(canvas.Opname.size(), 7);
 }
+
+TEST(KwaliteitAfdruk, ATableWiderThanThePageIsSetSmaller)
+{
+    KwaliteitVoorbeeld voorbeeld;
+    OpnameCanvas canvas(200, 400);
+    PaginaOpmaak::PrintKwaliteit(canvas, voorbeeld.Gegevens);
+    // 268 wide in size 4, so size 3 (201) is still too wide and size 2 fits.
+    ASSERT_EQ(canvas.Met(T("b Team")).size(), 1);
+    EXPECT_TRUE(canvas.Met(T("b Team")).value(0).endsWith(T(" 2b Team")));
+    EXPECT_TRUE(canvas.Met(T("Gebruikte ronden:")).value(0).contains(T(" 4 Gebruikte")));
+    EXPECT_TRUE(canvas.Met(T(" T4")).value(0).contains(T(" 2 T4")));
+}

@@ -77,8 +77,8 @@ TEST(KwaliteitVenster, ShowsSortsAndPrintsTheExamplesQuality)
 
     QTableView& tabel = *venster.Tabel();
     ASSERT_EQ(tabel.model()->rowCount(), int(venster.Kwaliteit().Teams.size()));
-    const int reeks = 7; // "Langste reeks"
-    ASSERT_EQ(tabel.model()->headerData(reeks, Qt::Horizontal).toString(), T("Langste reeks"));
+    const int reeks = 7; // the longest run
+    ASSERT_EQ(tabel.model()->headerData(reeks, Qt::Horizontal).toString(), T("Reeks"));
     KlikKop(tabel, reeks);
     QList<int> waarden = Kolom(tabel, reeks);
     const bool oplopend = tabel.horizontalHeader()->sortIndicatorOrder() == Qt::AscendingOrder;

@@ -35,10 +35,24 @@ QString Kop(int kolom)
     case Wedstrijden: return QStringLiteral("Wedstrijden");
     case Eerste: return QStringLiteral("Eerste");
     case Laatste: return QStringLiteral("Laatste");
-    case AchterElkaar: return QStringLiteral("Achter elkaar");
-    case LangsteWacht: return QStringLiteral("Langste wacht");
-    case LangsteReeks: return QStringLiteral("Langste reeks");
+    case AchterElkaar: return QStringLiteral("Na elkaar");
+    case LangsteWacht: return QStringLiteral("Wacht");
+    case LangsteReeks: return QStringLiteral("Reeks");
     case Velden: return QStringLiteral("Velden");
+    default: return {};
+    }
+}
+
+QString Uitleg(int kolom)
+{
+    switch (kolom) {
+    case Wedstrijden: return QStringLiteral("Aantal wedstrijden in de eigen poule");
+    case Eerste: return QStringLiteral("Ronde van de eerste wedstrijd");
+    case Laatste: return QStringLiteral("Ronde van de laatste wedstrijd");
+    case AchterElkaar: return QStringLiteral("Aantal keren dat twee wedstrijden in opeenvolgende ronden vallen");
+    case LangsteWacht: return QStringLiteral("Langste aantal ronden zonder wedstrijd tussen twee wedstrijden");
+    case LangsteReeks: return QStringLiteral("Meeste ronden achter elkaar met een wedstrijd");
+    case Velden: return QStringLiteral("Aantal verschillende velden");
     default: return {};
     }
 }

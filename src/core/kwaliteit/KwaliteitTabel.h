@@ -28,7 +28,9 @@ enum Kolom {
 // totals of back-to-back matches, longest wait and teams playing three rounds in a row.
 [[nodiscard]] std::vector<std::pair<QString, QString>> Samenvatting(const TSchemaKwaliteit& kwaliteit);
 
+// The short column header, and what the column counts.
 [[nodiscard]] QString Kop(int kolom);
+[[nodiscard]] QString Uitleg(int kolom);
 [[nodiscard]] bool IsGetal(int kolom);
 // A numeric column's value; 0 for the text columns.
 [[nodiscard]] int Waarde(const TTeamKwaliteit& team, int kolom);
