@@ -64,7 +64,6 @@ TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBo
     m_tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabel->verticalHeader()->hide();
     m_tabel->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_tabel->horizontalHeader()->setStretchLastSection(true);
     kolom->addWidget(m_tabel, 1);
 
     auto* knoppen = new QHBoxLayout;
@@ -87,8 +86,9 @@ TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBo
 
 void TKwaliteitVenster::ToonKwaliteit()
 {
-    Vernieuw();
+    // Shown first, so the table is measured in the fonts and style it is shown in.
     show();
+    Vernieuw();
     raise();
     activateWindow();
 }
@@ -120,7 +120,8 @@ bool TKwaliteitVenster::Print()
     TAfdrukGegevens gegevens = AfdrukInhoud(m_model, m_schema, TPaginaMaten{}, m_printDatum());
     gegevens.Kwaliteit = &m_kwaliteit;
     QString fout;
-    if (m_printKeuze.PdfGekozen()) {
+    // Without an installed printer the print dialog can only have offered PDF files.
+    if (m_printKeuze.PdfGekozen() || m_printer.Naam().isEmpty()) {
         const QString map = m_vragen.KiesMap(QStringLiteral("Map voor de PDF-bestanden"));
         fout = map.isEmpty()
                    ? QStringLiteral("Er is geen map gekozen. Er is niets geprint.")
