@@ -6,8 +6,6 @@
 #include <QColor>
 #include <QFont>
 
-static_assert(KwaliteitTabel::AantalKolommen <= 16);
-
 void KwaliteitModel::ZetKwaliteit(const TSchemaKwaliteit& kwaliteit)
 {
     beginResetModel();

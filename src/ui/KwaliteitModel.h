@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kwaliteit/KwaliteitTabel.h"
 #include "kwaliteit/SchemaKwaliteit.h"
 
 #include <QAbstractTableModel>
@@ -32,5 +33,5 @@ public:
 private:
     std::vector<TTeamKwaliteit> m_teams;
     QStringList m_namen;
-    std::array<int, 16> m_slechtste{};
+    std::array<int, KwaliteitTabel::AantalKolommen> m_slechtste{};
 };
