@@ -5,6 +5,8 @@
 #include "afdruk/PdfMap.h"
 #include "afdruk/PdfPapier.h"
 #include "bestand/ToernooiBestand.h"
+#include "kwaliteit/KwaliteitRapport.h"
+#include "kwaliteit/SchemaKwaliteit.h"
 #include "model/Tijdstempel.h"
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
@@ -36,6 +38,7 @@ const char* const HulpTekst =
     "         rondoplan-schema [--csv UIT] [--ics UIT [--team NAAM]] BESTAND\n"
     "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
     "         rondoplan-schema --stand BESTAND\n"
+    "         rondoplan-schema --kwaliteit BESTAND\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -61,6 +64,10 @@ const char* const HulpTekst =
     "  --stand       Schrijft in plaats van het schema de stand per poule (plaats, team,\n"
     "                gespeeld, gewonnen, gelijk, verloren, voor, tegen, punten, gescheiden\n"
     "                door TABs) en de kruiswedstrijden met de bekende namen en de uitslag.\n"
+    "  --kwaliteit   Schrijft in plaats van het schema de kwaliteit ervan, met TABs: het\n"
+    "                aantal rondes, de ondergrens, het einde, en per team in een poule de\n"
+    "                wedstrijden, eerste en laatste ronde, wedstrijden achter elkaar,\n"
+    "                langste wachttijd in rondes en het aantal velden.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "\n"
     "Afsluitcodes:\n"
@@ -144,8 +151,10 @@ int main(int argc, char* argv[])
                                        QStringLiteral("CSV"));
     const QCommandLineOption stand(QStringLiteral("stand"),
                                    QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
+    const QCommandLineOption kwaliteit(QStringLiteral("kwaliteit"),
+                                       QStringLiteral("Schrijft de kwaliteit van het schema."));
     parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, ics, importeer,
-                       stand});
+                       stand, kwaliteit});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -212,6 +221,8 @@ int main(int argc, char* argv[])
     } else if (!teams.isEmpty()) {
         return GebruikFout(QStringLiteral("--team kan alleen samen met --pdf of --ics."));
     }
+    if (parser.isSet(kwaliteit) && (parser.isSet(pdf) || parser.isSet(tijden)))
+        return GebruikFout(QStringLiteral("--kwaliteit kan niet samen met --pdf of --tijden."));
 
     TSchemaBoom boom;
     const TBouwUitkomst uitkomst = TSchemaBouwer(model).BouwSchema(boom);
@@ -251,6 +262,8 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(stand))
         Schrijf(stdout, StandTekst(TWedstrijdDag(model, boom)));
+    else if (parser.isSet(kwaliteit))
+        Schrijf(stdout, KwaliteitRapport(MeetKwaliteit(model, boom)));
     else
         Schrijf(stdout, boom.AlsTekst(parser.isSet(tijden) ? &model.Velden() : nullptr));
     return std::fflush(stdout) == 0 ? Gelukt : BestandFout;

@@ -24,6 +24,9 @@ void PrintPoules(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 // The results per round, the standings per poule and the final rankings of gegevens.Dag.
 void PrintUitslagen(TCanvas& canvas, const TAfdrukGegevens& gegevens);
+// The quality report of gegevens.Kwaliteit: summary lines and the team table, the worst
+// value of a column in bold. Only the frame when there is no report.
+void PrintKwaliteit(TCanvas& canvas, const TAfdrukGegevens& gegevens);
 
 // The number of pages a document takes on the canvas's metrics, found by laying it out
 // without drawing.

@@ -32,6 +32,11 @@ QList<TOpdracht> StelOp(const TKeuzes& keuzes, const QStringList& teams,
     return opdrachten;
 }
 
+TOpdracht KwaliteitOpdracht(const QString& toernooiNaam)
+{
+    return {QStringLiteral("Rondoplan. Kwaliteit. ") + toernooiNaam, TSoort::Kwaliteit, 0};
+}
+
 QString PdfNaam(const QString& titel)
 {
     QString naam = titel;

@@ -9,7 +9,7 @@
 // standings.
 namespace PrintOpdrachten {
 
-enum class TSoort { Schema, Poules, Briefjes, Uitslagen };
+enum class TSoort { Schema, Poules, Briefjes, Uitslagen, Kwaliteit };
 
 struct TOpdracht
 {
@@ -36,6 +36,9 @@ struct TKeuzes
 
 [[nodiscard]] QList<TOpdracht> StelOp(const TKeuzes& keuzes, const QStringList& teams,
                                       const QString& toernooiNaam);
+
+// The quality report's own print job.
+[[nodiscard]] TOpdracht KwaliteitOpdracht(const QString& toernooiNaam);
 
 // A file name for a job's PDF: its title with every "/" made "_", and ".pdf".
 [[nodiscard]] QString PdfNaam(const QString& titel);

@@ -9,6 +9,7 @@
 
 struct TSchemaBoom;
 class TWedstrijdDag;
+struct TSchemaKwaliteit;
 class VeldenEnRonden;
 
 // One poule as the poule overview prints it.
@@ -38,4 +39,6 @@ struct TAfdrukGegevens
     QString VetPoule;
     // The match day of the schedule, for the results printout.
     const TWedstrijdDag* Dag = nullptr;
+    // The quality report a quality printout shows.
+    const TSchemaKwaliteit* Kwaliteit = nullptr;
 };

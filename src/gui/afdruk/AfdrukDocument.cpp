@@ -22,6 +22,8 @@ Document DocumentVan(PrintOpdrachten::TSoort soort)
         return PaginaOpmaak::PrintRefereeNotes;
     case PrintOpdrachten::TSoort::Uitslagen:
         return PaginaOpmaak::PrintUitslagen;
+    case PrintOpdrachten::TSoort::Kwaliteit:
+        return PaginaOpmaak::PrintKwaliteit;
     case PrintOpdrachten::TSoort::Schema:
         break;
     }

@@ -2,6 +2,7 @@
 
 #include "gemeen/GetalVeld.h"
 #include "gemeen/Knop.h"
+#include "kwaliteit/SchemaSchatting.h"
 #include "model/ToernooiModel.h"
 
 #include <QGridLayout>
@@ -55,6 +56,10 @@ WedstrijdDetailsTab::WedstrijdDetailsTab(ToernooiModel& model, QWidget* parent)
     raster->addWidget(new QLabel(QStringLiteral("Pauze tussen de wedstrijden:"), this), 4, 0);
     raster->addWidget(m_pauze, 4, 1);
     raster->addWidget(new QLabel(QStringLiteral("in minuten."), this), 4, 2);
+    m_schatting = new QLabel(this);
+    m_schatting->setObjectName(QStringLiteral("Schatting"));
+    m_schatting->setWordWrap(true);
+    raster->addWidget(m_schatting, 5, 0, 1, 4);
     raster->setColumnStretch(3, 1);
 
     auto* knoppen = new QVBoxLayout;
@@ -75,6 +80,18 @@ WedstrijdDetailsTab::WedstrijdDetailsTab(ToernooiModel& model, QWidget* parent)
     connect(m_duur, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetDuurWedstrijd);
     connect(m_pauze, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetPauze);
     connect(&m_model, &ToernooiModel::instellingenVeranderd, this, &WedstrijdDetailsTab::ToonInstellingen);
+    // Teams, poules (rest and links included), fields, duration, pause, day parts and cells
+    // all change the estimate.
+    for (auto signaal : {&ToernooiModel::teamsVeranderd, &ToernooiModel::poulesVeranderd,
+                         &ToernooiModel::instellingenVeranderd, &ToernooiModel::rondenVeranderd,
+                         &ToernooiModel::veldGebruikVeranderd})
+        connect(&m_model, signaal, this, &WedstrijdDetailsTab::ToonSchatting);
+    ToonSchatting();
+}
+
+void WedstrijdDetailsTab::ToonSchatting()
+{
+    m_schatting->setText(SchatSchema(m_model).Tekst());
 }
 
 void WedstrijdDetailsTab::ToonInstellingen()

@@ -3,12 +3,14 @@
 #include <QWidget>
 
 class GetalVeld;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class ToernooiModel;
 
 // The tab "Wedstrijd details": fields, match duration and pause, and the buttons that open
-// the field usage window and build the schedule. The special fields are kept hidden.
+// the field usage window and build the schedule. The special fields are kept hidden. Below
+// them the estimate of the fewest rounds any schedule needs, kept up to date on every edit.
 class WedstrijdDetailsTab : public QWidget
 {
     Q_OBJECT
@@ -18,9 +20,11 @@ public:
 
     [[nodiscard]] QPushButton* Button1() const { return m_bouw; }
     [[nodiscard]] QPushButton* Button2() const { return m_veldgebruik; }
+    [[nodiscard]] QLabel* Schatting() const { return m_schatting; }
 
 private:
     void ToonInstellingen();
+    void ToonSchatting();
 
     ToernooiModel& m_model;
     GetalVeld* m_gewoon = nullptr;
@@ -30,4 +34,5 @@ private:
     GetalVeld* m_pauze = nullptr;
     QPushButton* m_veldgebruik = nullptr;
     QPushButton* m_bouw = nullptr;
+    QLabel* m_schatting = nullptr;
 };

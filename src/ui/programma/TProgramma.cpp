@@ -7,6 +7,7 @@
 #include "indeling/TToevoegen.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"
+#include "kwaliteit/TKwaliteitVenster.h"
 #include "programma/Hulpbronnen.h"
 #include "programma/StartArgumenten.h"
 #include "programma/TAbout.h"
@@ -72,6 +73,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     m_uitslagen = new TUitslagenVenster(m_form1->Model(), m_bouw->Schema(), *m_vraagsteller,
                                         m_form1.get());
     m_uitslagen->setWindowFlag(Qt::Window);
+    m_kwaliteit = new TKwaliteitVenster(m_form1->Model(), m_bouw->Schema(), *m_printer, *m_printSetup,
+                                        *m_vraagsteller, [this] { return m_wedstrijdSchema->PrintDatum(); },
+                                        m_wedstrijdSchema);
     m_progress = new Tprogress(m_form1.get());
     m_errorList = new TErrorList(m_form1.get());
     m_printRun = std::make_unique<PrintRun>(m_form1->Model(), m_bouw->Schema(), *m_printer,
@@ -82,6 +86,8 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
                         [this] {
                             m_uitslagen->NieuweDag();
                             m_wedstrijdSchema->ToonNieuwSchema();
+                            if (m_kwaliteit->isVisible())
+                                m_kwaliteit->Vernieuw();
                         },
                         [this] {
                             m_wedstrijdSchema->show();
@@ -103,6 +109,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::printGevraagd, m_wedstrijdSchema,
                      [this] { m_printRun->Print1Click(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::kwaliteitGevraagd, m_kwaliteit,
+                     &TKwaliteitVenster::ToonKwaliteit);
+    QObject::connect(m_kwaliteit, &TKwaliteitVenster::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
     QObject::connect(m_printSetup, &TPrintSetup::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);
     // The windows that open from the "Wedstrijd details" tab share its help topic; the
     // schedule window carries F1 on its own "Help" item.
@@ -119,6 +128,7 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_form1.get(), &TForm1::toernooiVervangen, m_wedstrijdSchema, [this] {
         if (m_printSetup->isVisible())
             m_printSetup->reject();
+        m_kwaliteit->hide();
         m_wedstrijdSchema->hide();
         m_uitslagen->Vergeet();
     });

@@ -8,6 +8,7 @@ class HuidigePrinter;
 class PrintRun;
 class TAbout;
 class TErrorList;
+class TKwaliteitVenster;
 class TPrintSetup;
 class Tprogress;
 class TWedstrijdSchema;
@@ -41,6 +42,7 @@ public:
     [[nodiscard]] TWedstrijdSchema& WedstrijdSchema() const { return *m_wedstrijdSchema; }
     [[nodiscard]] TPrintSetup& PrintSetup() const { return *m_printSetup; }
     [[nodiscard]] TUitslagenVenster& UitslagenVenster() const { return *m_uitslagen; }
+    [[nodiscard]] TKwaliteitVenster& Kwaliteit() const { return *m_kwaliteit; }
     [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
     [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
 
@@ -57,6 +59,7 @@ private:
     TWedstrijdSchema* m_wedstrijdSchema = nullptr;
     TPrintSetup* m_printSetup = nullptr;
     TUitslagenVenster* m_uitslagen = nullptr;
+    TKwaliteitVenster* m_kwaliteit = nullptr;
     Tprogress* m_progress = nullptr;
     TErrorList* m_errorList = nullptr;
     std::unique_ptr<BouwDriver> m_bouw;

@@ -55,6 +55,9 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     QAction* uitslagen = menuBar()->addAction(QStringLiteral("&Uitslagen"));
     uitslagen->setObjectName(QStringLiteral("Uitslagen1"));
     connect(uitslagen, &QAction::triggered, this, &TWedstrijdSchema::uitslagenGevraagd);
+    QAction* kwaliteit = menuBar()->addAction(QStringLiteral("&Kwaliteit"));
+    kwaliteit->setObjectName(QStringLiteral("Kwaliteit1"));
+    connect(kwaliteit, &QAction::triggered, this, &TWedstrijdSchema::kwaliteitGevraagd);
     QMenu* fonts = menuBar()->addMenu(QStringLiteral("Lettertypen"));
     auto fontItem = [this, fonts](const char* naam, const char* tekst, TLettertype TLettertypen::*font,
                                   bool opnieuwVullen) {

@@ -49,6 +49,7 @@ public:
 signals:
     void printGevraagd();
     void uitslagenGevraagd();
+    void kwaliteitGevraagd();
     void helpGevraagd(int context);
 
 protected:
