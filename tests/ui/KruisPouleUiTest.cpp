@@ -1,141 +1,137 @@
 #include "UiHulp.h"
+#include "hulp/QtAfdrukken.h"
 #include "indeling/PouleDetailsTab.h"
 
 #include <QComboBox>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
+#include <gtest/gtest.h>
 
 using namespace UiHulp;
 
-// The partner controls of the poule tab with the real selector and choice.
-class KruisPouleUiTest : public QObject
+namespace {
+
+struct Opstelling
 {
-    Q_OBJECT
+    ScriptVraagsteller Vraagsteller;
+    TForm1 Form{Vraagsteller};
 
-private:
-    struct Opstelling
+    explicit Opstelling(const QStringList& poules) { VoegPoulesToe(Form, Vraagsteller, poules); }
+
+    TPouleDetails* P(int i) const { return Form.Model().PouleLijst()[std::size_t(i)]->Details.get(); }
+    QComboBox* Selector() const { return Form.PouleTab()->findChild<QComboBox*>(QStringLiteral("KruisPoule")); }
+    void Toon(int poule) { Form.Poules()->PouleLijst()->Selecteer({poule, -1}); }
+    // An entry chosen by the organiser, as the drop-down list reports it.
+    void Kies(int positie)
     {
-        ScriptVraagsteller Vraagsteller;
-        TForm1 Form{Vraagsteller};
-
-        explicit Opstelling(const QStringList& poules) { VoegPoulesToe(Form, Vraagsteller, poules); }
-
-        TPouleDetails* P(int i) const { return Form.Model().PouleLijst()[std::size_t(i)]->Details.get(); }
-        QComboBox* Selector() const { return Form.PouleTab()->findChild<QComboBox*>(QStringLiteral("KruisPoule")); }
-        void Toon(int poule) { Form.Poules()->PouleLijst()->Selecteer({poule, -1}); }
-        // An entry chosen by the organiser, as the drop-down list reports it.
-        void Kies(int positie)
-        {
-            Selector()->setCurrentIndex(positie);
-            emit Selector()->activated(positie);
-        }
-    };
-
-private slots:
-    void ChoosingALinkedPouleAsksBeforeBreakingTheLink()
-    {
-        Opstelling o({T("P1"), T("P2"), T("P3")});
-        o.Toon(0);
-        o.Kies(2);
-        QVERIFY(o.Vraagsteller.Gesteld.isEmpty());
-        QCOMPARE(o.P(1)->KruisPoule, 1);
-        QCOMPARE(o.P(0)->KruisPoule, 0); // P1 follows when the tab is written
-        o.Toon(2);
-        QCOMPARE(o.P(0)->KruisPoule, 2);
-
-        // No: every link stays; P3 only names P2 itself once its tab is written.
-        o.Vraagsteller.Antwoorden = {false};
-        o.Kies(2);
-        QCOMPARE(o.Vraagsteller.Gesteld.size(), 1);
-        QCOMPARE(o.Vraagsteller.Gesteld.at(0).Titel, T("Waarschuwing!"));
-        QCOMPARE(o.Vraagsteller.Gesteld.at(0).Tekst,
-                 T("P2 is al verbonden met P1.\n\rMag deze link verbroken worden?"));
-        QCOMPARE(o.Selector()->currentText(), T("P2"));
-        QCOMPARE(o.P(0)->KruisPoule, 2);
-        QCOMPARE(o.P(1)->KruisPoule, 1);
-
-        // Yes: P1 loses its partner and P2 names P3.
-        o.Kies(0);
-        o.Vraagsteller.Antwoorden = {true};
-        o.Kies(2);
-        QCOMPARE(o.P(0)->KruisPoule, 0);
-        QCOMPARE(o.P(1)->KruisPoule, 3);
-        o.Form.BewaarDetails();
-        QCOMPARE(o.P(2)->KruisPoule, 2);
-        QVERIFY(o.Vraagsteller.Onverwacht.isEmpty());
-    }
-
-    void ChoosingItselfUndoesBothSidesOfTheLink()
-    {
-        Opstelling o({T("P1"), T("P2")});
-        o.Toon(0);
-        o.Kies(2);
-        o.Toon(1);
-        o.Toon(0);
-        QCOMPARE(o.P(0)->KruisPoule, 2);
-        o.Vraagsteller.Antwoorden = {true};
-        o.Kies(1);
-        QCOMPARE(o.Vraagsteller.Gesteld.at(0).Tekst,
-                 T("P1 is al verbonden met P2.\n\rMag deze link verbroken worden?"));
-        QCOMPARE(o.Selector()->currentText(), T("Geen"));
-        o.Form.BewaarDetails();
-        QCOMPARE(o.P(0)->KruisPoule, 0);
-        QCOMPARE(o.P(1)->KruisPoule, 0);
-    }
-
-    void RemovingAPouleRenumbersTheLinksAndTheSelector()
-    {
-        Opstelling o({T("P1"), T("P2"), T("P3"), T("P4")});
-        o.Toon(2);
-        o.Kies(4);
-        o.Toon(0);
-        o.Toon(2);
-        QCOMPARE(o.Selector()->currentText(), T("P4"));
-
-        o.Form.Poules()->PouleLijst()->Selecteer({1, -1});
-        o.Form.Poules()->PouleVerwijderen()->click();
-        QCOMPARE(o.Selector()->count(), 4);
-        // P3 and P4 are at positions 2 and 3 now and still name each other.
-        o.Toon(1);
-        QCOMPARE(o.P(1)->KruisPoule, 3);
-        QCOMPARE(o.P(2)->KruisPoule, 2);
-        QCOMPARE(o.Selector()->currentText(), T("P4"));
-
-        // The poule shown loses its partner when the partner goes.
-        o.Form.Poules()->PouleLijst()->Selecteer({2, -1});
-        o.Form.Poules()->PouleVerwijderen()->click();
-        o.Toon(1);
-        QCOMPARE(o.P(1)->KruisPoule, 0);
-        QCOMPARE(o.Selector()->currentText(), T("Geen"));
-    }
-
-    void TheCrossTypeIsCopiedOnlyWhenTheOrganiserSetsIt()
-    {
-        Opstelling o({T("P1"), T("P2")});
-        o.Toon(0);
-        o.Kies(2);
-        o.Toon(1);
-        o.Toon(0);
-        // As a file may leave it: the partners disagree about the type.
-        o.P(1)->KruisPouleCompetitieType = TKruisPouleCompetitieType::DubbeleWedstrijden;
-        o.Form.Model().ZetGewijzigd(false);
-        o.Toon(1);
-        o.Toon(0);
-        QCOMPARE(o.P(1)->KruisPouleCompetitieType, TKruisPouleCompetitieType::DubbeleWedstrijden);
-        QCOMPARE(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::EnkeleWedstrijden);
-        QVERIFY(!o.Form.Model().Gewijzigd());
-
-        // Set by the organiser on P2's tab, the type goes to P1 at once.
-        o.Toon(1);
-        auto* enkel = o.Form.PouleTab()->findChild<QRadioButton*>(QStringLiteral("KruisPouleCompetitieType0"));
-        enkel->click();
-        QCOMPARE(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::EnkeleWedstrijden);
-        auto* dubbel = o.Form.PouleTab()->findChild<QRadioButton*>(QStringLiteral("KruisPouleCompetitieType1"));
-        dubbel->click();
-        QCOMPARE(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::DubbeleWedstrijden);
-        QVERIFY(o.Form.Model().Gewijzigd());
+        Selector()->setCurrentIndex(positie);
+        emit Selector()->activated(positie);
     }
 };
 
-QTEST_MAIN(KruisPouleUiTest)
-#include "KruisPouleUiTest.moc"
+} // namespace
+
+// The partner controls of the poule tab with the real selector and choice.
+TEST(KruisPouleUiTest, ChoosingALinkedPouleAsksBeforeBreakingTheLink)
+{
+    Opstelling o({T("P1"), T("P2"), T("P3")});
+    o.Toon(0);
+    o.Kies(2);
+    ASSERT_TRUE(o.Vraagsteller.Gesteld.isEmpty());
+    ASSERT_EQ(o.P(1)->KruisPoule, 1);
+    ASSERT_EQ(o.P(0)->KruisPoule, 0); // P1 follows when the tab is written
+     o.Toon(2);
+    ASSERT_EQ(o.P(0)->KruisPoule, 2);
+
+    // No: every link stays; P3 only names P2 itself once its tab is written.
+    o.Vraagsteller.Antwoorden = {false};
+    o.Kies(2);
+    ASSERT_EQ(o.Vraagsteller.Gesteld.size(), 1);
+    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Titel, T("Waarschuwing!"));
+    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Tekst,
+              T("P2 is al verbonden met P1.\n\rMag deze link verbroken worden?"));
+    ASSERT_EQ(o.Selector()->currentText(), T("P2"));
+    ASSERT_EQ(o.P(0)->KruisPoule, 2);
+    ASSERT_EQ(o.P(1)->KruisPoule, 1);
+
+    // Yes: P1 loses its partner and P2 names P3.
+    o.Kies(0);
+    o.Vraagsteller.Antwoorden = {true};
+    o.Kies(2);
+    ASSERT_EQ(o.P(0)->KruisPoule, 0);
+    ASSERT_EQ(o.P(1)->KruisPoule, 3);
+    o.Form.BewaarDetails();
+    ASSERT_EQ(o.P(2)->KruisPoule, 2);
+    ASSERT_TRUE(o.Vraagsteller.Onverwacht.isEmpty());
+}
+
+TEST(KruisPouleUiTest, ChoosingItselfUndoesBothSidesOfTheLink)
+{
+    Opstelling o({T("P1"), T("P2")});
+    o.Toon(0);
+    o.Kies(2);
+    o.Toon(1);
+    o.Toon(0);
+    ASSERT_EQ(o.P(0)->KruisPoule, 2);
+    o.Vraagsteller.Antwoorden = {true};
+    o.Kies(1);
+    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Tekst,
+              T("P1 is al verbonden met P2.\n\rMag deze link verbroken worden?"));
+    ASSERT_EQ(o.Selector()->currentText(), T("Geen"));
+    o.Form.BewaarDetails();
+    ASSERT_EQ(o.P(0)->KruisPoule, 0);
+    ASSERT_EQ(o.P(1)->KruisPoule, 0);
+}
+
+TEST(KruisPouleUiTest, RemovingAPouleRenumbersTheLinksAndTheSelector)
+{
+    Opstelling o({T("P1"), T("P2"), T("P3"), T("P4")});
+    o.Toon(2);
+    o.Kies(4);
+    o.Toon(0);
+    o.Toon(2);
+    ASSERT_EQ(o.Selector()->currentText(), T("P4"));
+
+    o.Form.Poules()->PouleLijst()->Selecteer({1, -1});
+    o.Form.Poules()->PouleVerwijderen()->click();
+    ASSERT_EQ(o.Selector()->count(), 4);
+    // P3 and P4 are at positions 2 and 3 now and still name each other.
+    o.Toon(1);
+    ASSERT_EQ(o.P(1)->KruisPoule, 3);
+    ASSERT_EQ(o.P(2)->KruisPoule, 2);
+    ASSERT_EQ(o.Selector()->currentText(), T("P4"));
+
+    // The poule shown loses its partner when the partner goes.
+    o.Form.Poules()->PouleLijst()->Selecteer({2, -1});
+    o.Form.Poules()->PouleVerwijderen()->click();
+    o.Toon(1);
+    ASSERT_EQ(o.P(1)->KruisPoule, 0);
+    ASSERT_EQ(o.Selector()->currentText(), T("Geen"));
+}
+
+TEST(KruisPouleUiTest, TheCrossTypeIsCopiedOnlyWhenTheOrganiserSetsIt)
+{
+    Opstelling o({T("P1"), T("P2")});
+    o.Toon(0);
+    o.Kies(2);
+    o.Toon(1);
+    o.Toon(0);
+    // As a file may leave it: the partners disagree about the type.
+    o.P(1)->KruisPouleCompetitieType = TKruisPouleCompetitieType::DubbeleWedstrijden;
+    o.Form.Model().ZetGewijzigd(false);
+    o.Toon(1);
+    o.Toon(0);
+    ASSERT_EQ(o.P(1)->KruisPouleCompetitieType, TKruisPouleCompetitieType::DubbeleWedstrijden);
+    ASSERT_EQ(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::EnkeleWedstrijden);
+    ASSERT_TRUE(!o.Form.Model().Gewijzigd());
+
+    // Set by the organiser on P2's tab, the type goes to P1 at once.
+    o.Toon(1);
+    auto* enkel = o.Form.PouleTab()->findChild<QRadioButton*>(QStringLiteral("KruisPouleCompetitieType0"));
+    enkel->click();
+    ASSERT_EQ(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::EnkeleWedstrijden);
+    auto* dubbel = o.Form.PouleTab()->findChild<QRadioButton*>(QStringLiteral("KruisPouleCompetitieType1"));
+    dubbel->click();
+    ASSERT_EQ(o.P(0)->KruisPouleCompetitieType, TKruisPouleCompetitieType::DubbeleWedstrijden);
+    ASSERT_TRUE(o.Form.Model().Gewijzigd());
+}
