@@ -1,4 +1,4 @@
-#include "UiHulp.h"
+#include "hulp/UiHulp.h"
 #include "gemeen/Knop.h"
 #include "hulp/QtAfdrukken.h"
 #include "programma/Hulpbronnen.h"

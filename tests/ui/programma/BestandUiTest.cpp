@@ -1,4 +1,4 @@
-#include "UiHulp.h"
+#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
 #include "indeling/TeamDetailsTab.h"
 #include "programma/Hulpbronnen.h"

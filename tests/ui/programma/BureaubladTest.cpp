@@ -1,4 +1,4 @@
-#include "VensterVraagsteller.h"
+#include "hulp/VensterVraagsteller.h"
 #include "afdruk/TPrintSetup.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"

@@ -1,4 +1,4 @@
-#include "UiHulp.h"
+#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
 #include "indeling/PouleDetailsTab.h"
 #include "indeling/TeamDetailsTab.h"

@@ -1,4 +1,4 @@
-#include "VensterVraagsteller.h"
+#include "hulp/VensterVraagsteller.h"
 #include "afdruk/HuidigePrinter.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"

@@ -1,4 +1,4 @@
-#include "VensterVraagsteller.h"
+#include "hulp/VensterVraagsteller.h"
 #include "hulp/QtAfdrukken.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "model/ToernooiModel.h"
