@@ -1,5 +1,5 @@
-#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "indeling/PouleDetailsTab.h"
 #include "indeling/TeamDetailsTab.h"
 
@@ -31,7 +31,7 @@ TPouleDetails* Poule(TForm1& form, int i)
 // tournament counts as changed.
 TEST(DetailsTest, ShowingATeamChangesNothingTypingDoesAndSwitchingWrites)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Ajax"), T("PSV")});
     Team(form, 1)->ClubAdres = T("Frederiklaan 10");
@@ -59,14 +59,14 @@ TEST(DetailsTest, ShowingATeamChangesNothingTypingDoesAndSwitchingWrites)
 
     // A removed team leaves an empty tab behind.
     KiesTeams(form, {T("PSV")});
-    vraagsteller.Antwoorden = {true};
+    vraagsteller.Ja();
     form.Teams()->TeamVerwijderen()->click();
     ASSERT_TRUE(Edit(form, "TeamNaam")->text().isEmpty());
 }
 
 TEST(DetailsTest, ThePouleTabKeepsItsPouleForATeamEntryAndWritesOnSwitch)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Ajax")});
     VoegPoulesToe(form, vraagsteller, {T("A"), T("B")});
@@ -99,7 +99,7 @@ TEST(DetailsTest, ThePouleTabKeepsItsPouleForATeamEntryAndWritesOnSwitch)
 
 TEST(DetailsTest, TheCaptionAlwaysFollowsTheTournamentName)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     ASSERT_EQ(form.windowTitle(), T("Rondoplan"));
     // Named before the window is first shown, as a file from the command line does.
@@ -118,7 +118,7 @@ TEST(DetailsTest, TheCaptionAlwaysFollowsTheTournamentName)
 
 TEST(DetailsTest, TheFourTabsInTheirOrder)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     QTabWidget* tabs = form.Tabs();
     ASSERT_EQ(tabs->count(), 4);

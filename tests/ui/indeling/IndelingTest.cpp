@@ -1,5 +1,5 @@
-#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "indeling/TeamSleepGegevens.h"
 
 #include <QDropEvent>
@@ -42,7 +42,7 @@ QPoint PlekVan(TForm1& form, int poule, int team = -1)
 // Entering teams and poules and putting teams into poules through the real widgets.
 TEST(IndelingTest, TheGroupsShowTheirCountsFromTheFirstEditingButtonOn)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -56,20 +56,20 @@ TEST(IndelingTest, TheGroupsShowTheirCountsFromTheFirstEditingButtonOn)
     QTest::mouseClick(form.Poules()->SpeedButton2(), Qt::LeftButton);
     ASSERT_EQ(form.Poules()->title(), T("Poule indeling (0 Poules, 0 teams ingedeeld)"));
     ASSERT_EQ(form.Teams()->title(), T("0 Teams"));
-    vraagsteller.Namen.append(T("Rood"));
+    vraagsteller.Naam(T("Rood"));
     QTest::mouseClick(form.Teams()->TeamToevoegen(), Qt::LeftButton);
     ASSERT_EQ(form.Teams()->title(), T("1 Team"));
 }
 
 TEST(IndelingTest, DuplicateNamesAreRefusedWithTheirMessage)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Rood"), T("ROOD"), T("")});
     VoegPoulesToe(form, vraagsteller, {T("Poule A"), T("poule a")});
-    ASSERT_EQ(vraagsteller.Gesteld.size(), 1);
-    ASSERT_EQ(vraagsteller.Gesteld.at(0).Titel, T("Fout"));
-    ASSERT_EQ(vraagsteller.Gesteld.at(0).Tekst, T("Team naam bestaat al."));
+    ASSERT_EQ(vraagsteller.Berichten().size(), 1);
+    ASSERT_EQ(vraagsteller.Berichten().at(0).Titel, T("Fout"));
+    ASSERT_EQ(vraagsteller.Berichten().at(0).Tekst, T("Team naam bestaat al."));
     ASSERT_EQ(form.Poules()->PouleLijst()->topLevelItemCount(), 2);
 
     // A poule may not take the name of a team that is in a poule.
@@ -79,15 +79,15 @@ TEST(IndelingTest, DuplicateNamesAreRefusedWithTheirMessage)
     form.Poules()->PouleLijst()->Selecteer({0, -1});
     form.Poules()->SpeedButton1()->click();
     VoegPoulesToe(form, vraagsteller, {T("Rood")});
-    ASSERT_EQ(vraagsteller.Gesteld.last().Tekst, T("Poule naam bestaat al."));
+    ASSERT_EQ(vraagsteller.Berichten().last().Tekst, T("Poule naam bestaat al."));
     ASSERT_EQ(form.Poules()->PouleLijst()->topLevelItemCount(), 3);
     ASSERT_EQ(form.Poules()->title(), T("Poule indeling (3 Poules, 1 teams ingedeeld)"));
-    ASSERT_TRUE(vraagsteller.Onverwacht.isEmpty());
+    ASSERT_TRUE(vraagsteller.Fouten.isEmpty());
 }
 
 TEST(IndelingTest, ArrowLeftWithATeamEntrySelectedFillsThatTeamsPoule)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Delta"), T("alfa"), T("Charlie"), T("Bravo")});
     VoegPoulesToe(form, vraagsteller, {T("A"), T("B")});
@@ -107,7 +107,7 @@ TEST(IndelingTest, ArrowLeftWithATeamEntrySelectedFillsThatTeamsPoule)
 
 TEST(IndelingTest, DraggingATeamFromAToBLeavesItOnlyInB)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -136,7 +136,7 @@ TEST(IndelingTest, DraggingATeamFromAToBLeavesItOnlyInB)
 
 TEST(IndelingTest, ArrowRightAndRemovingTakeTeamsOutOfPoules)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Ajax"), T("PSV"), T("Twente")});
     VoegPoulesToe(form, vraagsteller, {T("A"), T("B")});
@@ -165,12 +165,12 @@ TEST(IndelingTest, ArrowRightAndRemovingTakeTeamsOutOfPoules)
     ASSERT_EQ(form.Poules()->PouleLijst()->topLevelItemCount(), 1);
     ASSERT_EQ(form.Model().TeamLijst().size(), std::size_t(3));
     ASSERT_EQ(form.Poules()->title(), T("Poule indeling (1 Poule, 0 teams ingedeeld)"));
-    ASSERT_TRUE(vraagsteller.Gesteld.isEmpty());
+    ASSERT_TRUE(vraagsteller.Berichten().isEmpty());
 }
 
 TEST(IndelingTest, RemovingTeamsAsksFirstAndSparesAPouleOfTheSameName)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegTeamsToe(form, vraagsteller, {T("Ajax"), T("Oranje")});
     VoegPoulesToe(form, vraagsteller, {T("Oranje")});
@@ -179,13 +179,13 @@ TEST(IndelingTest, RemovingTeamsAsksFirstAndSparesAPouleOfTheSameName)
     form.Poules()->SpeedButton1()->click();
 
     KiesTeams(form, {T("Oranje")});
-    vraagsteller.Antwoorden = {false, true};
+    vraagsteller.Nee().Ja();
     form.Teams()->TeamVerwijderen()->click();
     ASSERT_EQ(form.Model().TeamLijst().size(), std::size_t(2));
     form.Teams()->TeamVerwijderen()->click();
-    ASSERT_EQ(vraagsteller.Gesteld.size(), 2);
-    ASSERT_EQ(vraagsteller.Gesteld.at(1).Titel, T("Zeker weten?"));
-    ASSERT_EQ(vraagsteller.Gesteld.at(1).Tekst, T("Weet U zeker dat U dit team wilt verwijderen?"));
+    ASSERT_EQ(vraagsteller.Berichten().size(), 2);
+    ASSERT_EQ(vraagsteller.Berichten().at(1).Titel, T("Zeker weten?"));
+    ASSERT_EQ(vraagsteller.Berichten().at(1).Tekst, T("Weet U zeker dat U dit team wilt verwijderen?"));
     ASSERT_EQ(form.Model().TeamLijst().size(), std::size_t(1));
     ASSERT_EQ(TeamsInBoom(form, 0), (QStringList{T("Ajax")}));
     ASSERT_EQ(form.Teams()->title(), T("1 Team"));
@@ -193,7 +193,7 @@ TEST(IndelingTest, RemovingTeamsAsksFirstAndSparesAPouleOfTheSameName)
 
 TEST(IndelingTest, TeamsInPouleStaysBesideItsTeamsWhileScrolling)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -1,5 +1,5 @@
-#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "indeling/PouleDetailsTab.h"
 
 #include <QComboBox>
@@ -13,7 +13,7 @@ namespace {
 
 struct Opstelling
 {
-    ScriptVraagsteller Vraagsteller;
+    VensterVraagsteller Vraagsteller;
     TForm1 Form{Vraagsteller};
 
     explicit Opstelling(const QStringList& poules) { VoegPoulesToe(Form, Vraagsteller, poules); }
@@ -37,18 +37,18 @@ TEST(KruisPouleUiTest, ChoosingALinkedPouleAsksBeforeBreakingTheLink)
     Opstelling o({T("P1"), T("P2"), T("P3")});
     o.Toon(0);
     o.Kies(2);
-    ASSERT_TRUE(o.Vraagsteller.Gesteld.isEmpty());
+    ASSERT_TRUE(o.Vraagsteller.Berichten().isEmpty());
     ASSERT_EQ(o.P(1)->KruisPoule, 1);
     ASSERT_EQ(o.P(0)->KruisPoule, 0); // P1 follows when the tab is written
      o.Toon(2);
     ASSERT_EQ(o.P(0)->KruisPoule, 2);
 
     // No: every link stays; P3 only names P2 itself once its tab is written.
-    o.Vraagsteller.Antwoorden = {false};
+    o.Vraagsteller.Nee();
     o.Kies(2);
-    ASSERT_EQ(o.Vraagsteller.Gesteld.size(), 1);
-    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Titel, T("Waarschuwing!"));
-    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Tekst,
+    ASSERT_EQ(o.Vraagsteller.Berichten().size(), 1);
+    ASSERT_EQ(o.Vraagsteller.Berichten().at(0).Titel, T("Waarschuwing!"));
+    ASSERT_EQ(o.Vraagsteller.Berichten().at(0).Tekst,
               T("P2 is al verbonden met P1.\n\rMag deze link verbroken worden?"));
     ASSERT_EQ(o.Selector()->currentText(), T("P2"));
     ASSERT_EQ(o.P(0)->KruisPoule, 2);
@@ -56,13 +56,13 @@ TEST(KruisPouleUiTest, ChoosingALinkedPouleAsksBeforeBreakingTheLink)
 
     // Yes: P1 loses its partner and P2 names P3.
     o.Kies(0);
-    o.Vraagsteller.Antwoorden = {true};
+    o.Vraagsteller.Ja();
     o.Kies(2);
     ASSERT_EQ(o.P(0)->KruisPoule, 0);
     ASSERT_EQ(o.P(1)->KruisPoule, 3);
     o.Form.BewaarDetails();
     ASSERT_EQ(o.P(2)->KruisPoule, 2);
-    ASSERT_TRUE(o.Vraagsteller.Onverwacht.isEmpty());
+    ASSERT_TRUE(o.Vraagsteller.Fouten.isEmpty());
 }
 
 TEST(KruisPouleUiTest, ChoosingItselfUndoesBothSidesOfTheLink)
@@ -73,9 +73,9 @@ TEST(KruisPouleUiTest, ChoosingItselfUndoesBothSidesOfTheLink)
     o.Toon(1);
     o.Toon(0);
     ASSERT_EQ(o.P(0)->KruisPoule, 2);
-    o.Vraagsteller.Antwoorden = {true};
+    o.Vraagsteller.Ja();
     o.Kies(1);
-    ASSERT_EQ(o.Vraagsteller.Gesteld.at(0).Tekst,
+    ASSERT_EQ(o.Vraagsteller.Berichten().at(0).Tekst,
               T("P1 is al verbonden met P2.\n\rMag deze link verbroken worden?"));
     ASSERT_EQ(o.Selector()->currentText(), T("Geen"));
     o.Form.BewaarDetails();

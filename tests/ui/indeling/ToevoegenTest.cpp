@@ -1,5 +1,5 @@
-#include "ScriptVraagsteller.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/VensterVraagsteller.h"
 #include "indeling/TToevoegen.h"
 #include "indeling/TeamGroep.h"
 #include "model/ToernooiModel.h"
@@ -52,7 +52,7 @@ TEST(ToevoegenTest, EnterConfirmsEscapeCancelsAndTheNameIsRemembered)
 
 TEST(ToevoegenTest, TheTeamButtonAddsWithEnterAndNothingOnEscape)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     TToevoegen dialoog(&form);
     vraagsteller.NaamDialoog = &dialoog;
@@ -69,8 +69,8 @@ TEST(ToevoegenTest, TheTeamButtonAddsWithEnterAndNothingOnEscape)
     ASSERT_EQ(form.Model().TeamLijst().size(), std::size_t(1));
     ASSERT_EQ(form.Model().TeamLijst().front()->TeamNaam, QStringLiteral("Ajax E1"));
     ASSERT_EQ(form.Teams()->title(), QStringLiteral("1 Team"));
-    ASSERT_EQ(vraagsteller.Gesteld.size(), 1);
-    ASSERT_EQ(vraagsteller.Gesteld.at(0).Titel, QStringLiteral("Fout"));
-    ASSERT_EQ(vraagsteller.Gesteld.at(0).Tekst, QStringLiteral("Team naam bestaat al."));
+    ASSERT_EQ(vraagsteller.Berichten().size(), 1);
+    ASSERT_EQ(vraagsteller.Berichten().at(0).Titel, QStringLiteral("Fout"));
+    ASSERT_EQ(vraagsteller.Berichten().at(0).Tekst, QStringLiteral("Team naam bestaat al."));
     ASSERT_TRUE(form.Model().Gewijzigd());
 }

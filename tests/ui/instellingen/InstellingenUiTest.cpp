@@ -1,5 +1,5 @@
-#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "instellingen/TVeldInvulling.h"
 
 #include <QAbstractItemModel>
@@ -54,7 +54,7 @@ void TypTijd(TForm1& form, int rij, int kolom, const QString& tekst)
 // the button to the field usage window.
 TEST(InstellingenUiTest, TheDayPartGridShowsLabelsTimesAndNormalisesEdits)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.Tabs()->setCurrentIndex(2);
     form.show();
@@ -97,7 +97,7 @@ TEST(InstellingenUiTest, TheDayPartGridShowsLabelsTimesAndNormalisesEdits)
 
 TEST(InstellingenUiTest, NumberFieldsKeepTheirLimits)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.Tabs()->setCurrentIndex(3);
     form.show();
@@ -136,7 +136,7 @@ TEST(InstellingenUiTest, NumberFieldsKeepTheirLimits)
 // limits only when the field is left (Tab) or Enter finishes it.
 TEST(InstellingenUiTest, TypedNumbersStayAsTypedUntilTheFieldIsLeft)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     VoegPoulesToe(form, vraagsteller, {T("A")});
     form.Tabs()->setCurrentIndex(3);
@@ -226,7 +226,7 @@ TEST(InstellingenUiTest, TypedNumbersStayAsTypedUntilTheFieldIsLeft)
 
 TEST(InstellingenUiTest, TheFieldUsageButtonOpensTheWindowWithoutBlocking)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     TVeldInvulling velden(form.Model(), &form);
     form.ZetVeldInvulling(&velden);

@@ -1,5 +1,5 @@
-#include "hulp/UiHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "indeling/TeamDetailsTab.h"
 #include "programma/Hulpbronnen.h"
 #include "programma/TAbout.h"
@@ -29,7 +29,7 @@ TEST(BestandUiTest, TheArgumentsNameOneFileThatLoadsBeforeTheStartWindow)
     ASSERT_TRUE(QFile::copy(Voorbeeld(), pad));
     const QStringList delen = pad.split(u' ');
 
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TProgramma programma(&vraagsteller);
     programma.Start(delen);
     TForm1& form = programma.Form1();
@@ -38,7 +38,7 @@ TEST(BestandUiTest, TheArgumentsNameOneFileThatLoadsBeforeTheStartWindow)
     ASSERT_EQ(form.Model().PouleLijst().size(), std::size_t(4));
     ASSERT_EQ(form.Model().TeamLijst().size(), std::size_t(18));
     ASSERT_TRUE(!form.Model().Gewijzigd());
-    ASSERT_TRUE(vraagsteller.Gesteld.isEmpty());
+    ASSERT_TRUE(vraagsteller.Berichten().isEmpty());
 
     // "Start" opens the main window, whose caption carries the loaded name.
     QTest::keyClick(&programma.About(), Qt::Key_Return);
@@ -53,17 +53,17 @@ TEST(BestandUiTest, TheArgumentsNameOneFileThatLoadsBeforeTheStartWindow)
 
 TEST(BestandUiTest, AFileNamedAfterTheProgramOrUnreadableLeavesAnEmptyTournament)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TProgramma programma(&vraagsteller);
     programma.Start({T("/usr/lib/RONDOPLAN.exe")});
-    ASSERT_TRUE(vraagsteller.Gesteld.isEmpty());
+    ASSERT_TRUE(vraagsteller.Berichten().isEmpty());
 
-    ScriptVraagsteller vraagsteller2;
+    VensterVraagsteller vraagsteller2;
     TProgramma programma2(&vraagsteller2);
     programma2.Start({T("/bestaat"), T("niet.trn")});
-    ASSERT_EQ(vraagsteller2.Gesteld.size(), 1);
-    ASSERT_EQ(vraagsteller2.Gesteld.at(0).Titel, T("Fout"));
-    ASSERT_TRUE(vraagsteller2.Gesteld.at(0).Tekst.contains(T("/bestaat niet.trn")));
+    ASSERT_EQ(vraagsteller2.Berichten().size(), 1);
+    ASSERT_EQ(vraagsteller2.Berichten().at(0).Titel, T("Fout"));
+    ASSERT_TRUE(vraagsteller2.Berichten().at(0).Tekst.contains(T("/bestaat niet.trn")));
     ASSERT_TRUE(programma2.Form1().Model().PouleLijst().empty());
     ASSERT_TRUE(programma2.About().isVisible());
     ASSERT_TRUE(programma2.Form1().Model().StartBestand().isEmpty());
@@ -72,7 +72,7 @@ TEST(BestandUiTest, AFileNamedAfterTheProgramOrUnreadableLeavesAnEmptyTournament
 TEST(BestandUiTest, SavingWritesWhatTheTabsShowAndOpnieuwKeepsTheSettings)
 {
     QTemporaryDir map;
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     form.Model().ZetStartBestand(Voorbeeld());
     form.Laden1Click();
@@ -80,7 +80,7 @@ TEST(BestandUiTest, SavingWritesWhatTheTabsShowAndOpnieuwKeepsTheSettings)
     ASSERT_TRUE(form.Model().Gewijzigd());
 
     const QString pad = map.filePath(T("kopie.trn"));
-    vraagsteller.Bestanden = {pad};
+    vraagsteller.Bestand(pad);
     form.findChild<QAction*>(T("Opslaan1"))->trigger();
     ASSERT_TRUE(!form.Model().Gewijzigd());
     QFile bestand(pad);
@@ -95,26 +95,26 @@ TEST(BestandUiTest, SavingWritesWhatTheTabsShowAndOpnieuwKeepsTheSettings)
     ASSERT_EQ(form.Model().GewoneVelden(), 4);
     ASSERT_EQ(form.windowTitle(), T("Rondoplan (Jeugdtoernooi De Sprinters)"));
     ASSERT_TRUE(!form.Model().Gewijzigd());
-    ASSERT_TRUE(vraagsteller.Onverwacht.isEmpty());
+    ASSERT_TRUE(vraagsteller.Fouten.isEmpty());
 }
 
 TEST(BestandUiTest, LeavingWithChangesAsksToSave)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     QSignalSpy einde(&form, &TForm1::afgesloten);
     form.show();
     VoegTeamsToe(form, vraagsteller, {T("Ajax")});
     // Yes, then the save dialog cancelled: the program stays with the changes.
-    vraagsteller.Keuzes = {TAntwoord::Ja};
+    vraagsteller.Ja();
     form.findChild<QAction*>(T("Afsluiten1"))->trigger();
-    ASSERT_EQ(vraagsteller.Gesteld.last().Titel, T("Wijzigingen!"));
-    ASSERT_EQ(vraagsteller.Onverwacht, QStringList{T("KiesOpTeSlaanBestand")});
+    ASSERT_EQ(vraagsteller.Berichten().last().Titel, T("Wijzigingen!"));
+    ASSERT_EQ(vraagsteller.Fouten, QStringList{T("geen antwoord op Opslaan")});
     ASSERT_EQ(einde.count(), 0);
     ASSERT_TRUE(form.isVisible());
     ASSERT_TRUE(form.Model().Gewijzigd());
     // No: the program ends.
-    vraagsteller.Keuzes = {TAntwoord::Nee};
+    vraagsteller.Nee();
     form.findChild<QAction*>(T("Afsluiten1"))->trigger();
     ASSERT_EQ(einde.count(), 1);
     ASSERT_TRUE(!form.isVisible());

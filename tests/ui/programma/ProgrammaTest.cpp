@@ -1,5 +1,5 @@
-#include "hulp/VensterVraagsteller.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/VensterVraagsteller.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "model/ToernooiModel.h"
 #include "programma/TForm1.h"

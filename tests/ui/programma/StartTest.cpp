@@ -1,6 +1,6 @@
-#include "hulp/UiHulp.h"
 #include "gemeen/Knop.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/UiHulp.h"
 #include "programma/Hulpbronnen.h"
 #include "programma/JpegBeeld.h"
 #include "programma/TAbout.h"
@@ -85,7 +85,7 @@ TEST(StartTest, TheHelpDocumentHasATopicForEveryContext)
 
 TEST(StartTest, HelpOpensAtTheActiveTabAndAtTheFocusedButton)
 {
-    ScriptVraagsteller vraagsteller;
+    VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     THelpVenster help(&form);
     help.ZetHelpBestand(Hulpbronnen::HelpDocument());
