@@ -1,11 +1,11 @@
 // Prints a tournament through the print run onto a real CUPS queue. Run by druk_via_cups.sh,
 // which starts a private CUPS server, adds the queue and checks the PDFs that come out of it;
 // the queue name and the tournament file come from the environment.
-#include "VensterVraagsteller.h"
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPrintSetup.h"
 #include "bestand/ToernooiBestand.h"
+#include "hulp/VensterVraagsteller.h"
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"

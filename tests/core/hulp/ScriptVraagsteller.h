@@ -10,8 +10,8 @@
 // A TVraagsteller that answers from a script and records every question, so that flows
 // with dialogs run headless. Answers are taken in order: a bool for VraagJaNee, a
 // TAntwoord for VraagJaNeeAnnuleren (Ja() and Nee() serve there too), a text for VraagNaam
-// and the file dialogs (an empty text cancels). An answer of the wrong kind, or a question
-// with no answer left, is recorded in Fouten and answered No / cancelled.
+// (Naam) and the file dialogs (Bestand; an empty text cancels). An answer of the wrong kind,
+// or a question with no answer left, is recorded in Fouten and answered No / cancelled.
 class ScriptVraagsteller : public TVraagsteller
 {
 public:
@@ -28,6 +28,7 @@ public:
 
     ScriptVraagsteller& Ja() { return Voeg(true); }
     ScriptVraagsteller& Nee() { return Voeg(false); }
+    ScriptVraagsteller& Naam(const QString& naam) { return Voeg(naam); }
     ScriptVraagsteller& Bestand(const QString& naam) { return Voeg(naam); }
     ScriptVraagsteller& Annuleer() { return Voeg(QString()); }
     // The third answer of VraagJaNeeAnnuleren (Annuleer cancels a file dialog).
@@ -36,6 +37,18 @@ public:
     QList<Vraag> Gevraagd;
     QStringList Fouten;
     QList<Antwoord> Antwoorden;
+
+    // The questions asked in a message box (Melding, JaNee, JaNeeAnnuleren), without the
+    // name and file dialogs.
+    [[nodiscard]] QList<Vraag> Berichten() const
+    {
+        QList<Vraag> r;
+        for (const Vraag& v : Gevraagd) {
+            if (v.Soort == QLatin1String("Melding") || v.Soort.startsWith(QLatin1String("JaNee")))
+                r << v;
+        }
+        return r;
+    }
 
     [[nodiscard]] QStringList Soorten() const
     {

@@ -1,6 +1,6 @@
-#include "VensterVraagsteller.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
+#include "hulp/VensterVraagsteller.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "model/ToernooiModel.h"
 #include "programma/TForm1.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptVraagsteller.h"
+#include "hulp/VensterVraagsteller.h"
 #include "indeling/PouleGroep.h"
 #include "indeling/PouleLijstBoom.h"
 #include "indeling/TeamGroep.h"
@@ -20,7 +20,7 @@ inline QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 inline void VoegTeamsToe(TForm1& form, ScriptVraagsteller& vraagsteller, const QStringList& namen)
 {
     for (const QString& naam : namen) {
-        vraagsteller.Namen.append(naam);
+        vraagsteller.Naam(naam);
         form.Teams()->TeamToevoegen()->click();
     }
 }
@@ -28,7 +28,7 @@ inline void VoegTeamsToe(TForm1& form, ScriptVraagsteller& vraagsteller, const Q
 inline void VoegPoulesToe(TForm1& form, ScriptVraagsteller& vraagsteller, const QStringList& namen)
 {
     for (const QString& naam : namen) {
-        vraagsteller.Namen.append(naam);
+        vraagsteller.Naam(naam);
         form.Poules()->PouleToevoegen()->click();
     }
 }

@@ -1,4 +1,3 @@
-#include "VensterVraagsteller.h"
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPdfInstellingen.h"
@@ -6,6 +5,7 @@
 #include "afdruk/TVoorbeeldVenster.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
+#include "hulp/VensterVraagsteller.h"
 #include "schema/TWedstrijdSchema.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "VensterVraagsteller.h"
 #include "afdruk/TPrintSetup.h"
+#include "hulp/VensterVraagsteller.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "kwaliteit/KwaliteitModel.h"
 #include "kwaliteit/TKwaliteitVenster.h"

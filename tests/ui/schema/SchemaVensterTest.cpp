@@ -1,7 +1,7 @@
-#include "VensterVraagsteller.h"
 #include "afdruk/HuidigePrinter.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
+#include "hulp/VensterVraagsteller.h"
 #include "schema/SchemaTekstVeld.h"
 #include "schema/TWedstrijdSchema.h"
 #include "schema/Tprogress.h"
