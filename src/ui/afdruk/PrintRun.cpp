@@ -33,7 +33,7 @@ QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
 // The match day, worked out afresh from the results kept with the tournament, for the
 // results printout and for the known names in place of placeholders. dag and ingevuld hold
 // what basis then points to.
-void VoegWedstrijdDagToe(const ToernooiModel& model, const TSchemaBoom& schema,
+void VoegWedstrijdDagToe(ToernooiModel& model, const TSchemaBoom& schema,
                          const PrintOpdrachten::TKeuzes& keuzes, TAfdrukGegevens& basis,
                          std::optional<TWedstrijdDag>& dag, TSchemaBoom& ingevuld)
 {
