@@ -296,8 +296,7 @@ void ToernooiRegelLezer::Einde()
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();
 
-    // A complete load leaves nothing unsaved, no start file and no built schedule.
+    // A complete load leaves nothing unsaved and no built schedule.
     m_model.ZetGewijzigd(false);
-    m_model.ZetStartBestand(QString());
     m_model.ZetSchemaGebouwd(false);
 }

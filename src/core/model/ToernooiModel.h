@@ -169,8 +169,6 @@ public:
     void ZetHuidigTeam(TTeamDetails* team) { m_huidigTeam = team; }
     [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
     void ZetHuidigePoule(TPouleDetails* poule) { m_huidigePoule = poule; }
-    [[nodiscard]] QString StartBestand() const { return m_startBestand; }
-    void ZetStartBestand(const QString& bestand) { m_startBestand = bestand; }
 
 signals:
     void teamsVeranderd();
@@ -227,5 +225,4 @@ private:
     bool m_schemaGebouwd = false;
     TTeamDetails* m_huidigTeam = nullptr;
     TPouleDetails* m_huidigePoule = nullptr;
-    QString m_startBestand;
 };
