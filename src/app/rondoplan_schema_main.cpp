@@ -184,8 +184,7 @@ int main(int argc, char* argv[])
     ToernooiModel model;
     TOpdrachtregelVraagsteller vraagsteller(parser.value(bewaar));
     ToernooiBestand bestand(model, vraagsteller);
-    model.ZetStartBestand(bestanden.constFirst());
-    if (bestand.Laden() != TBestandUitkomst::Gelukt)
+    if (bestand.Laden(bestanden.constFirst()) != TBestandUitkomst::Gelukt)
         return BestandFout;
 
     if (parser.isSet(importeer)) {

@@ -34,8 +34,7 @@ struct CupsDrukTest : ::testing::Test
         if (wachtrij.isEmpty() || bestand.isEmpty())
             GTEST_SKIP() << "druk_via_cups.sh sets RONDOPLAN_CUPS_WACHTRIJ and RONDOPLAN_CUPS_TOERNOOI";
         ToernooiBestand lader(model, vragen);
-        model.ZetStartBestand(bestand);
-        ASSERT_EQ(lader.Laden(), TBestandUitkomst::Gelukt) << bestand.toStdString();
+        ASSERT_EQ(lader.Laden(bestand), TBestandUitkomst::Gelukt) << bestand.toStdString();
         ASSERT_TRUE(ControleerInvoer(model).MagBouwen());
         const TBouwUitkomst uitkomst = TSchemaBouwer(model).BouwSchema(boom);
         ASSERT_TRUE(uitkomst.Gelukt) << uitkomst.Reden.toStdString();

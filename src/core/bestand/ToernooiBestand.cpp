@@ -71,13 +71,10 @@ void ToernooiBestand::OnthoudMap(const QString& pad)
     m_laatsteMap = QFileInfo(pad).absolutePath();
 }
 
-TBestandUitkomst ToernooiBestand::Laden()
+TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
 {
-    QString pad = m_model.StartBestand();
-    if (!pad.isEmpty()) {
-        // Taken once: a start file that cannot be read must not come back at the next load.
-        m_model.ZetStartBestand(QString());
-    } else {
+    QString pad = startBestand;
+    if (pad.isEmpty()) {
         pad = m_vraagsteller.KiesTeOpenenBestand(Filter, StandaardExtensie, m_laatsteMap);
         if (pad.isEmpty())
             return TBestandUitkomst::Geannuleerd;

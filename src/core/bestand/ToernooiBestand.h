@@ -47,9 +47,10 @@ public:
 
     // "&Opslaan": save dialog, overwrite question, backup, atomic write.
     TBestandUitkomst Opslaan();
-    // "&Laden": StartBestand or the open dialog, the guard, then the file read whole and
-    // applied. Anything but Gelukt leaves the tournament exactly as it was.
-    TBestandUitkomst Laden();
+    // "&Laden": the file at pad (the start file, without a dialog) or, when pad is empty, the
+    // one chosen in the open dialog; then the guard, then the file read whole and applied.
+    // Anything but Gelukt leaves the tournament exactly as it was.
+    TBestandUitkomst Laden(const QString& pad = QString());
     // The guard: when Gewijzigd is set, asks whether to save (Ja, Nee or Annuleren) and
     // saves on Ja. The caller goes on only on Gelukt: Annuleren, a cancelled save and a
     // failed save all keep the unsaved changes.

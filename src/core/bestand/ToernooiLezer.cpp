@@ -4,47 +4,7 @@
 #include "bestand/ToernooiRegelLezer.h"
 #include "bestand/ToernooiSleutel.h"
 
-#include <limits>
-
 namespace ToernooiLezer {
-
-std::optional<int> LeesGetal(QStringView waarde)
-{
-    qsizetype i = 0;
-    while (i < waarde.size() && waarde[i] == u' ')
-        ++i;
-    bool negatief = false;
-    if (i < waarde.size() && (waarde[i] == u'+' || waarde[i] == u'-')) {
-        negatief = waarde[i] == u'-';
-        ++i;
-    }
-    if (i >= waarde.size())
-        return std::nullopt;
-    qint64 getal = 0;
-    for (; i < waarde.size(); ++i) {
-        const char16_t c = waarde[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        getal = getal * 10 + (c - u'0');
-        if (getal > qint64(std::numeric_limits<int>::max()) + 1)
-            return std::nullopt;
-    }
-    if (negatief)
-        getal = -getal;
-    if (getal < std::numeric_limits<int>::min() || getal > std::numeric_limits<int>::max())
-        return std::nullopt;
-    return int(getal);
-}
-
-QString HoofdLetters(QStringView tekst)
-{
-    QString uit = tekst.toString();
-    for (QChar& c : uit) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - (u'a' - u'A'));
-    }
-    return uit;
-}
 
 namespace {
 

@@ -3,7 +3,6 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
-#include <optional>
 
 class ToernooiModel;
 
@@ -14,17 +13,12 @@ class ToernooiModel;
 // memory (the caller, ToernooiBestand, reports a file that cannot be opened or read and then
 // leaves the tournament as it was).
 //
+// The lines themselves are applied by ToernooiRegelLezer; keys, numbers and letter case as in
+// ToernooiSleutel.
+//
 // Hostile input is taken calmly: any bytes, any size; time and memory grow in proportion to
 // the input.
 namespace ToernooiLezer {
-
-// A number as the file holds it: optional leading spaces, an optional sign and at least one
-// decimal digit, nothing after them, within the signed 32-bit range. Anything else is not a
-// number.
-[[nodiscard]] std::optional<int> LeesGetal(QStringView waarde);
-
-// The letters a to z upper-cased, every other character unchanged (keys and fixed values).
-[[nodiscard]] QString HoofdLetters(QStringView tekst);
 
 // False when the text has lines other than comments and empty lines but not one key the
 // reader knows: a photo, a document, anything but a tournament file.
@@ -34,7 +28,7 @@ namespace ToernooiLezer {
 // field usage reset and then the file's unavailable cells applied, settings and fonts
 // overwritten by the lines present (through the model's own change operations with their
 // follow-ups), partners resolved after the last line, round headers rebuilt once, the first
-// team and poule made current, Gewijzigd and SchemaGebouwd cleared, StartBestand emptied.
+// team and poule made current, Gewijzigd and SchemaGebouwd cleared.
 //
 // Line splitting: a line ends at LF; a CR anywhere is dropped; a Ctrl-Z ends the input.
 // A text that is no tournament file (IsToernooiTekst) is refused: false, nothing changed.

@@ -1,14 +1,10 @@
 #include "bestand/ToernooiRegelLezer.h"
 
-#include "bestand/ToernooiLezer.h"
 #include "bestand/ToernooiSleutel.h"
 #include "uitslag/UitslagenBestand.h"
 
 #include <QHash>
 #include <algorithm>
-
-using ToernooiLezer::HoofdLetters;
-using ToernooiLezer::LeesGetal;
 
 namespace {
 
@@ -16,6 +12,14 @@ namespace {
 bool BevatNaEerste(QStringView tekst, QStringView deel)
 {
     return tekst.size() > 1 && tekst.sliced(1).contains(deel);
+}
+
+// The spelling a then b, upper-cased.
+QString Hoofd(QStringView a, QStringView b = {})
+{
+    QString tekst = a.toString();
+    tekst += b;
+    return HoofdLetters(tekst);
 }
 
 int GetalOf(QStringView waarde, int standaard)
@@ -92,7 +96,7 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     const QString sleutel = HoofdLetters(regel.first(is));
     const QStringView waarde = regel.sliced(is + 1);
 
-    if (BevatNaEerste(sleutel, u".LETTERTYPE.")) {
+    if (IsLettertypeSleutel(sleutel)) {
         Lettertype(sleutel, waarde, HoofdLetters(waarde));
         return;
     }
@@ -168,22 +172,25 @@ void ToernooiRegelLezer::Regel(QStringView regel)
         m_poules.push_back(std::make_unique<TPoule>(waarde.toString()));
         m_huidigePoule = m_poules.back().get();
         return; // the second row sets the same name again
-    case TToernooiSleutel::CompetitieType:
+    case TToernooiSleutel::CompetitieType: {
+        static const QString hele = HoofdLetters(WaardeHeleCompetitie);
         if (poule)
-            poule->CompetitieType = HoofdLetters(waarde) == u"HELECOMPETITIE"
-                                        ? TCompetitieType::HeleCompetitie
-                                        : TCompetitieType::HalveCompetitie;
+            poule->CompetitieType = HoofdLetters(waarde) == hele ? TCompetitieType::HeleCompetitie
+                                                                 : TCompetitieType::HalveCompetitie;
         return;
+    }
     case TToernooiSleutel::KruisPoule:
         if (poule)
             poule->KruisPouleNaam = waarde.toString();
         return;
-    case TToernooiSleutel::KruisPouleCompetitieType:
+    case TToernooiSleutel::KruisPouleCompetitieType: {
+        static const QString enkele = HoofdLetters(WaardeEnkeleWedstrijden);
         if (poule)
-            poule->KruisPouleCompetitieType = HoofdLetters(waarde) == u"ENKELEWEDSTRIJDEN"
+            poule->KruisPouleCompetitieType = HoofdLetters(waarde) == enkele
                                                   ? TKruisPouleCompetitieType::EnkeleWedstrijden
                                                   : TKruisPouleCompetitieType::DubbeleWedstrijden;
         return;
+    }
     case TToernooiSleutel::MinimaleRust:
         // A negative rest would let a team play twice in one round.
         if (poule)
@@ -226,30 +233,43 @@ void ToernooiRegelLezer::LosTeam(TToernooiSleutel soort, QStringView waarde)
 void ToernooiRegelLezer::Lettertype(QStringView sleutel, QStringView waarde,
                                     QStringView hoofdWaarde)
 {
+    // The spellings upper-cased once: the font names with the dot after them, and the parts
+    // and style words.
+    static const std::array<QString, LettertypeSleutels.size()> namen = [] {
+        std::array<QString, LettertypeSleutels.size()> n;
+        for (std::size_t i = 0; i < n.size(); ++i)
+            n[i] = Hoofd(LettertypeSleutels[i].Naam, u".");
+        return n;
+    }();
+    static const QString naam = Hoofd(u".", LettertypeNaam);
+    static const QString grootte = Hoofd(u".", LettertypeGrootte);
+    static const QString stijl = Hoofd(u".", LettertypeStijl);
+    static const QString kleur = Hoofd(u".", LettertypeKleur);
+    static const QString vet = Hoofd(StijlVet);
+    static const QString cursief = Hoofd(StijlCursief);
+    static const QString onderstreept = Hoofd(StijlOnderstreept);
+    static const QString doorgehaald = Hoofd(StijlDoorgehaald);
+
     // 1. Select the font; later tests replace earlier ones; none keeps the last selection.
-    if (sleutel.contains(u"HEADER."))
-        m_gekozenLettertype = &m_lettertypen.HeaderFont;
-    if (sleutel.contains(u"FOOTER."))
-        m_gekozenLettertype = &m_lettertypen.FooterFont;
-    if (sleutel.contains(u"TEKST."))
-        m_gekozenLettertype = &m_lettertypen.TextFont;
-    if (sleutel.contains(u"VETTEAM."))
-        m_gekozenLettertype = &m_lettertypen.VetTeamFont;
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        if (sleutel.contains(namen[i]))
+            m_gekozenLettertype = &(m_lettertypen.*LettertypeSleutels[i].Lettertype);
+    }
     TLettertype* font = m_gekozenLettertype;
     if (!font)
         return; // a font line before any font was selected
-    if (BevatNaEerste(sleutel, u".NAAM"))
+    if (BevatNaEerste(sleutel, naam))
         font->Naam = waarde.toString();
-    if (BevatNaEerste(sleutel, u".SIZE"))
+    if (BevatNaEerste(sleutel, grootte))
         font->Grootte =
             std::max(GetalOf(waarde, 11), 1); // a zero size would make the printed line height zero
-    if (BevatNaEerste(sleutel, u".STYLE")) {
-        font->Vet = hoofdWaarde.contains(u"FSBOLD");
-        font->Cursief = hoofdWaarde.contains(u"FSITALIC");
-        font->Onderstreept = hoofdWaarde.contains(u"FSUNDERLINE");
-        font->Doorgehaald = hoofdWaarde.contains(u"FSSTRIKEOUT");
+    if (BevatNaEerste(sleutel, stijl)) {
+        font->Vet = hoofdWaarde.contains(vet);
+        font->Cursief = hoofdWaarde.contains(cursief);
+        font->Onderstreept = hoofdWaarde.contains(onderstreept);
+        font->Doorgehaald = hoofdWaarde.contains(doorgehaald);
     }
-    if (BevatNaEerste(sleutel, u".KLEUR"))
+    if (BevatNaEerste(sleutel, kleur))
         font->Kleur = GetalOf(waarde, 0);
 }
 
@@ -284,8 +304,7 @@ void ToernooiRegelLezer::Einde()
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();
 
-    // A complete load leaves nothing unsaved, no start file and no built schedule.
+    // A complete load leaves nothing unsaved and no built schedule.
     m_model.ZetGewijzigd(false);
-    m_model.ZetStartBestand(QString());
     m_model.ZetSchemaGebouwd(false);
 }

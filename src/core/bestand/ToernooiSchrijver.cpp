@@ -1,6 +1,7 @@
 #include "bestand/ToernooiSchrijver.h"
 
 #include "bestand/Tekstcodering.h"
+#include "bestand/ToernooiSleutel.h"
 #include "model/Tijdstempel.h"
 #include "model/ToernooiModel.h"
 #include "uitslag/UitslagenBestand.h"
@@ -32,6 +33,11 @@ public:
         m_tekst += Einde;
     }
     void Sleutel(QStringView sleutel, int waarde) { Sleutel(sleutel, QString::number(waarde)); }
+    void Sleutel(TToernooiSleutel sleutel, QStringView waarde)
+    {
+        Sleutel(SleutelNaam(sleutel), waarde);
+    }
+    void Sleutel(TToernooiSleutel sleutel, int waarde) { Sleutel(SleutelNaam(sleutel), waarde); }
     void Sluit() { Regel(u"#"); }
 
     QString Tekst() && { return std::move(m_tekst); }
@@ -42,33 +48,38 @@ private:
 
 void SchrijfLettertype(Regels& regels, QStringView soort, const TLettertype& lettertype)
 {
-    const QString voor = soort.toString() + QStringLiteral(".Lettertype.");
-    regels.Sleutel(QString(voor + QStringLiteral("Naam")), lettertype.Naam);
-    regels.Sleutel(QString(voor + QStringLiteral("Size")), lettertype.Grootte);
-    regels.Sleutel(QString(voor + QStringLiteral("Style")), StijlLijst(lettertype));
-    regels.Sleutel(QString(voor + QStringLiteral("Kleur")), int(lettertype.Kleur));
+    const auto sleutel = [&](QStringView deel) {
+        QString volledig = soort.toString();
+        volledig += LettertypeTussenstuk;
+        volledig += deel;
+        return volledig;
+    };
+    regels.Sleutel(sleutel(LettertypeNaam), lettertype.Naam);
+    regels.Sleutel(sleutel(LettertypeGrootte), lettertype.Grootte);
+    regels.Sleutel(sleutel(LettertypeStijl), StijlLijst(lettertype));
+    regels.Sleutel(sleutel(LettertypeKleur), int(lettertype.Kleur));
     regels.Sluit();
 }
 
 // The eleven lines of a team and "#"; voorvoegsel goes before every key.
 void SchrijfTeam(Regels& regels, const TTeamDetails& team, QStringView voorvoegsel)
 {
-    const auto sleutel = [&](QStringView naam, const QString& waarde) {
+    const auto sleutel = [&](TToernooiSleutel naam, const QString& waarde) {
         QString volledig = voorvoegsel.toString();
-        volledig += naam;
+        volledig += SleutelNaam(naam);
         regels.Sleutel(volledig, waarde);
     };
-    sleutel(u"TeamNaam", team.TeamNaam);
-    sleutel(u"ClubNaam", team.ClubNaam);
-    sleutel(u"ClubAdres", team.ClubAdres);
-    sleutel(u"ClubPostcodePlaats", team.ClubPostcodePlaats);
-    sleutel(u"ClubTelefoon", team.ClubTelefoon);
-    sleutel(u"ClubFax", team.ClubFax);
-    sleutel(u"BegeleiderNaam", team.BegeleiderNaam);
-    sleutel(u"BegeleiderAdres", team.BegeleiderAdres);
-    sleutel(u"BegeleiderPostcodePlaats", team.BegeleiderPostcodePlaats);
-    sleutel(u"BegeleiderTelefoon", team.BegeleiderTelefoon);
-    sleutel(u"BegeleiderFax", team.BegeleiderFax);
+    sleutel(TToernooiSleutel::TeamNaam, team.TeamNaam);
+    sleutel(TToernooiSleutel::ClubNaam, team.ClubNaam);
+    sleutel(TToernooiSleutel::ClubAdres, team.ClubAdres);
+    sleutel(TToernooiSleutel::ClubPostcodePlaats, team.ClubPostcodePlaats);
+    sleutel(TToernooiSleutel::ClubTelefoon, team.ClubTelefoon);
+    sleutel(TToernooiSleutel::ClubFax, team.ClubFax);
+    sleutel(TToernooiSleutel::BegeleiderNaam, team.BegeleiderNaam);
+    sleutel(TToernooiSleutel::BegeleiderAdres, team.BegeleiderAdres);
+    sleutel(TToernooiSleutel::BegeleiderPostcodePlaats, team.BegeleiderPostcodePlaats);
+    sleutel(TToernooiSleutel::BegeleiderTelefoon, team.BegeleiderTelefoon);
+    sleutel(TToernooiSleutel::BegeleiderFax, team.BegeleiderFax);
     regels.Sluit();
 }
 
@@ -77,14 +88,20 @@ void SchrijfTeam(Regels& regels, const TTeamDetails& team, QStringView voorvoegs
 QString StijlLijst(const TLettertype& lettertype)
 {
     QString lijst;
+    // Every word after the first place has its comma, also when no word stands before it.
+    const auto voegToe = [&](QStringView woord, bool komma) {
+        if (komma)
+            lijst += u',';
+        lijst += woord;
+    };
     if (lettertype.Vet)
-        lijst += QStringLiteral("fsBold");
+        voegToe(StijlVet, false);
     if (lettertype.Cursief)
-        lijst += QStringLiteral(",fsItalic");
+        voegToe(StijlCursief, true);
     if (lettertype.Onderstreept)
-        lijst += QStringLiteral(",fsUnderline");
+        voegToe(StijlOnderstreept, true);
     if (lettertype.Doorgehaald)
-        lijst += QStringLiteral(",fsStrikeOut");
+        voegToe(StijlDoorgehaald, true);
     return lijst;
 }
 
@@ -103,40 +120,38 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     regels.Sluit();
 
     // 2. Tournament.
-    regels.Sleutel(u"ToernooiNaam", model.ToernooiNaam());
-    regels.Sleutel(u"StartDatum", model.StartDatum());
-    regels.Sleutel(u"AantalDagen", model.AantalDelen());
-    regels.Sleutel(u"DelenPerDagen", model.AantalDelenPerDag());
+    regels.Sleutel(TToernooiSleutel::ToernooiNaam, model.ToernooiNaam());
+    regels.Sleutel(TToernooiSleutel::StartDatum, model.StartDatum());
+    regels.Sleutel(TToernooiSleutel::AantalDagen, model.AantalDelen());
+    regels.Sleutel(TToernooiSleutel::DelenPerDagen, model.AantalDelenPerDag());
 
     // 3. Day parts.
     const TDagTijden& delen = model.DagTijden();
     for (qsizetype n = 0; n < delen.size(); ++n) {
         regels.Regel(QString(QStringLiteral("# Deel ") + QString::number(n + 1)));
-        regels.Sleutel(u"BeginTijd", delen.at(n).Begin);
-        regels.Sleutel(u"EindTijd", delen.at(n).Eind);
+        regels.Sleutel(TToernooiSleutel::BeginTijd, delen.at(n).Begin);
+        regels.Sleutel(TToernooiSleutel::EindTijd, delen.at(n).Eind);
     }
     regels.Sluit();
 
     // 4. Match settings.
-    regels.Sleutel(u"GewoneVelden", model.GewoneVelden());
-    regels.Sleutel(u"SpecialeVelden", model.SpecialeVelden());
-    regels.Sleutel(u"DuurWedstrijd", model.DuurWedstrijd());
-    regels.Sleutel(u"Pauze", model.Pauze());
+    regels.Sleutel(TToernooiSleutel::GewoneVelden, model.GewoneVelden());
+    regels.Sleutel(TToernooiSleutel::SpecialeVelden, model.SpecialeVelden());
+    regels.Sleutel(TToernooiSleutel::DuurWedstrijd, model.DuurWedstrijd());
+    regels.Sleutel(TToernooiSleutel::Pauze, model.Pauze());
     regels.Sluit();
 
     // 5. Fonts.
     const TLettertypen& fonts = model.Lettertypen();
-    SchrijfLettertype(regels, u"Header", fonts.HeaderFont);
-    SchrijfLettertype(regels, u"Footer", fonts.FooterFont);
-    SchrijfLettertype(regels, u"Tekst", fonts.TextFont);
-    SchrijfLettertype(regels, u"VetTeam", fonts.VetTeamFont);
+    for (const TLettertypeSleutel& font : LettertypeSleutels)
+        SchrijfLettertype(regels, font.Naam, fonts.*font.Lettertype);
 
     // 6. Unavailable cells: rounds 1..rows + 1, fields 1..columns + 1 of the shown extent.
     const VeldenEnRonden& velden = model.Velden();
     for (int ronde = 1; ronde <= velden.RijAantal() + 1; ++ronde) {
         for (int veld = 1; veld <= velden.KolomAantal() + 1; ++veld) {
             if (!velden.Beschikbaar(veld, ronde))
-                regels.Sleutel(u"GeenWedstrijd",
+                regels.Sleutel(TToernooiSleutel::GeenWedstrijd,
                                QString(QString::number(veld) + u',' + QString::number(ronde)));
         }
     }
@@ -146,16 +161,18 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     const QStringList partners = model.KruisPouleLijst();
     for (const auto& poule : model.PouleLijst()) {
         const TPouleDetails& p = *poule->Details;
-        regels.Sleutel(u"PouleNaam", p.PouleNaam);
-        regels.Regel(p.CompetitieType == TCompetitieType::HeleCompetitie
-                         ? u"CompetitieType=HeleCompetitie"
-                         : u"CompetitieType=HalveCompetitie");
+        regels.Sleutel(TToernooiSleutel::PouleNaam, p.PouleNaam);
+        regels.Sleutel(TToernooiSleutel::CompetitieType,
+                       p.CompetitieType == TCompetitieType::HeleCompetitie ? WaardeHeleCompetitie
+                                                                           : WaardeHalveCompetitie);
         const bool heeftPartner = p.KruisPoule > 0 && p.KruisPoule < partners.size();
-        regels.Sleutel(u"KruisPoule", heeftPartner ? partners.at(p.KruisPoule) : partners.at(0));
-        regels.Regel(p.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden
-                         ? u"KruisPouleCompetitieType=EnkeleWedstrijden"
-                         : u"KruisPouleCompetitieType=DubbeleWedstrijden");
-        regels.Sleutel(u"MinimaleRust", p.MinimaleRust);
+        regels.Sleutel(TToernooiSleutel::KruisPoule,
+                       heeftPartner ? partners.at(p.KruisPoule) : partners.at(0));
+        regels.Sleutel(TToernooiSleutel::KruisPouleCompetitieType,
+                       p.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden
+                           ? WaardeEnkeleWedstrijden
+                           : WaardeDubbeleWedstrijden);
+        regels.Sleutel(TToernooiSleutel::MinimaleRust, p.MinimaleRust);
         regels.Sluit();
         for (const TTeamDetails* team : poule->Teams)
             SchrijfTeam(regels, *team, u"");
@@ -168,7 +185,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
         ingedeeld.unite(QSet<const TTeamDetails*>(poule->Teams.begin(), poule->Teams.end()));
     for (const auto& team : model.TeamLijst()) {
         if (!ingedeeld.contains(team.get()))
-            SchrijfTeam(regels, *team, u"Los");
+            SchrijfTeam(regels, *team, LosVoorvoegsel);
     }
 
     // 9. The match day, after everything else; nothing when there is nothing to keep.

@@ -1,6 +1,14 @@
 #pragma once
 
+#include "model/TLettertype.h"
+
 #include <QString>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+// The spellings of the tournament file in one place: the writer writes them as they stand
+// here, the reader recognises them upper-cased (HoofdLetters), so a key is added once.
 
 // The keys of the tournament file that must be equal to a whole key. Font keys are matched
 // by parts instead (".LETTERTYPE." and the rest), so they are not in this list.
@@ -36,6 +44,54 @@ enum class TToernooiSleutel
     BegeleiderFax,
 };
 
+// A key as the writer spells it ("ToernooiNaam"); empty for Geen.
+[[nodiscard]] QStringView SleutelNaam(TToernooiSleutel sleutel);
+
+// Teams in no poule: this before the team key ("LosTeamNaam").
+inline constexpr QStringView LosVoorvoegsel = u"Los";
+
+// A font key: the font's name, this, then one of its parts ("Header.Lettertype.Naam").
+inline constexpr QStringView LettertypeTussenstuk = u".Lettertype.";
+
+// The four fonts of the file in the order they are written, each with its key name.
+struct TLettertypeSleutel
+{
+    QStringView Naam;
+    TLettertype TLettertypen::*Lettertype;
+};
+inline constexpr std::array<TLettertypeSleutel, 4> LettertypeSleutels{{
+    {u"Header", &TLettertypen::HeaderFont},
+    {u"Footer", &TLettertypen::FooterFont},
+    {u"Tekst", &TLettertypen::TextFont},
+    {u"VetTeam", &TLettertypen::VetTeamFont},
+}};
+
+// The parts of a font key, in the order they are written.
+inline constexpr QStringView LettertypeNaam = u"Naam";
+inline constexpr QStringView LettertypeGrootte = u"Size";
+inline constexpr QStringView LettertypeStijl = u"Style";
+inline constexpr QStringView LettertypeKleur = u"Kleur";
+
+// The words of a font's style list ("fsBold,fsItalic").
+inline constexpr QStringView StijlVet = u"fsBold";
+inline constexpr QStringView StijlCursief = u"fsItalic";
+inline constexpr QStringView StijlOnderstreept = u"fsUnderline";
+inline constexpr QStringView StijlDoorgehaald = u"fsStrikeOut";
+
+// The fixed values of "CompetitieType=" and "KruisPouleCompetitieType=".
+inline constexpr QStringView WaardeHeleCompetitie = u"HeleCompetitie";
+inline constexpr QStringView WaardeHalveCompetitie = u"HalveCompetitie";
+inline constexpr QStringView WaardeEnkeleWedstrijden = u"EnkeleWedstrijden";
+inline constexpr QStringView WaardeDubbeleWedstrijden = u"DubbeleWedstrijden";
+
+// The letters a to z upper-cased, every other character unchanged (keys and fixed values).
+[[nodiscard]] QString HoofdLetters(QStringView tekst);
+
+// A number as the file holds it: optional leading spaces, an optional sign and at least one
+// decimal digit, nothing after them, within the signed 32-bit range. Anything else is not a
+// number.
+[[nodiscard]] std::optional<int> LeesGetal(QStringView waarde);
+
 // The key of an upper-cased key text; Geen when it names none.
 [[nodiscard]] TToernooiSleutel ZoekToernooiSleutel(const QString& hoofdSleutel);
 
@@ -44,6 +100,10 @@ enum class TToernooiSleutel
 // know and skips. The team key an upper-cased "LOS..." key stands for (TeamNaam to
 // BegeleiderFax); Geen for any other key.
 [[nodiscard]] TToernooiSleutel ZoekLosTeamSleutel(const QString& hoofdSleutel);
+
+// True for a font key: ".LETTERTYPE." anywhere after the first character of the upper-cased
+// key.
+[[nodiscard]] bool IsLettertypeSleutel(QStringView hoofdSleutel);
 
 // True when the reader does something with the upper-cased key: an exact key, a font key or
 // a key of a team in no poule.

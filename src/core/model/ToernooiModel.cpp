@@ -3,6 +3,7 @@
 #include "model/Tijdnotatie.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -406,46 +407,30 @@ QString ToernooiModel::DagDeelLabel(int rij)
 
 void ToernooiModel::ZetToernooiNaam(const QString& naam)
 {
-    if (m_toernooiNaam == naam)
-        return;
-    m_toernooiNaam = naam;
-    MaakGewijzigd();
-    emit instellingenVeranderd();
+    Zet(m_toernooiNaam, naam, &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::ZetStartDatum(const QString& datum)
 {
-    if (m_startDatum == datum)
-        return;
-    m_startDatum = datum;
-    MaakGewijzigd();
-    emit instellingenVeranderd();
+    Zet(m_startDatum, datum, &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::HerstelDagDelen()
 {
-    MaakGewijzigd();
     m_dagTijden = Tijdnotatie::StandaardDagDelen(m_aantalDelen, m_delenPerDag);
     VulRondeKoppen();
-    emit instellingenVeranderd();
 }
 
 void ToernooiModel::ZetAantalDelen(int aantal)
 {
-    aantal = std::clamp(aantal, MinAantalDelen, MaxAantalDelen);
-    if (aantal == m_aantalDelen)
-        return;
-    m_aantalDelen = aantal;
-    HerstelDagDelen();
+    Zet(m_aantalDelen, std::clamp(aantal, MinAantalDelen, MaxAantalDelen),
+        &ToernooiModel::instellingenVeranderd, [this] { HerstelDagDelen(); });
 }
 
 void ToernooiModel::ZetAantalDelenPerDag(int aantal)
 {
-    aantal = std::clamp(aantal, MinDelenPerDag, MaxDelenPerDag);
-    if (aantal == m_delenPerDag)
-        return;
-    m_delenPerDag = aantal;
-    HerstelDagDelen();
+    Zet(m_delenPerDag, std::clamp(aantal, MinDelenPerDag, MaxDelenPerDag),
+        &ToernooiModel::instellingenVeranderd, [this] { HerstelDagDelen(); });
 }
 
 void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
@@ -455,12 +440,7 @@ void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
     const QString genormaliseerd = Tijdnotatie::NormaliseerTijd(tijd);
     TDagDeel& deel = m_dagTijden[rij - 1];
     QString& veld = kolom == 1 ? deel.Begin : deel.Eind;
-    if (veld == genormaliseerd)
-        return;
-    veld = genormaliseerd;
-    MaakGewijzigd();
-    VulRondeKoppen();
-    emit instellingenVeranderd();
+    Zet(veld, genormaliseerd, &ToernooiModel::instellingenVeranderd, [this] { VulRondeKoppen(); });
 }
 
 void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
@@ -472,21 +452,13 @@ void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
     for (const TDagDeel& deel : delen)
         nieuw.append(TDagDeel{Tijdnotatie::NormaliseerTijd(deel.Begin),
                               Tijdnotatie::NormaliseerTijd(deel.Eind)});
-    if (nieuw == m_dagTijden)
-        return;
-    m_dagTijden = std::move(nieuw);
-    MaakGewijzigd();
-    VulRondeKoppen();
-    emit instellingenVeranderd();
+    Zet(m_dagTijden, std::move(nieuw), &ToernooiModel::instellingenVeranderd,
+        [this] { VulRondeKoppen(); });
 }
 
 void ToernooiModel::ZetLettertypen(const TLettertypen& lettertypen)
 {
-    if (lettertypen == m_lettertypen)
-        return;
-    m_lettertypen = lettertypen;
-    MaakGewijzigd();
-    emit lettertypenVeranderd();
+    Zet(m_lettertypen, lettertypen, &ToernooiModel::lettertypenVeranderd);
 }
 
 void ToernooiModel::ZetGewoneVelden(int aantal)
@@ -497,48 +469,28 @@ void ToernooiModel::ZetGewoneVelden(int aantal)
     if (speciaal == 0 && aantal == 0)
         speciaal = 1;
     const int gewoon = std::clamp(aantal, MinGewoneVelden, MaxGewoneVelden);
-    if (gewoon == m_gewoneVelden && speciaal == m_specialeVelden)
-        return;
-    m_gewoneVelden = gewoon;
-    m_specialeVelden = speciaal;
-    MaakGewijzigd();
-    PasVeldAantalToe();
-    emit instellingenVeranderd();
+    Zet(std::tie(m_gewoneVelden, m_specialeVelden), std::tuple(gewoon, speciaal),
+        &ToernooiModel::instellingenVeranderd, [this] { PasVeldAantalToe(); });
 }
 
 void ToernooiModel::ZetSpecialeVelden(int aantal)
 {
     if (aantal == m_specialeVelden)
         return;
-    const int speciaal = std::clamp(aantal, MinSpecialeVelden, MaxSpecialeVelden);
-    if (speciaal == m_specialeVelden)
-        return;
-    m_specialeVelden = speciaal;
-    MaakGewijzigd();
-    PasVeldAantalToe();
-    emit instellingenVeranderd();
+    Zet(m_specialeVelden, std::clamp(aantal, MinSpecialeVelden, MaxSpecialeVelden),
+        &ToernooiModel::instellingenVeranderd, [this] { PasVeldAantalToe(); });
 }
 
 void ToernooiModel::ZetDuurWedstrijd(int minuten)
 {
-    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
-    if (minuten == m_duur)
-        return;
-    m_duur = minuten;
-    MaakGewijzigd();
-    VulRondeKoppen();
-    emit instellingenVeranderd();
+    Zet(m_duur, std::clamp(minuten, MinMinuten, MaxMinuten), &ToernooiModel::instellingenVeranderd,
+        [this] { VulRondeKoppen(); });
 }
 
 void ToernooiModel::ZetPauze(int minuten)
 {
-    minuten = std::clamp(minuten, MinMinuten, MaxMinuten);
-    if (minuten == m_pauze)
-        return;
-    m_pauze = minuten;
-    MaakGewijzigd();
-    VulRondeKoppen();
-    emit instellingenVeranderd();
+    Zet(m_pauze, std::clamp(minuten, MinMinuten, MaxMinuten), &ToernooiModel::instellingenVeranderd,
+        [this] { VulRondeKoppen(); });
 }
 
 void ToernooiModel::VulRondeKoppen()

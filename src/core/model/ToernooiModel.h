@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <utility>
 #include <vector>
 
 // Outcome of an editing operation that may be refused. A refusal changes nothing; Fout holds
@@ -185,8 +186,6 @@ public:
     void ZetHuidigTeam(TTeamDetails* team) { m_huidigTeam = team; }
     [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
     void ZetHuidigePoule(TPouleDetails* poule) { m_huidigePoule = poule; }
-    [[nodiscard]] QString StartBestand() const { return m_startBestand; }
-    void ZetStartBestand(const QString& bestand) { m_startBestand = bestand; }
 
 signals:
     void teamsVeranderd();
@@ -200,6 +199,25 @@ signals:
 
 private:
     void MaakGewijzigd() { ZetGewijzigd(true); }
+    // Every setting changes through here: nothing when the value is already there; otherwise
+    // it is stored, the tournament marked changed, the follow-up run (round headers, field
+    // count) and the signal emitted once. Two fields that change together go in as std::tie.
+    template <typename Veld, typename Waarde, typename Vervolg>
+    bool Zet(Veld&& veld, Waarde&& waarde, void (ToernooiModel::*signaal)(), Vervolg vervolg)
+    {
+        if (veld == waarde)
+            return false;
+        veld = std::forward<Waarde>(waarde);
+        MaakGewijzigd();
+        vervolg();
+        emit(this->*signaal)();
+        return true;
+    }
+    template <typename Veld, typename Waarde>
+    bool Zet(Veld&& veld, Waarde&& waarde, void (ToernooiModel::*signaal)())
+    {
+        return Zet(std::forward<Veld>(veld), std::forward<Waarde>(waarde), signaal, [] {});
+    }
     void HerstelDagDelen();
     void PasVeldAantalToe();
     void VerwijderTeamUitBoom(const TTeamDetails* team);
@@ -226,5 +244,4 @@ private:
     bool m_schemaGebouwd = false;
     TTeamDetails* m_huidigTeam = nullptr;
     TPouleDetails* m_huidigePoule = nullptr;
-    QString m_startBestand;
 };

@@ -189,16 +189,20 @@ void TForm1::Opslaan1Click()
 
 void TForm1::Laden1Click()
 {
-    if (m_bestand->Laden() == TBestandUitkomst::Gelukt) {
-        NaLaden();
-        emit toernooiVervangen();
-    }
+    Laad(QString());
 }
 
 void TForm1::LaadStartBestand(const QString& bestand)
 {
-    m_model->ZetStartBestand(bestand);
-    Laden1Click();
+    Laad(bestand);
+}
+
+void TForm1::Laad(const QString& pad)
+{
+    if (m_bestand->Laden(pad) == TBestandUitkomst::Gelukt) {
+        NaLaden();
+        emit toernooiVervangen();
+    }
 }
 
 void TForm1::NaLaden()

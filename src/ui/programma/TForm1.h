@@ -74,6 +74,8 @@ private:
     QWidget* MaakTabs();
     void ToonTitel();
     // After a complete load: the first team and the first poule selected and shown.
+    // Loads the file at pad, or the one chosen in the open dialog when pad is empty.
+    void Laad(const QString& pad);
     void NaLaden();
     void HelpVoorFocus();
 

@@ -318,11 +318,9 @@ TEST_F(ToernooiBestandTest, LoadTakesTheStartFileWithoutDialog)
 {
     Schrijf(Pad("Start.trn"), "ToernooiNaam=Start\n");
     model.ZetGewijzigd(false);
-    model.ZetStartBestand(Pad("Start.trn"));
-    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    EXPECT_EQ(bestand.Laden(Pad("Start.trn")), TBestandUitkomst::Gelukt);
     EXPECT_TRUE(vraag.Gevraagd.isEmpty());
     EXPECT_EQ(model.ToernooiNaam(), T("Start"));
-    EXPECT_TRUE(model.StartBestand().isEmpty());
 }
 
 TEST_F(ToernooiBestandTest, ALoadThatCannotReadLeavesTheTournamentUntouched)
@@ -341,10 +339,12 @@ TEST_F(ToernooiBestandTest, ALoadThatCannotReadLeavesTheTournamentUntouched)
         EXPECT_EQ(vraag.Gevraagd[1].Titel, T("Fout"));
         EXPECT_TRUE(vraag.Gevraagd[1].Tekst.contains(pad));
     }
-    // A start file that cannot be read is reported once and then forgotten.
-    model.ZetStartBestand(Pad("ontbreekt.trn"));
-    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt);
-    EXPECT_TRUE(model.StartBestand().isEmpty());
+    // A start file that cannot be read is reported once; the next load asks for a file.
+    vraag.Gevraagd.clear();
+    EXPECT_EQ(bestand.Laden(Pad("ontbreekt.trn")), TBestandUitkomst::Mislukt);
+    EXPECT_EQ(vraag.Soorten(), QStringList{T("Melding")});
+    EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Geannuleerd);
+    EXPECT_EQ(vraag.Soorten(), (QStringList{T("Melding"), T("Open")}));
 }
 
 TEST_F(ToernooiBestandTest, WhatIsNoTournamentFileIsRefusedInDutchAndChangesNothing)

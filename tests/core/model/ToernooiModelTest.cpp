@@ -48,7 +48,6 @@ TEST(ToernooiModel, StartsEmptyWithDefaults)
     EXPECT_FALSE(model.SchemaGebouwd());
     EXPECT_EQ(model.HuidigTeam(), nullptr);
     EXPECT_EQ(model.HuidigePoule(), nullptr);
-    EXPECT_TRUE(model.StartBestand().isEmpty());
     EXPECT_EQ(model.AantalDelen(), 1);
     EXPECT_EQ(model.AantalDelenPerDag(), 1);
     EXPECT_EQ(model.DagTijden(), (TDagTijden{{T("09:00"), T("17:00")}}));

@@ -66,7 +66,6 @@ TEST(BestandUiTest, AFileNamedAfterTheProgramOrUnreadableLeavesAnEmptyTournament
     ASSERT_TRUE(vraagsteller2.Berichten().at(0).Tekst.contains(T("/bestaat niet.trn")));
     ASSERT_TRUE(programma2.Form1().Model().PouleLijst().empty());
     ASSERT_TRUE(programma2.About().isVisible());
-    ASSERT_TRUE(programma2.Form1().Model().StartBestand().isEmpty());
 }
 
 TEST(BestandUiTest, SavingWritesWhatTheTabsShowAndOpnieuwKeepsTheSettings)
@@ -74,8 +73,7 @@ TEST(BestandUiTest, SavingWritesWhatTheTabsShowAndOpnieuwKeepsTheSettings)
     QTemporaryDir map;
     VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
-    form.Model().ZetStartBestand(Voorbeeld());
-    form.Laden1Click();
+    form.LaadStartBestand(Voorbeeld());
     QTest::keyClicks(form.findChild<QLineEdit*>(T("ClubFax")), T("071-999"));
     ASSERT_TRUE(form.Model().Gewijzigd());
 
