@@ -1,6 +1,6 @@
 #include "uitslag/KruisTekst.h"
 
-#include "bestand/ToernooiLezer.h"
+#include "bestand/ToernooiSleutel.h"
 
 namespace {
 
@@ -8,7 +8,7 @@ std::optional<int> Positief(QStringView tekst)
 {
     if (tekst.isEmpty() || !tekst.front().isDigit())
         return std::nullopt;
-    const auto getal = ToernooiLezer::LeesGetal(tekst);
+    const auto getal = LeesGetal(tekst);
     if (!getal || *getal < 1)
         return std::nullopt;
     return getal;

@@ -1,6 +1,6 @@
 #include "uitslag/UitslagenBestand.h"
 
-#include "bestand/ToernooiLezer.h"
+#include "bestand/ToernooiSleutel.h"
 #include "uitslag/TUitslagen.h"
 
 namespace UitslagenBestand {
@@ -15,7 +15,7 @@ std::optional<QList<int>> Getallen(QStringView waarde)
 {
     QList<int> getallen;
     for (QStringView deel : waarde.split(u',')) {
-        const auto getal = ToernooiLezer::LeesGetal(deel);
+        const auto getal = LeesGetal(deel);
         if (!getal || *getal < 0)
             return std::nullopt;
         getallen.append(*getal);
