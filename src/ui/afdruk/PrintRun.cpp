@@ -3,6 +3,7 @@
 #include "afdruk/AfdrukDocument.h"
 #include "afdruk/AfdrukInhoud.h"
 #include "afdruk/HuidigePrinter.h"
+#include "afdruk/PrinterDocument.h"
 #include "afdruk/TPrintSetup.h"
 #include "afdruk/TVoorbeeldVenster.h"
 #include "model/ToernooiModel.h"
@@ -18,17 +19,6 @@
 #include <optional>
 
 namespace {
-
-// One job on a printer, titled for the queue.
-QString DrukOpPrinter(QPrinter& printer, const TAfdrukGegevens& gegevens,
-                      const PrintOpdrachten::TOpdracht& opdracht)
-{
-    printer.setDocName(opdracht.Titel);
-    const QString naam = printer.outputFormat() == QPrinter::PdfFormat
-                             ? printer.outputFileName()
-                             : printer.printerName();
-    return AfdrukDocument::Druk(printer, gegevens, opdracht.Soort, naam);
-}
 
 // The match day, worked out afresh from the results kept with the tournament, for the
 // results printout and for the known names in place of placeholders. dag and ingevuld hold
@@ -117,7 +107,7 @@ int PrintRun::Print1Click()
             fout = pdf ? AfdrukDocument::DrukNaarPdf(
                              QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)), gegevens, opdracht,
                              m_printer.Papier())
-                       : DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
+                       : PrinterDocument::Druk(m_printer.Printer(), gegevens, opdracht);
             if (fout.isEmpty())
                 ++gedrukt;
         }

@@ -1,6 +1,7 @@
 #include "kwaliteit/TKwaliteitVenster.h"
 
 #include "afdruk/AfdrukDocument.h"
+#include "afdruk/PrinterDocument.h"
 #include "afdruk/AfdrukInhoud.h"
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/TPrintSetup.h"
@@ -131,7 +132,7 @@ bool TKwaliteitVenster::Print()
         const QString naam = m_printer.Naam();
         fout = !naam.isEmpty() && QPrinterInfo::printerInfo(naam).isNull()
                    ? QStringLiteral("De printer %1 is niet (meer) bekend. Er is niets geprint.").arg(naam)
-                   : AfdrukDocument::DrukOpPrinter(m_printer.Printer(), gegevens, opdracht);
+                   : PrinterDocument::Druk(m_printer.Printer(), gegevens, opdracht);
     }
     if (fout.isEmpty())
         return true;
