@@ -1,9 +1,9 @@
 #include "kwaliteit/TKwaliteitVenster.h"
 
 #include "afdruk/AfdrukDocument.h"
-#include "afdruk/PrinterDocument.h"
 #include "afdruk/AfdrukInhoud.h"
 #include "afdruk/HuidigePrinter.h"
+#include "afdruk/PrinterDocument.h"
 #include "afdruk/TPrintSetup.h"
 #include "gemeen/VensterPlaatsing.h"
 #include "kwaliteit/KwaliteitModel.h"

@@ -1,5 +1,6 @@
 #include "uitslag/TUitslagenVenster.h"
 
+#include "gemeen/VensterPlaatsing.h"
 #include "model/ToernooiModel.h"
 #include "schema/TSchemaBoom.h"
 #include "uitslag/StandModel.h"
@@ -150,4 +151,11 @@ void TUitslagenVenster::PuntenChange()
 {
     const TPunten punten{m_winst->value(), m_gelijk->value(), m_verlies->value()};
     m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetPunten(punten); });
+}
+
+void TUitslagenVenster::showEvent(QShowEvent* event)
+{
+    // Over the main window the first time, and always wholly on the screen.
+    VensterPlaatsing::Plaats(*this, parentWidget(), VensterPlaatsing::Wijze::Over);
+    QWidget::showEvent(event);
 }

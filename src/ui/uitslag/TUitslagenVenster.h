@@ -39,6 +39,9 @@ public:
     [[nodiscard]] UitslagenModel& Uitslagen() const { return *m_uitslagen; }
     [[nodiscard]] StandModel& Stand() const { return *m_stand; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void UitslagenVeranderd();
     void ToonPunten();
