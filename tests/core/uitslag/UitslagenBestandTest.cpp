@@ -62,7 +62,7 @@ TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
     for (const QString& regel : groep) {
         const qsizetype is = regel.indexOf(u'=');
         if (is > 0) {
-            const QString sleutel = ToernooiLezer::HoofdLetters(QStringView(regel).first(is));
+            const QString sleutel = HoofdLetters(QStringView(regel).first(is));
             EXPECT_EQ(ZoekToernooiSleutel(sleutel), TToernooiSleutel::Geen);
             EXPECT_FALSE(sleutel.contains(QStringLiteral(".LETTERTYPE.")));
         }
