@@ -102,7 +102,9 @@ void PrintUitslagen(TCanvas& canvas, const TAfdrukGegevens& gegevens)
 
     static const char* const koppen[] = {"Gesp.", "Gew.", "Gel.", "Verl.", "Voor", "Tegen", "Punten"};
     const int kolom = canvas.TekstBreedte(QStringLiteral("Punten  "));
-    const int cijfersX = std::max(label * 2, canvas.PaginaBreedte() - kolom * 8);
+    // The seven numbers and the "gelijk" mark end at the right edge of the page; the team
+    // names keep at least two columns' room before them.
+    const int cijfersX = std::max(label / 4 + kolom * 2, canvas.PaginaBreedte() - kolom * 8);
     const auto& poules = dag->Model().PouleLijst();
     for (std::size_t p = 0; p < poules.size(); ++p) {
         const TPouleStand& stand = dag->Stand(int(p));

@@ -1,10 +1,15 @@
 #include "uitslag/TWedstrijdDag.h"
 
+#include "afdruk/AfdrukInhoud.h"
+#include "afdruk/PaginaOpmaak.h"
+#include "afdruk/TPaginaMaten.h"
 #include "bestand/ToernooiLezer.h"
+#include "hulp/OpnameCanvas.h"
 #include "model/ToernooiModel.h"
 #include "schema/TSchemaBouwer.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -181,4 +186,32 @@ TEST(WedstrijdDag, UitslagenBlijvenBijHerbouwenEnVervallen)
     for (const TDagWedstrijd& w : dag.Wedstrijden())
         gekoppeld += w.Uitslag ? 1 : 0;
     EXPECT_EQ(gekoppeld + dag.Vervallen().size(), aantal);
+}
+
+TEST(WedstrijdDag, UitslagenAfdrukBlijftBinnenDePagina)
+{
+    ToernooiModel model;
+    Laad(model, "kruis_4_4_dubbel.trn");
+    const TSchemaBoom boom = Bouw(model);
+    TWedstrijdDag dag(model, boom);
+    SpeelPoules(dag);
+
+    // A page just wide enough for the standings' columns beside a short label column.
+    OpnameCanvas canvas(900, 4000);
+    TAfdrukGegevens gegevens =
+        AfdrukInhoud(model, boom, TPaginaMaten::MeasurePage(canvas, model.Lettertypen()), QString());
+    gegevens.Dag = &dag;
+    gegevens.PageCount = 1;
+    PaginaOpmaak::PrintUitslagen(canvas, gegevens);
+
+    const QRegularExpression tekst(QStringLiteral("^(\\d+),\\d+ (\\d+)b? (.*)$"));
+    int teksten = 0;
+    for (const QString& regel : canvas.Opname) {
+        const auto m = tekst.match(regel);
+        if (!m.hasMatch())
+            continue;
+        ++teksten;
+        EXPECT_LE(m.captured(1).toInt() + m.captured(3).size() * m.captured(2).toInt(), 900) << regel.toStdString();
+    }
+    EXPECT_GT(teksten, 20);
 }
