@@ -83,7 +83,7 @@ int main(int argc, char* argv[])
     QMessageBox wijzigingen(QMessageBox::NoIcon, QStringLiteral("Wijzigingen!"),
                             TDialoogVraagsteller::SchermTekst(QStringLiteral(
                                 "U heeft gegevens gewijzigd die nog niet zijn opgeslagen!\r\n\r\nWilt U deze nog opslaan?")),
-                            QMessageBox::Yes | QMessageBox::No, &form);
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &form);
     Bewaar(wijzigingen, map, QStringLiteral("10-wijzigingen"));
     return alleGelukt ? 0 : 1;
 }
