@@ -99,12 +99,13 @@ TPouleStand BerekenStand(int aantalTeams, const std::vector<TGespeeld>& gespeeld
     stand.Regels.reserve(n);
     for (int t : volgorde)
         stand.Regels.push_back(teams[std::size_t(t)]);
-    if (!loting) {
-        for (std::size_t i = 0; i + 1 < n; ++i) {
-            const int a = volgorde[i];
-            const int b = volgorde[i + 1];
-            if (Drietal(teams[std::size_t(a)]) == Drietal(teams[std::size_t(b)])
-                && onderling[std::size_t(a)] == onderling[std::size_t(b)]) {
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        const int a = volgorde[i];
+        const int b = volgorde[i + 1];
+        if (Drietal(teams[std::size_t(a)]) == Drietal(teams[std::size_t(b)])
+            && onderling[std::size_t(a)] == onderling[std::size_t(b)]) {
+            stand.Regels[i + 1].GelijkAanVorige = true;
+            if (!loting) {
                 stand.Regels[i].GelijkMerk = true;
                 stand.Regels[i + 1].GelijkMerk = true;
             }

@@ -29,6 +29,9 @@ struct TStandRegel
     // Equal to another team on every rule: its place is settled by the poule order alone and
     // a lot is still to be drawn.
     bool GelijkMerk = false;
+    // Equal on every rule but the lot to the line before it, with or without a lot order: the
+    // lot decides between the two.
+    bool GelijkAanVorige = false;
 
     [[nodiscard]] int Saldo() const { return Voor - Tegen; }
 };

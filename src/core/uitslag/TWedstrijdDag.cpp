@@ -146,6 +146,28 @@ void TWedstrijdDag::BerekenPoule(int poule)
     m_standen[std::size_t(poule)] = std::move(stand);
 }
 
+std::optional<QList<int>> TWedstrijdDag::VerschuifLoting(int poule, int regel,
+                                                         int richting) const
+{
+    if (poule < 0 || std::size_t(poule) >= m_standen.size())
+        return std::nullopt;
+    const auto& regels = m_standen[std::size_t(poule)].Regels;
+    const int ander = regel + richting;
+    const int onder = std::max(regel, ander);
+    if (regel < 0 || ander < 0 || std::size_t(regel) >= regels.size()
+        || std::size_t(ander) >= regels.size() || !regels[std::size_t(onder)].GelijkAanVorige)
+        return std::nullopt;
+    const TPouleDetails* details = m_model.PouleLijst()[std::size_t(poule)]->Details.get();
+    if (m_model.ZoekPoule(details->PouleNaam) != details)
+        return std::nullopt;
+    QList<int> posities;
+    posities.reserve(qsizetype(regels.size()));
+    for (const TStandRegel& r : regels)
+        posities.append(r.Team + 1);
+    posities.swapItemsAt(regel, ander);
+    return posities;
+}
+
 const TTeamDetails* TWedstrijdDag::Nummer(int poule, int k) const
 {
     if (poule < 0 || poule >= int(m_standen.size()))

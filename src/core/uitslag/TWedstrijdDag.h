@@ -86,6 +86,12 @@ public:
     void ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag);
     // Reads every result, the points and the lot orders from the model again.
     void LeesUitslagen();
+    // The lot order that moves line regel of a poule's standings one place up (richting -1)
+    // or down (+1): the whole standings order with the two lines swapped, as positions in
+    // the poule from 1. None when the neighbour is not equal to it on every rule but the lot,
+    // or when a lot line cannot count for the poule (an earlier poule has its name).
+    [[nodiscard]] std::optional<QList<int>> VerschuifLoting(int poule, int regel,
+                                                            int richting) const;
 
 private:
     void BerekenPoule(int poule);

@@ -64,6 +64,26 @@ void StandModel::Ververs()
     }
 }
 
+std::optional<std::pair<int, int>> StandModel::PouleRegel(int rij) const
+{
+    if (rij < 0 || std::size_t(rij) >= m_rijen.size())
+        return std::nullopt;
+    const TRij& r = m_rijen[std::size_t(rij)];
+    if (r.Soort != TSoort::Team)
+        return std::nullopt;
+    return std::pair{r.Groep, r.Regel};
+}
+
+int StandModel::Rij(int poule, int regel) const
+{
+    for (std::size_t i = 0; i < m_rijen.size(); ++i) {
+        const TRij& r = m_rijen[i];
+        if (r.Soort == TSoort::Team && r.Groep == poule && r.Regel == regel)
+            return int(i);
+    }
+    return -1;
+}
+
 int StandModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_rijen.size());

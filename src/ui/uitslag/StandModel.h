@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class TWedstrijdDag;
@@ -19,6 +21,10 @@ public:
     void ZetDag(const TWedstrijdDag* dag);
     // The results changed: the rows are laid out and read again.
     void Ververs();
+    // The poule and the line of its standings a row shows; none for other rows.
+    [[nodiscard]] std::optional<std::pair<int, int>> PouleRegel(int rij) const;
+    // The row of that line of a poule's standings, or -1.
+    [[nodiscard]] int Rij(int poule, int regel) const;
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,6 +1,8 @@
 #include "uitslag/TUitslagenVenster.h"
 
 #include "gemeen/VensterPlaatsing.h"
+#include "model/TPoule.h"
+#include "model/TPouleDetails.h"
 #include "model/ToernooiModel.h"
 #include "schema/TSchemaBoom.h"
 #include "uitslag/StandModel.h"
@@ -10,11 +12,14 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& schema,
                                      TVraagsteller& vragen, QWidget* parent)
@@ -64,7 +69,29 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
     m_standTabel->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_standTabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_standTabel->verticalHeader()->setDefaultSectionSize(m_standTabel->fontMetrics().height() + 6);
+    m_standTabel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_standTabel->setSelectionMode(QAbstractItemView::SingleSelection);
     standKolom->addWidget(m_standTabel);
+    // Teams equal on every rule are put in order by the lot drawn: the selected team moves
+    // one place, and the poule's order as shown becomes its lot order.
+    auto* loting = new QHBoxLayout;
+    loting->addWidget(new QLabel(QStringLiteral("Loting bij gelijke stand:"), standPagina));
+    m_hoger = new QPushButton(QStringLiteral("Hoger"), standPagina);
+    m_hoger->setObjectName(QStringLiteral("LotingHoger"));
+    m_lager = new QPushButton(QStringLiteral("Lager"), standPagina);
+    m_lager->setObjectName(QStringLiteral("LotingLager"));
+    for (auto [knop, richting] : {std::pair{m_hoger, -1}, std::pair{m_lager, 1}}) {
+        knop->setToolTip(QStringLiteral("Zet het gekozen team een plaats %1 in de loting van zijn poule")
+                             .arg(richting < 0 ? QStringLiteral("hoger") : QStringLiteral("lager")));
+        loting->addWidget(knop);
+        connect(knop, &QPushButton::clicked, this, [this, r = richting] { Verschuif(r); });
+    }
+    loting->addStretch();
+    standKolom->addLayout(loting);
+    connect(m_standTabel->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TUitslagenVenster::ToonLoting);
+    connect(m_stand, &QAbstractItemModel::dataChanged, this, &TUitslagenVenster::ToonLoting);
+    connect(m_stand, &QAbstractItemModel::modelReset, this, &TUitslagenVenster::ToonLoting);
     m_tabs->addTab(standPagina, QStringLiteral("Stand"));
 
     connect(&m_model, &ToernooiModel::uitslagenVeranderd, this,
@@ -76,6 +103,7 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
                 NieuweDag();
         });
     ToonPunten();
+    ToonLoting();
     m_tabs->setEnabled(false);
 }
 
@@ -151,6 +179,32 @@ void TUitslagenVenster::PuntenChange()
 {
     const TPunten punten{m_winst->value(), m_gelijk->value(), m_verlies->value()};
     m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetPunten(punten); });
+}
+
+void TUitslagenVenster::ToonLoting()
+{
+    const auto regel = m_stand->PouleRegel(m_standTabel->currentIndex().row());
+    for (auto [knop, richting] : {std::pair{m_hoger, -1}, std::pair{m_lager, 1}})
+        knop->setEnabled(m_dag && regel
+                         && m_dag->VerschuifLoting(regel->first, regel->second, richting));
+}
+
+void TUitslagenVenster::Verschuif(int richting)
+{
+    const auto regel = m_stand->PouleRegel(m_standTabel->currentIndex().row());
+    if (!m_dag || !regel)
+        return;
+    const auto posities = m_dag->VerschuifLoting(regel->first, regel->second, richting);
+    if (!posities)
+        return;
+    const QString poule = m_model.PouleLijst()[std::size_t(regel->first)]->Details->PouleNaam;
+    const int kolom = std::max(m_standTabel->currentIndex().column(), 0);
+    m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetLoting(poule, *posities); });
+    // The team keeps the selection on its new place.
+    const int rij = m_stand->Rij(regel->first, regel->second + richting);
+    if (rij >= 0)
+        m_standTabel->setCurrentIndex(m_stand->index(rij, kolom));
+    ToonLoting();
 }
 
 void TUitslagenVenster::showEvent(QShowEvent* event)

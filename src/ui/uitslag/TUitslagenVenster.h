@@ -4,6 +4,7 @@
 #include <memory>
 
 class QLabel;
+class QPushButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -17,7 +18,8 @@ struct TSchemaBoom;
 
 // The window "Uitslagen": every match of the built schedule with its score, entered from the
 // keyboard, and on the tab "Stand" the standings per poule, the final ranking of every linked
-// pair and the points for a win, a draw and a loss. It holds the match day of the schedule
+// pair and the points for a win, a draw and a loss; there a team equal to its neighbour on
+// every rule is moved up or down, which sets the lot order of its poule. It holds the match day of the schedule
 // shown, made again after every build and every change of the teams or poules.
 class TUitslagenVenster : public QWidget
 {
@@ -46,6 +48,8 @@ private:
     void UitslagenVeranderd();
     void ToonPunten();
     void PuntenChange();
+    void ToonLoting();
+    void Verschuif(int richting);
 
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
@@ -59,4 +63,6 @@ private:
     QSpinBox* m_winst = nullptr;
     QSpinBox* m_gelijk = nullptr;
     QSpinBox* m_verlies = nullptr;
+    QPushButton* m_hoger = nullptr;
+    QPushButton* m_lager = nullptr;
 };

@@ -70,4 +70,9 @@ TEST(PouleStand, AlleenDeLotingBeslist)
     const TPouleStand geloot = BerekenStand(4, gespeeld, TPunten{}, QList<int>{3, 1});
     EXPECT_EQ(Volgorde(geloot), (std::vector<int>{2, 0, 1, 3}));
     EXPECT_EQ(Merken(geloot), (std::vector<bool>{false, false, false, false}));
+    // Which neighbours the lot decides between stays known, for setting it again.
+    std::vector<bool> aanVorige;
+    for (const TStandRegel& r : geloot.Regels)
+        aanVorige.push_back(r.GelijkAanVorige);
+    EXPECT_EQ(aanVorige, (std::vector<bool>{false, true, true, false}));
 }

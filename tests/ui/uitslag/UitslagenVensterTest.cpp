@@ -3,6 +3,8 @@
 #include "afdruk/TPrintSetup.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
+#include "model/TPoule.h"
+#include "model/TPouleDetails.h"
 #include "schema/TWedstrijdSchema.h"
 #include "uitslag/StandModel.h"
 #include "uitslag/TUitslagenVenster.h"
@@ -17,6 +19,9 @@
 #include <QDir>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -196,4 +201,50 @@ TEST_F(UitslagenVensterTest, PointsSettingAndPrintOptions)
     dialoog.FormShow();
     EXPECT_FALSE(namen->isEnabled());
     EXPECT_FALSE(dialoog.Keuzes().NamenInvullen);
+}
+
+TEST_F(UitslagenVensterTest, TheLotOrderOfATieIsSetByMovingATeam)
+{
+    Typ("1", "1");
+    const int poule = Wedstrijd(0).Poule;
+    const QString naam = model.PouleLijst()[std::size_t(poule)]->Details->PouleNaam;
+    model.ZetGewijzigd(false);
+    auto* tabs = venster.findChild<QTabWidget*>();
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(1).center());
+    ASSERT_EQ(tabs->currentIndex(), 1);
+
+    auto* tabel = venster.findChild<QTableView*>(QStringLiteral("StandTabel"));
+    auto* hoger = venster.findChild<QPushButton*>(QStringLiteral("LotingHoger"));
+    auto* lager = venster.findChild<QPushButton*>(QStringLiteral("LotingLager"));
+    auto klik = [&](int regel) {
+        const QModelIndex cel = venster.Stand().index(venster.Stand().Rij(poule, regel), 1);
+        QTest::mouseClick(tabel->viewport(), Qt::LeftButton, {}, tabel->visualRect(cel).center());
+        return cel;
+    };
+    const QModelIndex tweede = klik(1);
+    const QString team = tweede.data().toString();
+    EXPECT_EQ(venster.Stand().index(tweede.row(), 9).data().toString(), T("gelijk"));
+    EXPECT_TRUE(hoger->isEnabled());
+    EXPECT_FALSE(lager->isEnabled());
+
+    QTest::mouseClick(hoger, Qt::LeftButton);
+    const QModelIndex eerste = venster.Stand().index(tweede.row() - 1, 1);
+    EXPECT_EQ(eerste.data().toString(), team);
+    EXPECT_EQ(tabel->currentIndex().row(), eerste.row());
+    EXPECT_TRUE(venster.Stand().index(eerste.row(), 9).data().toString().isEmpty());
+    EXPECT_TRUE(venster.Stand().index(tweede.row(), 9).data().toString().isEmpty());
+    EXPECT_EQ(model.Uitslagen().Loting(naam, 2), (QList<int>{2, 1}));
+    EXPECT_TRUE(model.Gewijzigd());
+
+    // The lot can be changed back; a team without an equal neighbour does not move.
+    EXPECT_FALSE(hoger->isEnabled());
+    QTest::mouseClick(lager, Qt::LeftButton);
+    EXPECT_EQ(venster.Stand().index(tweede.row(), 1).data().toString(), team);
+    EXPECT_EQ(model.Uitslagen().Loting(naam, 2), (QList<int>{1, 2}));
+    Tabel().GaNaarWedstrijd(0);
+    QTest::keyClicks(&Tabel(), T("2"));
+    Enter();
+    klik(0);
+    EXPECT_FALSE(hoger->isEnabled());
+    EXPECT_FALSE(lager->isEnabled());
 }
