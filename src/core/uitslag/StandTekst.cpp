@@ -3,9 +3,7 @@
 #include "model/ToernooiModel.h"
 #include "uitslag/TWedstrijdDag.h"
 
-namespace {
-
-QString Score(const TUitslag& uitslag)
+QString ScoreTekst(const TUitslag& uitslag)
 {
     const bool beslist = uitslag.Doelpunten1 == uitslag.Doelpunten2 && uitslag.Beslist != 0;
     QString tekst = QString::number(uitslag.Doelpunten1);
@@ -16,8 +14,6 @@ QString Score(const TUitslag& uitslag)
         tekst += u'*';
     return tekst;
 }
-
-} // namespace
 
 QString StandTekst(const TWedstrijdDag& dag)
 {
@@ -47,7 +43,7 @@ QString StandTekst(const TWedstrijdDag& dag)
             continue;
         tekst += dag.IngevuldeTekst(int(i)) + u'\t';
         if (w.Uitslag)
-            tekst += Score(*w.Uitslag);
+            tekst += ScoreTekst(*w.Uitslag);
         tekst += u'\n';
     }
     return tekst;

@@ -3,6 +3,11 @@
 #include <QString>
 
 class TWedstrijdDag;
+struct TUitslag;
+
+// A score as "g1-g2", with a "*" after the goals of the side a decision after a level score
+// made the winner.
+[[nodiscard]] QString ScoreTekst(const TUitslag& uitslag);
 
 // The standings and the cross matches as text lines ending in "\n", as the command-line tool
 // prints them: per poule "Poule " + name, then one TAB-separated line per team in standings

@@ -16,13 +16,13 @@ QString Veld(const QString& waarde, QChar scheiding)
     return u'"' + gequote + u'"';
 }
 
-QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden)
+QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden, const TWedstrijdDag* dag)
 {
     QString tekst = QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Uitslag\r\n");
-    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, velden)) {
+    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, velden, dag)) {
         const QStringList waarden = {r.Dag, QString::number(r.Ronde), r.Begin, r.Eind,
                                      QString::number(r.Veld), r.Poule, r.Team1, r.Team2,
-                                     QString()};
+                                     r.Uitslag};
         QStringList rij;
         for (const QString& w : waarden)
             rij.append(Veld(w));

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+class TWedstrijdDag;
 class VeldenEnRonden;
 struct TSchemaBoom;
 
@@ -14,6 +15,9 @@ namespace CsvSchema {
 // A value quoted as RFC 4180 asks when it holds the separator, a quote or a line break.
 [[nodiscard]] QString Veld(const QString& waarde, QChar scheiding = u';');
 
-[[nodiscard]] QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden);
+// With a match day: cross matches name the teams the results know, and Uitslag holds the
+// scores entered.
+[[nodiscard]] QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden,
+                                 const TWedstrijdDag* dag = nullptr);
 
 } // namespace CsvSchema

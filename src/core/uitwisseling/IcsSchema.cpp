@@ -4,7 +4,6 @@
 #include "uitwisseling/SchemaRegels.h"
 
 #include <QCryptographicHash>
-#include <QHash>
 #include <QRegularExpression>
 #include <QTime>
 
@@ -103,7 +102,7 @@ bool TeamBestaat(const ToernooiModel& model, const QString& team)
 } // namespace
 
 TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const QString& team,
-                     const QDate& startDatum, const QDateTime& nu)
+                     const QDate& startDatum, const QDateTime& nu, const TWedstrijdDag* dag)
 {
     const QDate start = startDatum.isValid() ? startDatum : LeesStartDatum(model.StartDatum());
     if (!start.isValid())
@@ -124,11 +123,9 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
     regel(QStringLiteral("X-WR-CALNAME:") + Ontsnap(team.isEmpty() ? model.ToernooiNaam()
                                                                    : model.ToernooiNaam() + u' ' + team));
 
-    QHash<QString, int> keren;
-    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, model.Velden())) {
+    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, model.Velden(), dag)) {
         if (r.IsLeeg())
             continue;
-        const int keer = ++keren[r.Wedstrijd];
         if (!team.isEmpty() && r.Team1 != team && r.Team2 != team)
             continue;
         bool dagGoed = false;
@@ -145,7 +142,7 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
                                          : r.Poule + QStringLiteral(" : ") + r.Team1
                                                + QStringLiteral(" x ") + r.Team2;
         regel(QStringLiteral("BEGIN:VEVENT"));
-        regel(QStringLiteral("UID:") + Uid(model.ToernooiNaam(), r.Wedstrijd, keer));
+        regel(QStringLiteral("UID:") + Uid(model.ToernooiNaam(), r.Wedstrijd, r.Keer));
         regel(QStringLiteral("DTSTAMP:") + stempel);
         regel(QStringLiteral("DTSTART:") + Tijdstempel(datum, begin));
         regel(QStringLiteral("DTEND:") + Tijdstempel(eindDatum, eind));

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QString>
 
+class TWedstrijdDag;
 class ToernooiModel;
 struct TSchemaBoom;
 
@@ -34,9 +35,11 @@ namespace IcsSchema {
 [[nodiscard]] QByteArray Vouw(const QString& regel);
 
 // Every match, or only those in which the team plays when team is not empty. startDatum
-// overrides the tournament's StartDatum when valid; nu stamps the events (DTSTAMP).
+// overrides the tournament's StartDatum when valid; nu stamps the events (DTSTAMP). With a
+// match day, cross matches name the teams the results know, so a team's calendar gains
+// them once its name is filled in; the UID stays that of the match as built.
 [[nodiscard]] TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom,
                                    const QString& team, const QDate& startDatum,
-                                   const QDateTime& nu);
+                                   const QDateTime& nu, const TWedstrijdDag* dag = nullptr);
 
 } // namespace IcsSchema

@@ -5,6 +5,10 @@
 #include "model/TTeamDetails.h"
 #include "model/VeldenEnRonden.h"
 #include "schema/TSchemaBoom.h"
+#include "uitslag/StandTekst.h"
+#include "uitslag/TWedstrijdDag.h"
+
+#include <QHash>
 
 namespace SchemaRegels {
 
@@ -50,6 +54,7 @@ void LeesWedstrijd(TSchemaRegel& regel, const TSchemaVeld& slot)
         SplitsZijden(regel, w.mid(poule + 3), record);
     } else if (prefix >= 0) {
         // A cross match: "3e&4e:Nummer 2 B x Nummer 2 A".
+        regel.IsKruis = true;
         regel.Poule = w.left(prefix);
         SplitsZijden(regel, w.mid(prefix + 1), record);
     } else {
@@ -57,10 +62,34 @@ void LeesWedstrijd(TSchemaRegel& regel, const TSchemaVeld& slot)
     }
 }
 
+// The match day's knowledge of a slot: the teams known for a cross match and the score.
+void VulIn(TSchemaRegel& regel, const TWedstrijdDag& dag, int wedstrijd)
+{
+    const TDagWedstrijd& w = dag.Wedstrijden()[std::size_t(wedstrijd)];
+    regel.Keer = w.Keer;
+    regel.IsKruis = w.IsKruis();
+    if (w.Uitslag)
+        regel.Uitslag = ScoreTekst(*w.Uitslag);
+    if (w.Kruis) {
+        regel.Poule = w.Kruis->Voorvoegsel.chopped(1);
+        regel.Team1 = w.Kant1 ? w.Kant1->TeamNaam : w.Kruis->Kant1.Tekst;
+        regel.Team2 = w.Kant2 ? w.Kant2->TeamNaam : w.Kruis->Kant2.Tekst;
+    }
+}
+
 } // namespace
 
-QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden)
+QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
+                         const TWedstrijdDag* wedstrijdDag)
 {
+    QHash<qint64, int> wedstrijden; // (round, slot) -> match of the day
+    if (wedstrijdDag) {
+        for (std::size_t i = 0; i < wedstrijdDag->Wedstrijden().size(); ++i) {
+            const TDagWedstrijd& w = wedstrijdDag->Wedstrijden()[i];
+            wedstrijden.insert(qint64(w.Ronde) << 32 | quint32(w.Veld), int(i));
+        }
+    }
+    QHash<QString, int> keren;
     QList<TSchemaRegel> regels;
     for (qsizetype r = 0; r < qsizetype(boom.Ronden.size()); ++r) {
         const TSchemaRonde& ronde = boom.Ronden[std::size_t(r)];
@@ -86,6 +115,10 @@ QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden)
             if (inhoud != GeenWedstrijd && !inhoud.isEmpty()) {
                 regel.Wedstrijd = inhoud;
                 LeesWedstrijd(regel, slot);
+                regel.Keer = ++keren[inhoud];
+                const auto w = wedstrijden.constFind(qint64(r) << 32 | quint32(v));
+                if (w != wedstrijden.cend())
+                    VulIn(regel, *wedstrijdDag, *w);
             }
             regels.append(regel);
         }
