@@ -14,6 +14,7 @@
 #include "uitslag/StandTekst.h"
 #include "uitslag/TWedstrijdDag.h"
 #include "uitwisseling/CsvSchema.h"
+#include "uitwisseling/HtmlSchema.h"
 #include "uitwisseling/IcsSchema.h"
 #include "uitwisseling/Uitwisselbestanden.h"
 
@@ -35,7 +36,7 @@ const char* const HulpTekst =
     "         rondoplan-schema --bewaar UIT BESTAND\n"
     "         rondoplan-schema --pdf MAP [--papier FORMAAT] [--liggend] [--team NAAM]...\n"
     "                          BESTAND\n"
-    "         rondoplan-schema [--csv UIT] [--ics UIT [--team NAAM]] BESTAND\n"
+    "         rondoplan-schema [--csv UIT] [--html UIT] [--ics UIT [--team NAAM]] BESTAND\n"
     "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
     "         rondoplan-schema --stand BESTAND\n"
     "         rondoplan-schema --kwaliteit BESTAND\n"
@@ -57,6 +58,9 @@ const char* const HulpTekst =
     "                Mag vaker gegeven worden. Met --ics: alleen de wedstrijden van dit team.\n"
     "  --csv UIT     Schrijft het schema naar UIT: een regel per veld per ronde, gescheiden\n"
     "                door puntkomma's, UTF-8 met byte-order mark.\n"
+    "  --html UIT    Schrijft het schema als webpagina naar UIT: een los HTML-bestand met de\n"
+    "                poule-indeling, een keuzelijst voor een team en, als er uitslagen zijn,\n"
+    "                de uitslagen en de stand.\n"
     "  --ics UIT     Schrijft de wedstrijden als agenda (iCalendar) naar UIT. De startdatum\n"
     "                van het toernooi moet leesbaar zijn (dd-mm-jjjj of dd/mm/jj).\n"
     "  --importeer CSV  Voegt de teams uit de lijst CSV toe aan het toernooi (kolommen Team,\n"
@@ -144,6 +148,9 @@ int main(int argc, char* argv[])
                                      QStringLiteral("Met --pdf: het papier liggend."));
     const QCommandLineOption csv(QStringLiteral("csv"), QStringLiteral("Schrijft het schema als CSV."),
                                  QStringLiteral("UIT"));
+    const QCommandLineOption html(QStringLiteral("html"),
+                                  QStringLiteral("Schrijft het schema als webpagina."),
+                                  QStringLiteral("UIT"));
     const QCommandLineOption ics(QStringLiteral("ics"), QStringLiteral("Schrijft de agenda."),
                                  QStringLiteral("UIT"));
     const QCommandLineOption importeer(QStringLiteral("importeer"),
@@ -153,7 +160,7 @@ int main(int argc, char* argv[])
                                    QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
     const QCommandLineOption kwaliteit(QStringLiteral("kwaliteit"),
                                        QStringLiteral("Schrijft de kwaliteit van het schema."));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, ics, importeer,
+    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, html, ics, importeer,
                        stand, kwaliteit});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
@@ -238,13 +245,19 @@ int main(int argc, char* argv[])
         }
         return Gelukt;
     }
-    if (parser.isSet(csv) || parser.isSet(ics)) {
+    if (parser.isSet(csv) || parser.isSet(html) || parser.isSet(ics)) {
+        // Exports carry the results entered so far: scores, standings and cross matches
+        // with the teams they know.
+        const TWedstrijdDag dag(model, boom);
         QString fout;
         if (parser.isSet(csv))
-            fout = Uitwisselbestanden::Schrijf(parser.value(csv), CsvSchema::Schrijf(boom, model.Velden()));
+            fout = Uitwisselbestanden::Schrijf(parser.value(csv),
+                                               CsvSchema::Schrijf(boom, model.Velden(), &dag));
+        if (fout.isEmpty() && parser.isSet(html))
+            fout = Uitwisselbestanden::Schrijf(parser.value(html), HtmlSchema::Schrijf(model, boom, &dag));
         if (fout.isEmpty() && parser.isSet(ics)) {
             const TIcsUitkomst agenda = IcsSchema::Schrijf(
-                model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc());
+                model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc(), &dag);
             if (agenda.Status == TIcsStatus::OnbekendTeam) {
                 Fout(agenda.Fout);
                 return InvoerFout;

@@ -4,7 +4,9 @@
 #include "model/ToernooiModel.h"
 #include "schema/TSchemaBoom.h"
 #include "schema/TSchemaBouwer.h"
+#include "uitslag/TWedstrijdDag.h"
 #include "uitwisseling/CsvSchema.h"
+#include "uitwisseling/HtmlSchema.h"
 #include "uitwisseling/IcsSchema.h"
 
 #include <QMap>
@@ -217,4 +219,39 @@ TEST_F(Export, CalendarRefusesUnreadableDateAndUnknownTeam)
     EXPECT_EQ(LeesIcsStrikt(gevraagd.Inhoud)[0].value(T("DTSTART")), T("20250101T230000"));
     EXPECT_EQ(IcsSchema::Schrijf(model, boom, T("rood, wit"), QDate(2025, 1, 1), nu).Status,
               TIcsStatus::OnbekendTeam);
+}
+
+TEST_F(Export, ResultsFillTheCrossMatchesOfEveryExport)
+{
+    const QString kruisUid =
+        LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu).Inhoud)[3].value(T("UID"));
+    TWedstrijdDag dag(model, boom);
+    const auto zet = [&dag](const QString& tekst, int d1, int d2) {
+        for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+            if (dag.Wedstrijden()[i].Tekst == tekst)
+                dag.ZetUitslag(int(i), TUitslag{1, d1, d2, 0, tekst});
+        }
+    };
+    zet(T("A : Rood, Wit x \"Blauw\"; x"), 2, 1);
+    zet(T("B : Groen \\ Geel x ") + Lang, 0, 1);
+
+    const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden(), &dag));
+    EXPECT_EQ(rijen[1].mid(5), QStringList({T("B"), T("Groen \\ Geel"), Lang, T("0-1")}));
+    EXPECT_EQ(rijen[4].mid(5), QStringList({T("1e&2e"), Lang, T("Rood, Wit"), T("")}));
+
+    // The team's calendar gains the cross match under the identifier it had before.
+    const QList<TIcsEvent> eigen = LeesIcsStrikt(
+        IcsSchema::Schrijf(model, boom, T("Rood, Wit"), QDate(), nu, &dag).Inhoud);
+    ASSERT_EQ(eigen.size(), 2);
+    EXPECT_EQ(eigen[1].value(T("SUMMARY")), T("1e&2e : ") + Lang + T(" x Rood, Wit"));
+    EXPECT_EQ(eigen[1].value(T("UID")), kruisUid);
+
+    // The page escapes every name and carries the scores and the standings.
+    const QString pagina = QString::fromUtf8(HtmlSchema::Schrijf(model, boom, &dag));
+    EXPECT_TRUE(pagina.startsWith(T("<!DOCTYPE html>")));
+    EXPECT_TRUE(pagina.contains(T("data-team2=\"&quot;Blauw&quot;; x\"")));
+    EXPECT_FALSE(pagina.contains(T("\"Blauw\"")));
+    EXPECT_TRUE(pagina.contains(T("<td class=\"uitslag\">2-1</td>")));
+    EXPECT_TRUE(pagina.contains(T("<h2>Stand</h2>")));
+    EXPECT_FALSE(QString::fromUtf8(HtmlSchema::Schrijf(model, boom)).contains(T("<h2>Stand</h2>")));
 }

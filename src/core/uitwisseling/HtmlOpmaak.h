@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The fixed parts of the web page: its style sheet (screen, phone and A4 paper) and the
+// script of the team box. Both are written into the page itself, so it needs nothing else.
+namespace HtmlOpmaak {
+
+[[nodiscard]] QString Stijl();
+[[nodiscard]] QString Script();
+
+} // namespace HtmlOpmaak
