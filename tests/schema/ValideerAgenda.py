@@ -32,4 +32,7 @@ for e in events:
     assert " x " in str(e["SUMMARY"]) and str(e["LOCATION"]).startswith("Veld ")
     uids.add(str(e["UID"]))
 assert len(uids) == len(events), "dubbele UID"
+if "--team" in extra:
+    team = extra[extra.index("--team") + 1]
+    assert all(team in str(e["SUMMARY"]) for e in events), "wedstrijd van een ander team"
 print(f"{len(events)} wedstrijden gelezen")

@@ -25,7 +25,12 @@ tr.gekozen td, li.gekozen { background: #fff3b0; font-weight: bold; }
 ul.poule { margin: 0.2em 0 0.6em; padding-left: 1.4em; }
 .poules { display: flex; flex-wrap: wrap; gap: 0 2em; }
 .poules section { min-width: 10em; }
-@media (max-width: 30em) { body { font-size: 15px; } td.veld { width: auto; } }
+section.stand { overflow-x: auto; }
+@media (max-width: 30em) {
+  body { font-size: 15px; }
+  td.veld { width: auto; }
+  th, td { padding: 0.2em 0.25em; }
+}
 @page { size: A4; margin: 15mm; }
 @media print {
   body { max-width: none; font-size: 10pt; padding: 0; }
