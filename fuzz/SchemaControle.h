@@ -10,6 +10,10 @@
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"
+#include "uitslag/TWedstrijdDag.h"
+#include "uitwisseling/CsvSchema.h"
+#include "uitwisseling/HtmlSchema.h"
+#include "uitwisseling/IcsSchema.h"
 
 #include <QByteArrayView>
 #include <QHash>
@@ -21,7 +25,7 @@
 // survives a save, the input check answers, the build gives the same outcome twice, a built
 // schedule keeps its rules (at most 299 rounds, no team twice in a round, every poule's own
 // matches, the rest of every team), the view fills, and the three printouts lay out on a
-// fixed canvas. Used by the fuzz target and by the test that replays its stored inputs.
+// fixed canvas, and the exports write. Used by the fuzz target and by the test that replays its stored inputs.
 // Returns an empty text when all holds, otherwise what went wrong.
 namespace SchemaControle {
 
@@ -154,6 +158,25 @@ inline QString ControleerPapier(const ToernooiModel& model, const TSchemaBoom& b
     return {};
 }
 
+// The exports with the file's results: every slot a CSV row, a calendar or a reason, a
+// whole page.
+inline QString ControleerExport(ToernooiModel& model, const TSchemaBoom& boom)
+{
+    const TWedstrijdDag dag(model, boom);
+    const QByteArray csv = CsvSchema::Schrijf(boom, model.Velden(), &dag);
+    if (!csv.startsWith("\xEF\xBB\xBF" "Dag;Ronde;"))
+        return QStringLiteral("CSV zonder kop");
+    const TIcsUitkomst agenda =
+        IcsSchema::Schrijf(model, boom, QString(), QDate(2000, 1, 1), QDateTime(), &dag);
+    if (agenda.Status != TIcsStatus::Gelukt && agenda.Status != TIcsStatus::GeenTijden)
+        return QStringLiteral("agenda: ") + agenda.Fout;
+    if (agenda.Status == TIcsStatus::Gelukt && !agenda.Inhoud.endsWith("END:VCALENDAR\r\n"))
+        return QStringLiteral("agenda niet afgesloten");
+    if (!HtmlSchema::Schrijf(model, boom, &dag).endsWith("</html>\n"))
+        return QStringLiteral("webpagina niet afgesloten");
+    return {};
+}
+
 inline QString Controleer(QByteArrayView invoer)
 {
     QString fout = LezerControle::Controleer(invoer);
@@ -178,6 +201,8 @@ inline QString Controleer(QByteArrayView invoer)
     if (!uitkomst.Gelukt)
         return uitkomst.Reden.isEmpty() ? QStringLiteral("mislukt zonder reden") : QString();
     fout = ControleerSchema(model, eerste);
+    if (fout.isEmpty())
+        fout = ControleerExport(model, eerste);
     if (!fout.isEmpty())
         return fout;
     return ControleerPapier(model, eerste);
