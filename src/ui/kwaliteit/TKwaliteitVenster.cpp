@@ -127,7 +127,7 @@ bool TKwaliteitVenster::Print()
         fout = map.isEmpty()
                    ? QStringLiteral("Er is geen map gekozen. Er is niets geprint.")
                    : AfdrukDocument::DrukNaarPdf(QDir(map).filePath(PrintOpdrachten::PdfNaam(opdracht.Titel)),
-                                                 gegevens, opdracht);
+                                                 gegevens, opdracht, m_printer.Papier());
     } else {
         const QString naam = m_printer.Naam();
         fout = !naam.isEmpty() && QPrinterInfo::printerInfo(naam).isNull()

@@ -3,6 +3,7 @@
 #include "afdruk/TPdfInstellingen.h"
 #include "afdruk/TPrintSetup.h"
 #include "afdruk/TVoorbeeldVenster.h"
+#include "hulp/PdfHulp.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
@@ -65,16 +66,6 @@ struct PrintRunTest : ::testing::Test
             papier(*instellingen);
         });
         QTest::mouseClick(dialoog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-    }
-
-    // The page size of a written PDF in whole points, as "width x height".
-    static QString MediaBox(const QString& pad)
-    {
-        QFile bestand(pad);
-        EXPECT_TRUE(bestand.open(QIODevice::ReadOnly)) << pad.toStdString();
-        const auto deel = QRegularExpression(QStringLiteral(R"(/MediaBox \[0 0 (\d+)[.\d]* (\d+))"))
-                              .match(QString::fromLatin1(bestand.readAll()));
-        return deel.captured(1) + QStringLiteral(" x ") + deel.captured(2);
     }
 
     // The number of pages of a written PDF.
@@ -182,7 +173,7 @@ TEST_F(PrintRunTest, PdfSettingsChooseThePaperOfFilesAndViewUntilChangedEscapeKe
         "Button2");
     EXPECT_EQ(run.Print1Click(), 1);
     EXPECT_EQ(printer.Papier(), (PdfPapier{QPageSize::A5, true}));
-    EXPECT_EQ(MediaBox(map.filePath(T("Rondoplan. Schema. Zomer.pdf"))), T("595 x 420"));
+    EXPECT_EQ(PdfHulp::MediaBox(map.filePath(T("Rondoplan. Schema. Zomer.pdf"))), T("595 x 420"));
     // The view pages on the same paper: A5 across holds fewer rows than A4 upright.
     EXPECT_EQ(printer.Printer().pageLayout().pageSize().id(), QPageSize::A5);
     EXPECT_LT(venster.Maten().LinesPerPage, a4Regels);

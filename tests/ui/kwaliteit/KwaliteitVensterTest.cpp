@@ -1,4 +1,6 @@
+#include "afdruk/HuidigePrinter.h"
 #include "afdruk/TPrintSetup.h"
+#include "hulp/PdfHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "kwaliteit/KwaliteitModel.h"
@@ -95,8 +97,9 @@ TEST(KwaliteitVenster, ShowsSortsAndPrintsTheExamplesQuality)
     EXPECT_TRUE(bovenaan.data(Qt::FontRole).value<QFont>().bold());
     EXPECT_TRUE(bovenaan.data(Qt::BackgroundRole).isValid());
 
-    // Printed as "PDF-bestand": one file named after its own print job.
+    // Printed as "PDF-bestand": one file named after its own print job, on the PDF paper.
     QTemporaryDir map;
+    programma.Printer().ZetPapier({QPageSize::A5, true});
     auto* printers = programma.PrintSetup().findChild<QComboBox*>(T("PrinterLijst"));
     programma.PrintSetup().FormShow();
     printers->setCurrentIndex(printers->findText(TPrintSetup::PdfBestand));
@@ -105,6 +108,7 @@ TEST(KwaliteitVenster, ShowsSortsAndPrintsTheExamplesQuality)
     venster.findChild<QPushButton*>(T("Printen"))->click();
     const QFileInfo pdf(QDir(map.path()).filePath(T("Rondoplan. Kwaliteit. Jeugdtoernooi De Sprinters.pdf")));
     EXPECT_TRUE(pdf.exists() && pdf.size() > 0) << QDir(map.path()).entryList().join(u',').toStdString();
+    EXPECT_EQ(PdfHulp::MediaBox(pdf.filePath()), T("595 x 420"));
     EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
     const QString schermafdrukken = qEnvironmentVariable("RONDOPLAN_SCHERMAFDRUKKEN");
     if (!schermafdrukken.isEmpty()) {
