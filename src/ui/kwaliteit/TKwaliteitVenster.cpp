@@ -80,7 +80,7 @@ TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBo
     connect(print, &QPushButton::clicked, this, [this] { Print(); });
     connect(sluiten, &QPushButton::clicked, this, &QWidget::close);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { emit helpGevraagd(6); });
+    connect(help, &QShortcut::activated, this, [this] { emit helpGevraagd(8); });
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }

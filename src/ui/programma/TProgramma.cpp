@@ -119,7 +119,7 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     ZetHelpContext(m_progress, 4);
     ZetHelpContext(m_errorList, 4);
     ZetHelpContext(m_printSetup, 5);
-    ZetHelpContext(m_uitslagen, 6);
+    ZetHelpContext(m_uitslagen, 7);
     for (QWidget* venster : std::initializer_list<QWidget*>{
              m_about.get(), m_toevoegen, m_veldInvulling, m_printSetup, m_progress, m_errorList,
              m_uitslagen})

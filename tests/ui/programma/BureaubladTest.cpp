@@ -1,4 +1,5 @@
 #include "afdruk/TPrintSetup.h"
+#include "kwaliteit/TKwaliteitVenster.h"
 #include "hulp/VensterVraagsteller.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"
@@ -7,6 +8,7 @@
 #include "programma/THelpVenster.h"
 #include "programma/TProgramma.h"
 #include "schema/TWedstrijdSchema.h"
+#include "uitslag/TUitslagenVenster.h"
 
 #include <QApplication>
 #include <QDir>
@@ -223,6 +225,14 @@ TEST(Bureaublad, ShortcutsHelpAndEscape)
     hoofd.WedstrijdTab()->Button2()->click();
     Toets(programma.VeldInvulling(), Qt::Key_F1);
     EXPECT_EQ(help.Context(), 4);
+
+    // The results and quality windows have their own topics.
+    schema.findChild<QAction*>(T("Uitslagen1"))->trigger();
+    Toets(programma.UitslagenVenster(), Qt::Key_F1);
+    EXPECT_EQ(help.Context(), 7);
+    schema.findChild<QAction*>(T("Kwaliteit1"))->trigger();
+    Toets(programma.Kwaliteit(), Qt::Key_F1);
+    EXPECT_EQ(help.Context(), 8);
 
     // A load replaces the tournament: the old schedule disappears.
     vragen.Gevraagd.clear();
