@@ -6,10 +6,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
@@ -71,6 +75,33 @@ int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& 
     if (doos.clickedButton() == tweede)
         return 2;
     return 0;
+}
+
+std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, const QString& tekst)
+{
+    // Over the window that asks (the schedule window), like the font dialog.
+    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
+    QDialog dialoog(ouder);
+    dialoog.setWindowTitle(titel);
+    auto* kolom = new QVBoxLayout(&dialoog);
+    auto* uitleg = new QLabel(SchermTekst(tekst), &dialoog);
+    uitleg->setTextFormat(Qt::PlainText);
+    uitleg->setWordWrap(true);
+    kolom->addWidget(uitleg);
+    auto* datum = new QDateEdit(QDate::currentDate(), &dialoog);
+    datum->setObjectName(QStringLiteral("Datum"));
+    datum->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
+    datum->setCalendarPopup(true);
+    kolom->addWidget(datum);
+    auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialoog);
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    QObject::connect(knoppen, &QDialogButtonBox::accepted, &dialoog, &QDialog::accept);
+    QObject::connect(knoppen, &QDialogButtonBox::rejected, &dialoog, &QDialog::reject);
+    kolom->addWidget(knoppen);
+    datum->setFocus();
+    if (dialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return datum->date();
 }
 
 TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)

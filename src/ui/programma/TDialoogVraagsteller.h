@@ -31,6 +31,8 @@ public:
     [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
     [[nodiscard]] int VraagWinnaar(const QString& wedstrijd, const QString& kant1,
                                    const QString& kant2) override;
+    [[nodiscard]] std::optional<QDate> VraagDatum(const QString& titel,
+                                                  const QString& tekst) override;
 
     // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
     [[nodiscard]] static QString QtFilter(const QString& filter);
