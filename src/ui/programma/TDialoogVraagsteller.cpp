@@ -42,9 +42,20 @@ QString TDialoogVraagsteller::QtFilter(const QString& filter)
     return filters.join(QLatin1String(";;"));
 }
 
+QWidget* TDialoogVraagsteller::Vrager()
+{
+    if (QWidget* actief = QApplication::activeWindow()) {
+        m_laatsteVrager = actief;
+        return actief;
+    }
+    if (m_laatsteVrager && m_laatsteVrager->isVisible())
+        return m_laatsteVrager;
+    return m_ouder;
+}
+
 void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 {
-    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, m_ouder);
+    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.exec();
 }
@@ -52,7 +63,7 @@ void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
 {
     QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
-                     QMessageBox::Yes | QMessageBox::No, m_ouder);
+                     QMessageBox::Yes | QMessageBox::No, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.setDefaultButton(QMessageBox::Yes);
     return doos.exec() == QMessageBox::Yes;
@@ -79,10 +90,9 @@ int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& 
 
 std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, const QString& tekst)
 {
-    // Over the window that asks (the schedule window), like the font dialog.
-    QWidget* ouder = QApplication::activeWindow() ? QApplication::activeWindow() : m_ouder;
-    QDialog dialoog(ouder);
+    QDialog dialoog(Vrager());
     dialoog.setWindowTitle(titel);
+    dialoog.setMinimumWidth(460);
     auto* kolom = new QVBoxLayout(&dialoog);
     auto* uitleg = new QLabel(SchermTekst(tekst), &dialoog);
     uitleg->setTextFormat(Qt::PlainText);
@@ -134,7 +144,7 @@ QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
                                                   const QString& standaardExtensie,
                                                   const QString& startMap)
 {
-    QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
+    QFileDialog dialoog(Vrager(), QStringLiteral("Laden"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
     dialoog.setFileMode(QFileDialog::ExistingFile);
@@ -151,7 +161,7 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
                                                    const QString& filter,
                                                    const QString& startMap)
 {
-    QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
+    QFileDialog dialoog(Vrager(), QStringLiteral("Opslaan"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question and keeps a backup.
     dialoog.setOption(QFileDialog::DontConfirmOverwrite);

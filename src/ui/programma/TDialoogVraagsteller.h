@@ -2,7 +2,9 @@
 
 #include "programma/TVraagsteller.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+
 class TToevoegen;
 
 // The questions of the desktop program as real dialogs: message boxes, the name dialog and
@@ -41,6 +43,13 @@ public:
     [[nodiscard]] static QString SchermTekst(const QString& tekst);
 
 private:
+    // The window that asks (the schedule window, the import dialog), so the dialog opens over
+    // it rather than raising the main window; the main window when none is active.
+    [[nodiscard]] QWidget* Vrager();
+
     QWidget* m_ouder;
+    // The window that asked last. Right after one dialog closes the window system may not
+    // have made its window active again, and a question that follows goes over it too.
+    QPointer<QWidget> m_laatsteVrager;
     TToevoegen* m_naamDialoog;
 };

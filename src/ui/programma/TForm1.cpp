@@ -127,7 +127,7 @@ void TForm1::MaakMenu()
     actie(bestanden, "Laden1", QStringLiteral("&Laden"), &TForm1::Laden1Click,
           QKeySequence(Qt::CTRL | Qt::Key_O));
     bestanden->addSeparator();
-    actie(bestanden, "TeamsImporteren1", QStringLiteral("Teams importeren…"),
+    actie(bestanden, "TeamsImporteren1", QStringLiteral("&Teams importeren…"),
           &TForm1::TeamsImporteren1Click);
     bestanden->addSeparator();
     actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,

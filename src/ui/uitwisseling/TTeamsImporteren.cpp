@@ -63,6 +63,7 @@ TTeamsImporteren::TTeamsImporteren(ToernooiModel& model, TVraagsteller& vraagste
     m_tabel->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tabel->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_tabel->horizontalHeader()->setStretchLastSection(true);
+    m_tabel->verticalHeader()->setDefaultSectionSize(m_tabel->fontMetrics().height() + 6);
 
     m_samenvatting = new QLabel(QStringLiteral("Nog geen teamlijst gekozen."), this);
     m_samenvatting->setObjectName(QStringLiteral("Samenvatting"));

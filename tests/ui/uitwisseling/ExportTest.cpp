@@ -2,6 +2,8 @@
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "schema/TWedstrijdSchema.h"
+#include "uitslag/TWedstrijdDag.h"
+#include "uitwisseling/ExportBediening.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -64,6 +66,16 @@ TEST_F(Export, EveryKindWritesItsFileUnderANameFromTheTournament)
     EXPECT_TRUE(Inhoud(Pad("agenda.ics")).startsWith("BEGIN:VCALENDAR\r\n"));
     EXPECT_FALSE(model.Gewijzigd());
     EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
+}
+
+TEST_F(Export, TheSpreadsheetCarriesTheScoresOfTheMatchDayItIsGiven)
+{
+    TWedstrijdDag dag(model, boom);
+    dag.ZetUitslag(0, TUitslag{1, 3, 1, 0, {}});
+    venster.Export().ZetDagBron([&dag] { return &dag; });
+    vragen.Bestand(Pad("uitslagen.csv"));
+    Item("ExportCsv1")->trigger();
+    EXPECT_TRUE(Inhoud(Pad("uitslagen.csv")).contains(";3-1\r\n"));
 }
 
 TEST_F(Export, TheTeamCalendarWaitsForAHighlightedTeamAndHoldsOnlyItsMatches)
