@@ -2,6 +2,7 @@
 
 #include "model/TLettertype.h"
 
+#include <QDate>
 #include <QString>
 #include <optional>
 
@@ -61,5 +62,13 @@ public:
         Q_UNUSED(kant1);
         Q_UNUSED(kant2);
         return 0;
+    }
+    // A date picked in a small dialog: the date confirmed, or nothing when cancelled.
+    [[nodiscard]] virtual std::optional<QDate> VraagDatum(const QString& titel,
+                                                          const QString& tekst)
+    {
+        Q_UNUSED(titel);
+        Q_UNUSED(tekst);
+        return std::nullopt;
     }
 };

@@ -6,10 +6,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
@@ -38,9 +42,20 @@ QString TDialoogVraagsteller::QtFilter(const QString& filter)
     return filters.join(QLatin1String(";;"));
 }
 
+QWidget* TDialoogVraagsteller::Vrager()
+{
+    if (QWidget* actief = QApplication::activeWindow()) {
+        m_laatsteVrager = actief;
+        return actief;
+    }
+    if (m_laatsteVrager && m_laatsteVrager->isVisible())
+        return m_laatsteVrager;
+    return m_ouder;
+}
+
 void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 {
-    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, m_ouder);
+    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.exec();
 }
@@ -48,7 +63,7 @@ void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
 {
     QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
-                     QMessageBox::Yes | QMessageBox::No, m_ouder);
+                     QMessageBox::Yes | QMessageBox::No, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.setDefaultButton(QMessageBox::Yes);
     return doos.exec() == QMessageBox::Yes;
@@ -71,6 +86,32 @@ int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& 
     if (doos.clickedButton() == tweede)
         return 2;
     return 0;
+}
+
+std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, const QString& tekst)
+{
+    QDialog dialoog(Vrager());
+    dialoog.setWindowTitle(titel);
+    dialoog.setMinimumWidth(460);
+    auto* kolom = new QVBoxLayout(&dialoog);
+    auto* uitleg = new QLabel(SchermTekst(tekst), &dialoog);
+    uitleg->setTextFormat(Qt::PlainText);
+    uitleg->setWordWrap(true);
+    kolom->addWidget(uitleg);
+    auto* datum = new QDateEdit(QDate::currentDate(), &dialoog);
+    datum->setObjectName(QStringLiteral("Datum"));
+    datum->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
+    datum->setCalendarPopup(true);
+    kolom->addWidget(datum);
+    auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialoog);
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    QObject::connect(knoppen, &QDialogButtonBox::accepted, &dialoog, &QDialog::accept);
+    QObject::connect(knoppen, &QDialogButtonBox::rejected, &dialoog, &QDialog::reject);
+    kolom->addWidget(knoppen);
+    datum->setFocus();
+    if (dialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return datum->date();
 }
 
 TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
@@ -103,7 +144,7 @@ QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
                                                   const QString& standaardExtensie,
                                                   const QString& startMap)
 {
-    QFileDialog dialoog(m_ouder, QStringLiteral("Laden"));
+    QFileDialog dialoog(Vrager(), QStringLiteral("Laden"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
     dialoog.setFileMode(QFileDialog::ExistingFile);
@@ -120,7 +161,7 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
                                                    const QString& filter,
                                                    const QString& startMap)
 {
-    QFileDialog dialoog(m_ouder, QStringLiteral("Opslaan"));
+    QFileDialog dialoog(Vrager(), QStringLiteral("Opslaan"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question and keeps a backup.
     dialoog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -2,7 +2,9 @@
 
 #include "programma/TVraagsteller.h"
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
+
 class TToevoegen;
 
 // The questions of the desktop program as real dialogs: message boxes, the name dialog and
@@ -31,6 +33,8 @@ public:
     [[nodiscard]] std::optional<TLettertype> KiesLettertype(const TLettertype& huidig) override;
     [[nodiscard]] int VraagWinnaar(const QString& wedstrijd, const QString& kant1,
                                    const QString& kant2) override;
+    [[nodiscard]] std::optional<QDate> VraagDatum(const QString& titel,
+                                                  const QString& tekst) override;
 
     // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
     [[nodiscard]] static QString QtFilter(const QString& filter);
@@ -39,6 +43,13 @@ public:
     [[nodiscard]] static QString SchermTekst(const QString& tekst);
 
 private:
+    // The window that asks (the schedule window, the import dialog), so the dialog opens over
+    // it rather than raising the main window; the main window when none is active.
+    [[nodiscard]] QWidget* Vrager();
+
     QWidget* m_ouder;
+    // The window that asked last. Right after one dialog closes the window system may not
+    // have made its window active again, and a question that follows goes over it too.
+    QPointer<QWidget> m_laatsteVrager;
     TToevoegen* m_naamDialoog;
 };

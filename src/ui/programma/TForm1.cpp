@@ -16,6 +16,7 @@
 #include "model/ToernooiModel.h"
 #include "programma/THelpVenster.h"
 #include "programma/Venstertitel.h"
+#include "uitwisseling/TTeamsImporteren.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +127,9 @@ void TForm1::MaakMenu()
     actie(bestanden, "Laden1", QStringLiteral("&Laden"), &TForm1::Laden1Click,
           QKeySequence(Qt::CTRL | Qt::Key_O));
     bestanden->addSeparator();
+    actie(bestanden, "TeamsImporteren1", QStringLiteral("&Teams importeren…"),
+          &TForm1::TeamsImporteren1Click);
+    bestanden->addSeparator();
     actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,
           QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -190,6 +194,18 @@ void TForm1::Opslaan1Click()
 void TForm1::Laden1Click()
 {
     Laad(QString());
+}
+
+void TForm1::TeamsImporteren1Click()
+{
+    // A name being typed in a detail tab counts when the list is checked against the teams.
+    m_details->BewaarDetails();
+    TTeamsImporteren dialoog(*m_model, m_vraagsteller, this);
+    dialoog.ZetStartMap(m_bestand->LaatsteMap());
+    if (dialoog.exec() != QDialog::Accepted)
+        return;
+    m_indeling->Vernieuw();
+    m_details->ToonHuidige();
 }
 
 void TForm1::LaadStartBestand(const QString& bestand)

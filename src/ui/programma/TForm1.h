@@ -55,6 +55,7 @@ public:
     void Opnieuw1Click();
     void Opslaan1Click();
     void Laden1Click();
+    void TeamsImporteren1Click();
     void Afsluiten1Click();
 
 signals:

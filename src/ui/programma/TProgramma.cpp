@@ -3,6 +3,7 @@
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPrintSetup.h"
+#include "bestand/ToernooiBestand.h"
 #include "gemeen/Knop.h"
 #include "indeling/TToevoegen.h"
 #include "instellingen/TVeldInvulling.h"
@@ -19,6 +20,7 @@
 #include "schema/TWedstrijdSchema.h"
 #include "schema/Tprogress.h"
 #include "uitslag/TUitslagenVenster.h"
+#include "uitwisseling/ExportBediening.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -73,6 +75,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     m_uitslagen = new TUitslagenVenster(m_form1->Model(), m_bouw->Schema(), *m_vraagsteller,
                                         m_form1.get());
     m_uitslagen->setWindowFlag(Qt::Window);
+    // The exports take the results from the match day the results window keeps.
+    m_wedstrijdSchema->Export().ZetDagBron([this] { return m_uitslagen->Dag(); });
+    m_wedstrijdSchema->Export().ZetStartMap([this] { return m_form1->Bestand().LaatsteMap(); });
     m_kwaliteit = new TKwaliteitVenster(m_form1->Model(), m_bouw->Schema(), *m_printer, *m_printSetup,
                                         *m_vraagsteller, [this] { return m_wedstrijdSchema->PrintDatum(); },
                                         m_wedstrijdSchema);

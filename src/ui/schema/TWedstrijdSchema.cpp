@@ -9,6 +9,7 @@
 #include "model/ToernooiModel.h"
 #include "programma/TVraagsteller.h"
 #include "schema/SchemaTekstVeld.h"
+#include "uitwisseling/ExportBediening.h"
 
 #include <QComboBox>
 #include <QFontMetrics>
@@ -70,6 +71,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     fontItem("Headerfont1", "Toernooi naam en datum", &TLettertypen::HeaderFont, true);
     fontItem("Footerfont1", "Pagina nummer en print datum", &TLettertypen::FooterFont, true);
     fontItem("VetTeam1", "Highlighted team", &TLettertypen::VetTeamFont, false);
+    MaakExportMenu();
     QAction* help = menuBar()->addAction(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("Help1"));
     help->setShortcut(QKeySequence(Qt::Key_F1));
@@ -77,6 +79,32 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
 
     connect(m_vetTeam, &QComboBox::currentIndexChanged, this, &TWedstrijdSchema::VetTeamChange);
     connect(m_vetTeam, &QComboBox::editTextChanged, this, &TWedstrijdSchema::VetTeamChange);
+}
+
+void TWedstrijdSchema::MaakExportMenu()
+{
+    m_export = new ExportBediening(m_model, m_schema, m_vragen, m_klok, this);
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Exporteren"));
+    menu->setObjectName(QStringLiteral("Exporteren1"));
+    auto item = [this, menu](const char* naam, const QString& tekst, auto slot) {
+        QAction* actie = menu->addAction(tekst);
+        actie->setObjectName(QString::fromLatin1(naam));
+        connect(actie, &QAction::triggered, this, slot);
+        return actie;
+    };
+    item("ExportCsv1", QStringLiteral("Spreadsheet (CSV)…"), [this] { m_export->SpreadsheetClick(); });
+    item("ExportHtml1", QStringLiteral("Webpagina (HTML)…"), [this] { m_export->WebpaginaClick(); });
+    item("ExportAgenda1", QStringLiteral("Agenda (iCalendar)…"), [this] { m_export->AgendaClick(); });
+    m_teamAgenda = item("ExportTeamAgenda1", QStringLiteral("Agenda van het gekozen team…"), [this] {
+        const QString team = VetTeamNamen(m_vetTeamIndex).first;
+        if (team.isEmpty()) {
+            m_vragen.Melding(QStringLiteral("Exporteren"),
+                             QStringLiteral("Kies eerst bij \"Druk team:\" een team."));
+            return;
+        }
+        m_export->AgendaClick(team);
+    });
+    m_teamAgenda->setEnabled(false);
 }
 
 void TWedstrijdSchema::ShowSchedule()
@@ -147,6 +175,7 @@ void TWedstrijdSchema::MarkVetTeam()
     const auto [team, poule] = VetTeamNamen(m_vetTeamIndex);
     m_weergave.MarkVetTeam(team, poule);
     m_tekst->WerkMarkeringBij();
+    m_teamAgenda->setEnabled(!team.isEmpty());
 }
 
 void TWedstrijdSchema::ToonNieuwSchema()

@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <functional>
 
+class ExportBediening;
+class QAction;
 class QComboBox;
 class HuidigePrinter;
 class SchemaTekstVeld;
@@ -45,6 +47,8 @@ public:
     [[nodiscard]] std::pair<QString, QString> VetTeamNamen(int index) const;
     // The current date and time as the print date: short date and long time.
     [[nodiscard]] QString PrintDatum() const;
+    // The menu "Exporteren".
+    [[nodiscard]] ExportBediening& Export() const { return *m_export; }
 
 signals:
     void printGevraagd();
@@ -59,6 +63,7 @@ private:
     void VetTeamChange();
     void PasBreedteAan();
     void KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen);
+    void MaakExportMenu();
 
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
@@ -70,4 +75,6 @@ private:
     int m_vetTeamIndex = 0;
     QComboBox* m_vetTeam = nullptr;
     SchemaTekstVeld* m_tekst = nullptr;
+    ExportBediening* m_export = nullptr;
+    QAction* m_teamAgenda = nullptr;
 };

@@ -105,6 +105,14 @@ public:
         return Winnaars.isEmpty() ? 0 : Winnaars.takeFirst();
     }
 
+    // The answers to VraagDatum, in order; cancelled when none is left.
+    QList<std::optional<QDate>> Datums;
+    std::optional<QDate> VraagDatum(const QString& titel, const QString& tekst) override
+    {
+        Gevraagd.append({QStringLiteral("Datum"), titel, tekst, {}, {}});
+        return Datums.isEmpty() ? std::nullopt : Datums.takeFirst();
+    }
+
 private:
     ScriptVraagsteller& Voeg(Antwoord antwoord)
     {
