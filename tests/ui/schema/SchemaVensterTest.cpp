@@ -111,8 +111,9 @@ TEST_F(SchemaVenster, OpensWideEnoughForItsWidestLineAndWhollyOnTheScreen)
     auto* tekst = venster.findChild<SchemaTekstVeld*>(QStringLiteral("RichEdit1"));
     const QRect scherm = venster.screen()->availableGeometry();
     EXPECT_TRUE(scherm.contains(venster.frameGeometry()));
-    if (tekst->NodigeBreedte() < scherm.width() - 50)
+    if (tekst->NodigeBreedte() < scherm.width() - 50) {
         EXPECT_GE(tekst->width(), tekst->NodigeBreedte());
+    }
 }
 
 TEST(Tprogress, RunsTheWorkOnAnotherThreadAndReturnsItsOutcome)
