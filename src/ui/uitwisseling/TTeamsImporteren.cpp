@@ -38,12 +38,13 @@ TTeamsImporteren::TTeamsImporteren(ToernooiModel& model, TVraagsteller& vraagste
 
     auto* uitleg = new QLabel(
         QStringLiteral("Kies een CSV-bestand of plak regels uit een spreadsheet. De eerste regel "
-                       "noemt de kolommen, met ten minste \"Team\"; \"Club\" en \"Poule\" mogen."),
+                       "noemt de kolommen: ten minste \"Team\", en verder bijvoorbeeld \"Club\", "
+                       "\"Adres\" of \"Poule\"."),
         this);
     uitleg->setWordWrap(true);
-    auto* kiezen = new QPushButton(QStringLiteral("Bestand kiezen…"), this);
+    auto* kiezen = new QPushButton(QStringLiteral("&Bestand kiezen…"), this);
     kiezen->setObjectName(QStringLiteral("BestandKiezen"));
-    auto* plakken = new QPushButton(QStringLiteral("Plakken"), this);
+    auto* plakken = new QPushButton(QStringLiteral("&Plakken"), this);
     plakken->setObjectName(QStringLiteral("Plakken"));
     m_bron = new QLabel(this);
     m_bron->setObjectName(QStringLiteral("Bron"));
@@ -70,7 +71,7 @@ TTeamsImporteren::TTeamsImporteren(ToernooiModel& model, TVraagsteller& vraagste
     m_samenvatting->setTextFormat(Qt::PlainText);
     m_samenvatting->setWordWrap(true);
 
-    m_toevoegen = new QPushButton(QStringLiteral("Toevoegen"), this);
+    m_toevoegen = new QPushButton(QStringLiteral("&Toevoegen"), this);
     m_toevoegen->setObjectName(QStringLiteral("Toevoegen"));
     m_toevoegen->setEnabled(false);
     m_annuleren = new QPushButton(QStringLiteral("Annuleren"), this);
