@@ -35,7 +35,7 @@ def browser(map_, *opties):
     profiel = os.path.join(map_, "profiel")
     uitkomst = subprocess.run(
         [BROWSER, "--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-         "--disable-extensions", "--user-data-dir=" + profiel, *opties],
+         "--disable-extensions", "--disable-dev-shm-usage", "--user-data-dir=" + profiel, *opties],
         capture_output=True, timeout=120, check=True)
     return uitkomst.stdout.decode("utf-8")
 
