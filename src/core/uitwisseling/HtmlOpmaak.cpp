@@ -10,7 +10,7 @@ body { font-family: "DejaVu Sans", Arial, Helvetica, sans-serif; margin: 0 auto;
 h1 { font-size: 1.5em; margin: 0.3em 0 0.1em; }
 h2 { font-size: 1.25em; margin: 1.2em 0 0.3em; border-bottom: 2px solid #2a6f2a; }
 h3 { font-size: 1.05em; margin: 0.9em 0 0.2em; }
-h3 .tijd { font-weight: normal; color: #444; margin-left: 0.6em; }
+h2 .tijd, h3 .tijd { font-weight: normal; color: #444; margin-left: 0.6em; }
 .datum { color: #444; margin: 0 0 0.6em; }
 .kiezer { position: sticky; top: 0; background: #eef5ee; padding: 0.5em; border-radius: 4px;
           margin: 0.5em 0; }

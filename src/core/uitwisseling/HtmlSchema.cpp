@@ -5,9 +5,10 @@
 #include "model/ToernooiModel.h"
 #include "uitslag/TWedstrijdDag.h"
 #include "uitwisseling/HtmlOpmaak.h"
+#include "uitwisseling/IcsSchema.h"
 #include "uitwisseling/SchemaRegels.h"
 
-#include <QHash>
+#include <QLocale>
 
 namespace HtmlSchema {
 
@@ -64,7 +65,21 @@ QString Wedstrijd(const TSchemaRegel& r)
     return r.Poule + QStringLiteral(" : ") + r.Team1 + QStringLiteral(" x ") + r.Team2;
 }
 
-void Schema(QString& uit, const QList<TSchemaRegel>& regels, bool metUitslagen)
+// "Dag 2", with its date ("zondag 15 juni 2025") when the start date can be read.
+QString DagKop(const QString& dag, const QDate& start)
+{
+    QString kop = QStringLiteral("Dag ") + Html(dag);
+    bool getal = false;
+    const int nummer = dag.toInt(&getal);
+    if (start.isValid() && getal && nummer >= 1)
+        kop += QStringLiteral("<span class=\"tijd\">")
+               + QLocale(QLocale::Dutch, QLocale::Netherlands)
+                     .toString(start.addDays(nummer - 1), QStringLiteral("dddd d MMMM yyyy"))
+               + QStringLiteral("</span>");
+    return kop;
+}
+
+void Schema(QString& uit, const QList<TSchemaRegel>& regels, bool metUitslagen, const QDate& start)
 {
     uit += QStringLiteral("<h2>Wedstrijdschema</h2>\n");
     QString dag;
@@ -82,7 +97,7 @@ void Schema(QString& uit, const QList<TSchemaRegel>& regels, bool metUitslagen)
                     uit += QStringLiteral("</section>\n");
                 uit += QStringLiteral("<section class=\"dag\">");
                 if (!r.Dag.isEmpty())
-                    uit += QStringLiteral("<h2>Dag ") + Html(r.Dag) + QStringLiteral("</h2>");
+                    uit += QStringLiteral("<h2>") + DagKop(r.Dag, start) + QStringLiteral("</h2>");
                 uit += u'\n';
                 dag = r.Dag;
                 dagOpen = true;
@@ -191,7 +206,8 @@ QByteArray Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const TW
     if (!model.StartDatum().trimmed().isEmpty())
         uit += QStringLiteral("<p class=\"datum\">") + Html(model.StartDatum()) + QStringLiteral("</p>\n");
     TeamKiezer(uit, model);
-    Schema(uit, SchemaRegels::Lees(boom, model.Velden(), dag), metUitslagen);
+    Schema(uit, SchemaRegels::Lees(boom, model.Velden(), dag), metUitslagen,
+           IcsSchema::LeesStartDatum(model.StartDatum()));
     if (metUitslagen)
         Standen(uit, *dag);
     Indeling(uit, model);

@@ -253,5 +253,6 @@ TEST_F(Export, ResultsFillTheCrossMatchesOfEveryExport)
     EXPECT_FALSE(pagina.contains(T("\"Blauw\"")));
     EXPECT_TRUE(pagina.contains(T("<td class=\"uitslag\">2-1</td>")));
     EXPECT_TRUE(pagina.contains(T("<h2>Stand</h2>")));
+    EXPECT_TRUE(pagina.contains(T("Dag 2<span class=\"tijd\">dinsdag 31 december 2024</span>")));
     EXPECT_FALSE(QString::fromUtf8(HtmlSchema::Schrijf(model, boom)).contains(T("<h2>Stand</h2>")));
 }
