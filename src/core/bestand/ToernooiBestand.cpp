@@ -31,8 +31,12 @@ TBestandUitkomst ToernooiBestand::Opslaan()
 {
     if (BewaarDetails)
         BewaarDetails();
-    const QString pad = m_vraagsteller.KiesOpTeSlaanBestand(
-        m_model.ToernooiNaam() + QStringLiteral(".trn"), Filter, m_laatsteMap);
+    // The open file is proposed, so that Enter saves where the tournament came from; only a
+    // tournament without a file is named after itself.
+    const QString voorstel = m_huidigPad.isEmpty()
+                                 ? m_model.ToernooiNaam() + QStringLiteral(".trn")
+                                 : QFileInfo(m_huidigPad).fileName();
+    const QString pad = m_vraagsteller.KiesOpTeSlaanBestand(voorstel, Filter, m_laatsteMap);
     if (pad.isEmpty())
         return TBestandUitkomst::Geannuleerd;
     if (QFileInfo::exists(pad) &&
@@ -62,13 +66,15 @@ TBestandUitkomst ToernooiBestand::Bewaar(const QString& pad)
         return TBestandUitkomst::Mislukt;
     }
     m_model.ZetGewijzigd(false);
-    OnthoudMap(pad);
+    OnthoudPad(pad);
     return TBestandUitkomst::Gelukt;
 }
 
-void ToernooiBestand::OnthoudMap(const QString& pad)
+void ToernooiBestand::OnthoudPad(const QString& pad)
 {
-    m_laatsteMap = QFileInfo(pad).absolutePath();
+    const QFileInfo info(pad);
+    m_laatsteMap = info.absolutePath();
+    m_huidigPad = info.absoluteFilePath();
 }
 
 TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
@@ -102,7 +108,7 @@ TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
                  .arg(pad, Bestandsfout::VanErrno(ENOMEM)));
         return TBestandUitkomst::Mislukt;
     }
-    OnthoudMap(pad);
+    OnthoudPad(pad);
     return TBestandUitkomst::Gelukt;
 }
 
@@ -140,5 +146,7 @@ TBestandUitkomst ToernooiBestand::Opnieuw()
     m_model.LeegPoulesEnTeams();
     m_model.ZetGewijzigd(false);
     m_model.ZetSchemaGebouwd(false);
+    // The new tournament has no file; the dialogs still start in the last folder.
+    m_huidigPad.clear();
     return TBestandUitkomst::Gelukt;
 }

@@ -64,13 +64,17 @@ public:
     TBestandUitkomst Opnieuw();
     // The folder of the tournament file loaded or saved last; the file dialogs start there.
     [[nodiscard]] QString LaatsteMap() const { return m_laatsteMap; }
+    // The tournament file loaded or saved last, which "&Opslaan" proposes; empty for a
+    // tournament that has no file yet (at start and after "Opnieuw").
+    [[nodiscard]] QString HuidigPad() const { return m_huidigPad; }
 
 private:
     [[nodiscard]] TBestandUitkomst Bewaar(const QString& pad);
     void Fout(const QString& tekst);
-    void OnthoudMap(const QString& pad);
+    void OnthoudPad(const QString& pad);
 
     ToernooiModel& m_model;
     TVraagsteller& m_vraagsteller;
     QString m_laatsteMap;
+    QString m_huidigPad;
 };

@@ -289,9 +289,37 @@ TEST_F(ToernooiBestandTest, FileDialogsStartInTheFolderOfTheFileSavedOrLoadedLas
     const QString a = QDir(Pad("a")).absolutePath();
     const QString b = QDir(Pad("b")).absolutePath();
     EXPECT_EQ(mappen, (QStringList{QString(), a, a, a, b}));
-    // The proposed name stays the tournament name.
+    // The proposed name is the file loaded last.
     EXPECT_EQ(vraag.Gevraagd.last().Extra, T("Ander.trn"));
     EXPECT_EQ(bestand.LaatsteMap(), b);
+    EXPECT_TRUE(vraag.Fouten.isEmpty());
+}
+
+TEST_F(ToernooiBestandTest, SaveProposesTheOpenFileAndOnlyANewTournamentItsName)
+{
+    ASSERT_TRUE(QDir(map.path()).mkpath(T("dag")));
+    Schrijf(Pad("dag/wedstrijddag.trn"), "ToernooiNaam=Zomer\n");
+    model.ZetGewijzigd(false);
+    vraag.Bestand(Pad("dag/wedstrijddag.trn"));
+    ASSERT_EQ(bestand.Laden(), TBestandUitkomst::Gelukt);
+    vraag.Bestand(Pad("dag/wedstrijddag.trn")).Ja();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    // A save under another name makes that the open file.
+    vraag.Bestand(Pad("kopie.trn"));
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Gelukt);
+    vraag.Annuleer();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Geannuleerd);
+    ASSERT_EQ(bestand.Opnieuw(), TBestandUitkomst::Gelukt);
+    vraag.Annuleer();
+    EXPECT_EQ(bestand.Opslaan(), TBestandUitkomst::Geannuleerd);
+
+    QStringList voorstellen;
+    for (const auto& v : vraag.Gevraagd)
+        if (v.Soort == T("Opslaan"))
+            voorstellen << v.Extra + u'@' + QDir(v.Map).dirName();
+    EXPECT_EQ(voorstellen, (QStringList{T("wedstrijddag.trn@dag"), T("wedstrijddag.trn@dag"),
+                                        T("kopie.trn@") + QDir(map.path()).dirName(),
+                                        T("Zomer.trn@") + QDir(map.path()).dirName()}));
     EXPECT_TRUE(vraag.Fouten.isEmpty());
 }
 
