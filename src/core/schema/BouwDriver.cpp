@@ -64,9 +64,11 @@ bool BouwDriver::Button1Click()
             return false;
     }
     m_schema = std::move(nieuw);
+    // Set before the windows show it, so that every window over the schedule (the results
+    // too) follows the new one at once.
+    m_model.ZetSchemaGebouwd(true);
     if (m_stappen.ToonNieuwSchema)
         m_stappen.ToonNieuwSchema();
-    m_model.ZetSchemaGebouwd(true);
     const QString overloop = SchemaOverloop(m_schema, m_model.Velden());
     if (!overloop.isEmpty() && m_stappen.ToonFoutLijst)
         m_stappen.ToonFoutLijst({QStringLiteral("- Waarschuwing - ") + overloop});

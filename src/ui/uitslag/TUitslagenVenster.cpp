@@ -31,7 +31,13 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
     resize(1150, 650);
 
     auto* kolom = new QVBoxLayout(this);
-    m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd."), this);
+    m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd. Bouw het schema met "
+                                          "\"Bouw toernooi schema\" op het tabblad \"Wedstrijd "
+                                          "details\" van het hoofdvenster; de uitslagen volgen "
+                                          "dan vanzelf."),
+                           this);
+    m_melding->setObjectName(QStringLiteral("GeenSchema"));
+    m_melding->setWordWrap(true);
     kolom->addWidget(m_melding);
     m_tabs = new QTabWidget(this);
     kolom->addWidget(m_tabs);
