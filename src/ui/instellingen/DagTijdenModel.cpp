@@ -1,5 +1,6 @@
 #include "instellingen/DagTijdenModel.h"
 
+#include "model/Tijdnotatie.h"
 #include "model/ToernooiModel.h"
 
 DagTijdenModel::DagTijdenModel(ToernooiModel& model, QObject* parent)
@@ -51,7 +52,18 @@ bool DagTijdenModel::setData(const QModelIndex& index, const QVariant& value, in
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    m_model.ZetDagTijd(index.row() + 1, index.column() + 1, value.toString());
+    const QString getypt = value.toString();
+    const std::optional<QString> tijd = Tijdnotatie::LeesGetypteTijd(getypt);
+    if (!tijd) {
+        const QString oud = data(index, Qt::EditRole).toString();
+        emit melding(QStringLiteral("\"%1\" is geen tijd. Typ bijvoorbeeld 9:30, 9.30 of 930 "
+                                    "(uren 0 tot en met 23, minuten 0 tot en met 59). "
+                                    "De tijd blijft %2.")
+                         .arg(getypt.trimmed(), oud));
+        return false;
+    }
+    emit melding(QString());
+    m_model.ZetDagTijd(index.row() + 1, index.column() + 1, *tijd);
     // The model normalises the time; show what it kept even when nothing changed.
     emit dataChanged(index, index);
     return true;
