@@ -52,8 +52,9 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
 }
 
 // The print preview is larger than a small screen: it opens shrunk to lie wholly on the
-// screen, its frame included, also the first time, before the window manager has told its
-// frame.
+// screen, its frame included. (The offscreen platform knows a window's frame before its
+// first show; a window manager tells it only later, when the reference window's frame is
+// what placement has to go on.)
 TEST(VensterPlaatsing, ThePrintPreviewLiesWhollyOnTheScreenFrameIncluded)
 {
     QWidget hoofd;

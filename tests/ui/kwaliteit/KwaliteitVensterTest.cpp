@@ -2,6 +2,7 @@
 #include "afdruk/TPrintSetup.h"
 #include "hulp/PdfHulp.h"
 #include "hulp/VensterVraagsteller.h"
+#include "indeling/PouleDetailsTab.h"
 #include "indeling/PouleGroep.h"
 #include "indeling/PouleLijstBoom.h"
 #include "instellingen/WedstrijdDetailsTab.h"
@@ -166,9 +167,16 @@ TEST(KwaliteitVenster, TheLiveEstimateFollowsAPoulesCompetitionAndRestAtOnce)
     // A full competition doubles the first poule's matches.
     auto* hele = hoofd.PouleTab()->findChild<QRadioButton*>(T("CompetitieType0"));
     ASSERT_TRUE(hele);
-    QTest::mouseClick(hele, Qt::LeftButton);
+    // On its round mark: a radio button reacts to its mark and text, not its empty width.
+    const auto klik = [](QRadioButton* knop) {
+        QTest::mouseClick(knop, Qt::LeftButton, {}, QPoint(6, knop->height() / 2));
+    };
+    klik(hele);
+    ASSERT_TRUE(hele->isChecked());
     const QString heel = schatting->text();
-    EXPECT_NE(heel, eerst);
+    EXPECT_EQ(hoofd.Model().HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
+    EXPECT_EQ(hoofd.Model().PouleLijst().front()->Details->CompetitieType, TCompetitieType::HeleCompetitie);
+    EXPECT_NE(heel, eerst) << heel.toStdString();
     EXPECT_TRUE(heel.startsWith(T("Minimaal "))) << heel.toStdString();
 
     // Typed rest counts with every key, and the tab stays on its poule and its text.
@@ -186,6 +194,6 @@ TEST(KwaliteitVenster, TheLiveEstimateFollowsAPoulesCompetitionAndRestAtOnce)
     // And back: the estimate is the first one again.
     QTest::keyClick(rust, Qt::Key_Backspace);
     QTest::keyClicks(rust, T("1"));
-    QTest::mouseClick(hoofd.PouleTab()->findChild<QRadioButton*>(T("CompetitieType1")), Qt::LeftButton);
+    klik(hoofd.PouleTab()->findChild<QRadioButton*>(T("CompetitieType1")));
     EXPECT_EQ(schatting->text(), eerst);
 }
