@@ -55,11 +55,9 @@ bool DagTijdenModel::setData(const QModelIndex& index, const QVariant& value, in
     const QString getypt = value.toString();
     const std::optional<QString> tijd = Tijdnotatie::LeesGetypteTijd(getypt);
     if (!tijd) {
-        const QString oud = data(index, Qt::EditRole).toString();
-        emit melding(QStringLiteral("\"%1\" is geen tijd. Typ bijvoorbeeld 9:30, 9.30 of 930 "
-                                    "(uren 0 tot en met 23, minuten 0 tot en met 59). "
-                                    "De tijd blijft %2.")
-                         .arg(getypt.trimmed(), oud));
+        // Short enough for one line beside the grid; the cell keeps showing its time.
+        emit melding(QStringLiteral("\"%1\" is geen tijd. Typ bijv. 9:30, 9.30 of 930.")
+                         .arg(getypt.trimmed()));
         return false;
     }
     emit melding(QString());

@@ -79,7 +79,6 @@ QWidget* ToernooiDetailsTab::MaakVelden()
     raster->addWidget(new QLabel(QStringLiteral("delen."), velden), 4, 2);
     m_tijdMelding = new QLabel(velden);
     m_tijdMelding->setObjectName(QStringLiteral("TijdMelding"));
-    m_tijdMelding->setWordWrap(true);
     raster->addWidget(m_tijdMelding, 5, 0, 1, 3);
     raster->setColumnStretch(2, 1);
     raster->setRowStretch(6, 1);
