@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -89,6 +90,12 @@ bool BiedAan(const QString& map, TVraagsteller& vraagsteller, const Laad& laad)
     };
 
     for (const TKopie& kopie : Zoek(map)) {
+        // Held by another running instance of the program: its work, not a crash. A lock
+        // left by a process that is gone counts as free.
+        QLockFile slot(HerstelBestand::SlotNaam(kopie.Pad));
+        slot.setStaleLockTime(0);
+        if (!slot.tryLock(0))
+            continue;
         HerstelBestand::TGelezen gelezen;
         QString fout = HerstelBestand::Lees(kopie.Pad, gelezen);
         QString toernooiNaam;

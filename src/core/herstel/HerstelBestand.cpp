@@ -28,6 +28,11 @@ QString Naam(const QString& toernooiPad)
     return QStringLiteral("herstel-") + QString::fromLatin1(hash.toHex().left(16)) + QStringLiteral(".trn");
 }
 
+QString SlotNaam(const QString& pad)
+{
+    return pad + QStringLiteral(".lock");
+}
+
 bool IsHerstelNaam(const QString& bestandsnaam)
 {
     static const QRegularExpression patroon(QStringLiteral("^herstel-[0-9a-f]{16}\\.trn$"));

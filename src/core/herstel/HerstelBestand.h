@@ -16,6 +16,9 @@ namespace HerstelBestand {
 
 // The name of the recovery file of a tournament file (empty: a tournament without a file).
 [[nodiscard]] QString Naam(const QString& toernooiPad);
+// The lock file beside a recovery file, held by the program that writes it: a copy whose lock
+// is held by a running program is no copy left by a crash.
+[[nodiscard]] QString SlotNaam(const QString& pad);
 // True for a name that Naam gives, and no other.
 [[nodiscard]] bool IsHerstelNaam(const QString& bestandsnaam);
 

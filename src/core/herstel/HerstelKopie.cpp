@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 
 #include <cerrno>
 #include <new>
@@ -60,6 +61,13 @@ bool HerstelKopie::SchrijfNu()
         if (!QDir().mkpath(m_map)) {
             fout = QStringLiteral("De map \"%1\" kon niet gemaakt worden.").arg(m_map);
         } else {
+            if (pad != m_geschreven || !m_slot) {
+                // Taken before the first write; a second instance editing the same file keeps
+                // its own lock, and the copy is written all the same.
+                m_slot = std::make_unique<QLockFile>(HerstelBestand::SlotNaam(pad));
+                m_slot->setStaleLockTime(0);
+                (void)m_slot->tryLock(0);
+            }
             const QByteArray bytes = HerstelBestand::Inhoud(
                 toernooiPad, ToernooiSchrijver::ToernooiBytes(m_model, Klok(), Locale));
             fout = BestandOpslag::Bewaar(pad, bytes, {}, MaakBestand);
@@ -93,6 +101,7 @@ void HerstelKopie::Verwijder()
     m_geschreven.clear();
     // The copy of the current file may come from an earlier run, recovered at start.
     QFile::remove(Pad());
+    m_slot.reset();
 }
 
 void HerstelKopie::Stop()

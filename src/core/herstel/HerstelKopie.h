@@ -9,7 +9,9 @@
 #include <QString>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
+class QLockFile;
 class ToernooiModel;
 
 // Keeps the recovery copy of the tournament while it has unsaved changes, so that a crash or
@@ -21,6 +23,8 @@ class ToernooiModel;
 // does: a temporary file, synced, then renamed over the previous copy. Nothing is written
 // while the tournament has no unsaved changes; when they are gone (a save, a load or
 // "Opnieuw" that completed) the copy is removed, and so it is on a clean exit (Stop).
+// While a copy of this run exists, its lock file (HerstelBestand::SlotNaam) tells a second
+// instance of the program that the copy is in use and no crash to recover from.
 class HerstelKopie : public QObject
 {
     Q_OBJECT
@@ -69,6 +73,7 @@ private:
     std::function<QString()> m_toernooiPad;
     QTimer m_wachten;
     QString m_geschreven;
+    std::unique_ptr<QLockFile> m_slot;
     QString m_fout;
     bool m_gemeld = false;
     bool m_gestopt = false;

@@ -156,8 +156,26 @@ TEST_F(HerstelTest, AChangeIsWrittenShortlyAfterAndAStreamOfChangesDoesNotPostpo
     ASSERT_TRUE(HerstelBestand::Lees(kopie->Pad(), gelezen).isEmpty());
     EXPECT_EQ(gelezen.ToernooiBytes, ToernooiSchrijver::ToernooiBytes(model, VasteKlok(), VasteLocale()));
     EXPECT_TRUE(gelezen.ToernooiPad.isEmpty());
-    // Only the copy itself is in the folder: no temporary file was left behind.
-    EXPECT_EQ(Bestanden(Map()), QStringList{QFileInfo(kopie->Pad()).fileName()});
+    // Only the copy and its lock are in the folder: no temporary file was left behind.
+    const QString naam = QFileInfo(kopie->Pad()).fileName();
+    EXPECT_EQ(Bestanden(Map()), (QStringList{naam, naam + T(".lock")}));
+}
+
+TEST_F(HerstelTest, ACopyInUseByARunningProgramIsNotOffered)
+{
+    auto kopie = Kopie();
+    model.ZetToernooiNaam(T("Winter"));
+    ASSERT_TRUE(kopie->SchrijfNu());
+    // This process holds the lock, as another running instance of the program would.
+    bool geladen = false;
+    EXPECT_FALSE(HerstelAanbod::BiedAan(Map(), vraag, [&](const QByteArray&, const QString&) {
+        return geladen = true;
+    }));
+    EXPECT_FALSE(geladen);
+    EXPECT_TRUE(vraag.Gevraagd.isEmpty());
+    EXPECT_TRUE(QFile::exists(kopie->Pad()));
+    kopie->Stop();
+    EXPECT_TRUE(Bestanden(Map()).isEmpty());
 }
 
 TEST_F(HerstelTest, SaveLoadOpnieuwAndACleanExitRemoveTheCopy)
