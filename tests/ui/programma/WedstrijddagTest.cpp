@@ -10,8 +10,11 @@
 #include "uitslag/UitslagenModel.h"
 #include "uitslag/UitslagenTabel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -145,4 +148,69 @@ TEST_F(Wedstrijddag, TheWorkingWindowsFollowTheScheduleAndShareTheFileKeys)
     EXPECT_EQ(vragen.Soorten(), QStringList{T("JaNeeAnnuleren")});
     EXPECT_TRUE(Hoofd().isVisible());
     EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
+}
+
+// With the real dialogs: the winner question of a level cross match opens over "Uitslagen",
+// not over the main window, and gives the keyboard back to the table, so the next key typed
+// opens the next score.
+TEST(WedstrijddagMetDialogen, TheWinnerQuestionOpensOverTheResultsAndGivesTheKeyboardBack)
+{
+    TProgramma programma;
+    programma.Start({HalfGespeeld()});
+    programma.Form1().show();
+    programma.Form1().WedstrijdTab()->Button1()->click();
+    TUitslagenVenster& uitslagen = programma.UitslagenVenster();
+    uitslagen.Toon();
+    QApplication::setActiveWindow(&uitslagen);
+    auto& tabel = *uitslagen.findChild<UitslagenTabel*>(QStringLiteral("UitslagenTabel"));
+    int zevende = -1;
+    for (std::size_t i = 0; i < uitslagen.Dag()->Wedstrijden().size(); ++i)
+        if (uitslagen.Dag()->Wedstrijden()[i].Tekst.startsWith(u"7e&8e:"))
+            zevende = int(i);
+    ASSERT_GE(zevende, 0);
+    const TDagWedstrijd& w = uitslagen.Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(w.Kant1 && w.Kant2);
+    const QString kant1 = w.Kant1->TeamNaam;
+
+    QWidget* vrager = nullptr;
+    QTimer antwoord;
+    QObject::connect(&antwoord, &QTimer::timeout, [&] {
+        auto* doos = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!doos)
+            return;
+        antwoord.stop();
+        vrager = doos->parentWidget() ? doos->parentWidget()->window() : nullptr;
+        for (QAbstractButton* knop : doos->buttons()) {
+            if (knop->text() == kant1) {
+                knop->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "another question: " << doos->text().toStdString();
+        doos->reject();
+    });
+    antwoord.start(20);
+
+    tabel.GaNaarWedstrijd(zevende);
+    tabel.setFocus();
+    QTest::keyClicks(&tabel, T("1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), T("1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The question waits for the editor to close; give a loaded machine time to show it.
+    QTRY_VERIFY_WITH_TIMEOUT(vrager != nullptr, 30000);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(vrager, &uitslagen);
+    const TDagWedstrijd& gespeeld = uitslagen.Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(gespeeld.Uitslag);
+    EXPECT_EQ(gespeeld.Uitslag->Beslist, 1);
+    EXPECT_EQ(QApplication::activeWindow(), &uitslagen);
+    EXPECT_EQ(tabel.currentIndex().row(), zevende + 1);
+    QTest::keyClicks(QApplication::focusWidget(), T("4"));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(tabel.isAncestorOf(editor));
+    EXPECT_EQ(editor->text(), T("4"));
+    QTest::keyClick(editor, Qt::Key_Escape);
 }
