@@ -53,6 +53,29 @@ struct Wedstrijddag : ::testing::Test
                 return int(i);
         return -1;
     }
+    // Types the two scores of the current match as an organiser does: score, Tab, score,
+    // Enter; the commit and a question that waits for it take two passes of the event loop.
+    void Typ(const QString& thuis, const QString& uit)
+    {
+        QApplication::setActiveWindow(&Uitslagen());
+        if (!thuis.isEmpty())
+            QTest::keyClicks(QApplication::focusWidget(), thuis);
+        if (!uit.isEmpty()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), uit);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    int Zoek(QStringView begin)
+    {
+        const auto& wedstrijden = Uitslagen().Dag()->Wedstrijden();
+        for (std::size_t i = 0; i < wedstrijden.size(); ++i)
+            if (wedstrijden[i].Tekst.startsWith(begin))
+                return int(i);
+        return -1;
+    }
     void Toets(QWidget& venster, Qt::Key toets, Qt::KeyboardModifiers extra = Qt::NoModifier)
     {
         // The offscreen platform does not always pass activation on; shortcuts need it.
@@ -85,6 +108,56 @@ TEST_F(Wedstrijddag, LeavingWhileAScoreIsTypedReadsNothingFreed)
     Hoofd().close();
     programma.reset();
     SUCCEED();
+}
+
+// By keyboard in the results window: a corrected poule result that would give the played
+// placement match other teams asks first; Annuleren keeps everything, Doorgaan lists the
+// played result as lapsed with its teams, and the cursor stays where the organiser types.
+TEST_F(Wedstrijddag, ACorrectionThatMovesAPlayedPlacementMatchAsksFirst)
+{
+    Bouw();
+    Uitslagen().Toon();
+    Tabel().setFocus();
+    const int zevende = Zoek(u"7e&8e:");
+    Tabel().GaNaarWedstrijd(zevende);
+    Typ(T("3"), T("1"));
+    const TDagWedstrijd& gespeeld = Uitslagen().Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(gespeeld.Uitslag && gespeeld.Kant1 && gespeeld.Kant2);
+    const QString teams = gespeeld.Kant1->TeamNaam + T(" x ") + gespeeld.Kant2->TeamNaam;
+
+    int correctie = -1;
+    for (std::size_t i = 0; i < Uitslagen().Dag()->Wedstrijden().size(); ++i) {
+        const TDagWedstrijd& w = Uitslagen().Dag()->Wedstrijden()[i];
+        if (w.Ronde == 9 && w.Tekst.startsWith(u"E-pupillen A") && w.Uitslag
+            && w.Uitslag->Doelpunten1 == 2 && w.Uitslag->Doelpunten2 == 2)
+            correctie = int(i);
+    }
+    ASSERT_GE(correctie, 0);
+    const int rijen = Uitslagen().Uitslagen().rowCount();
+    const auto score = [this](int rij) {
+        return Uitslagen().Uitslagen().index(rij, UitslagenModel::Doelpunten1).data().toString();
+    };
+
+    vragen.Nee();
+    Tabel().GaNaarWedstrijd(correctie);
+    Typ(T("3"), {});
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Doorgaan")});
+    EXPECT_TRUE(vragen.Gevraagd[0].Tekst.contains(T("7e&8e: ") + teams));
+    EXPECT_EQ(score(correctie), T("2"));
+    EXPECT_EQ(score(zevende), T("3"));
+
+    vragen.Ja();
+    Tabel().GaNaarWedstrijd(correctie);
+    Typ(T("3"), {});
+    EXPECT_EQ(score(correctie), T("3"));
+    EXPECT_EQ(score(zevende), QString());
+    ASSERT_EQ(Uitslagen().Uitslagen().rowCount(), rijen + 2);
+    QStringList vervallen;
+    for (int rij = rijen; rij < rijen + 2; ++rij)
+        vervallen << Uitslagen().Uitslagen().index(rij, UitslagenModel::Namen).data().toString();
+    EXPECT_TRUE(vervallen.contains(teams)) << vervallen.join(u'|').toStdString();
+    EXPECT_EQ(Tabel().currentIndex().row(), correctie + 1);
+    EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
 }
 
 // The results window follows the schedule; Ctrl+S, Ctrl+Q and Ctrl+P work in the windows the
