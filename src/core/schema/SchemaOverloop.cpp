@@ -12,18 +12,10 @@ namespace {
 QHash<QString, std::pair<std::size_t, std::size_t>> Plaatsen(const TSchemaBoom& boom)
 {
     QHash<QString, std::pair<std::size_t, std::size_t>> plaatsen;
-    QHash<QString, int> keren;
-    for (std::size_t r = 0; r < boom.Ronden.size(); ++r) {
-        const auto& velden = boom.Ronden[r].Velden;
-        for (std::size_t v = 0; v < velden.size(); ++v) {
-            if (!velden[v].Wedstrijd)
-                continue;
-            const QString& slot = velden[v].Tekst;
-            const qsizetype dubbelepunt = slot.indexOf(u": ");
-            const QString tekst = dubbelepunt < 0 ? slot : slot.sliced(dubbelepunt + 2);
-            plaatsen.insert(QString::number(++keren[tekst]) + u'|' + tekst, {r, v});
-        }
-    }
+    boom.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails&,
+                               const QString& tekst, int keer) {
+        plaatsen.insert(QString::number(keer) + u'|' + tekst, {r, v});
+    });
     return plaatsen;
 }
 

@@ -15,3 +15,9 @@ QString TSchemaBoom::AlsTekst(const VeldenEnRonden* rondeKoppen) const
     }
     return tekst;
 }
+
+QString TSchemaBoom::WedstrijdTekst(const QString& slot)
+{
+    const qsizetype dubbelepunt = slot.indexOf(u": ");
+    return dubbelepunt < 0 ? slot : slot.sliced(dubbelepunt + 2);
+}

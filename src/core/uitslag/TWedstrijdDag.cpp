@@ -10,13 +10,6 @@ namespace {
 
 QString Sleutel(const QString& tekst, int keer) { return QString::number(keer) + u'|' + tekst; }
 
-// The slot text after "Veld f: ".
-QString WedstrijdTekst(const QString& slot)
-{
-    const qsizetype dubbelepunt = slot.indexOf(u": ");
-    return dubbelepunt < 0 ? slot : slot.sliced(dubbelepunt + 2);
-}
-
 } // namespace
 
 TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
@@ -33,49 +26,43 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
     m_eigen.resize(poules.size());
     m_standen.resize(poules.size());
     QHash<int, int> paarVanPoule; // lower poule of a pair -> pair index
-    QHash<QString, int> keren;
 
-    for (std::size_t r = 0; r < boom.Ronden.size(); ++r) {
-        const auto& velden = boom.Ronden[r].Velden;
-        for (std::size_t v = 0; v < velden.size(); ++v) {
-            if (!velden[v].Wedstrijd)
-                continue;
-            const TWedstrijdDetails& record = *velden[v].Wedstrijd;
-            const int p = pouleIndex.value(record.Poule1, -1);
-            if (p < 0)
-                continue;
-            TDagWedstrijd w;
-            w.Ronde = int(r);
-            w.Veld = int(v);
-            w.Tekst = WedstrijdTekst(velden[v].Tekst);
-            w.Keer = ++keren[w.Tekst];
-            const int index = int(m_wedstrijden.size());
-            if (record.Team1 && record.Team2) {
-                w.Poule = p;
-                w.Team1 = teamPositie.value(record.Team1, -1);
-                w.Team2 = teamPositie.value(record.Team2, -1);
-                m_eigen[std::size_t(p)].push_back(index);
-            } else {
-                const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
-                if (q < 0 || q >= int(poules.size()))
-                    continue;
-                const int laag = std::min(p, q);
-                auto paar = paarVanPoule.constFind(laag);
-                if (paar == paarVanPoule.cend()) {
-                    paar = paarVanPoule.insert(laag, int(m_paren.size()));
-                    m_paren.push_back(TDagPaar{laag, std::max(p, q), {}, {}});
-                }
-                w.Paar = *paar;
-                m_paren[std::size_t(*paar)].Wedstrijden.push_back(index);
-                w.Kruis = LeesKruisTekst(w.Tekst, poules[std::size_t(p)]->Details->PouleNaam,
-                                         poules[std::size_t(q)]->Details->PouleNaam);
-                if (w.Kruis && !w.Kruis->Kruis.isEmpty())
-                    m_kruisen.insert(w.Kruis->Kruis, index);
-                m_kruisVolgorde.push_back(index);
+    boom.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails& record,
+                               const QString& tekst, int keer) {
+        const int p = pouleIndex.value(record.Poule1, -1);
+        if (p < 0)
+            return;
+        TDagWedstrijd w;
+        w.Ronde = int(r);
+        w.Veld = int(v);
+        w.Tekst = tekst;
+        w.Keer = keer;
+        const int index = int(m_wedstrijden.size());
+        if (record.Team1 && record.Team2) {
+            w.Poule = p;
+            w.Team1 = teamPositie.value(record.Team1, -1);
+            w.Team2 = teamPositie.value(record.Team2, -1);
+            m_eigen[std::size_t(p)].push_back(index);
+        } else {
+            const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
+            if (q < 0 || q >= int(poules.size()))
+                return;
+            const int laag = std::min(p, q);
+            auto paar = paarVanPoule.constFind(laag);
+            if (paar == paarVanPoule.cend()) {
+                paar = paarVanPoule.insert(laag, int(m_paren.size()));
+                m_paren.push_back(TDagPaar{laag, std::max(p, q), {}, {}});
             }
-            m_wedstrijden.push_back(std::move(w));
+            w.Paar = *paar;
+            m_paren[std::size_t(*paar)].Wedstrijden.push_back(index);
+            w.Kruis = LeesKruisTekst(w.Tekst, poules[std::size_t(p)]->Details->PouleNaam,
+                                     poules[std::size_t(q)]->Details->PouleNaam);
+            if (w.Kruis && !w.Kruis->Kruis.isEmpty())
+                m_kruisen.insert(w.Kruis->Kruis, index);
+            m_kruisVolgorde.push_back(index);
         }
-    }
+        m_wedstrijden.push_back(std::move(w));
+    });
     LeesUitslagen();
 }
 
