@@ -1,10 +1,10 @@
 #include "gemeen/VensterPlaatsing.h"
+#include "hulp/ModaalVenster.h"
 #include "schema/TErrorList.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using VensterPlaatsing::Plek;
@@ -39,7 +39,7 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
     TErrorList lijst(&hoofd);
     const QString lang =
         QStringLiteral("Team Rood met een heel erg lange naam staat in geen enkele poule.");
-    QTimer::singleShot(0, &lijst, [&lijst] { lijst.accept(); });
+    ModaalVenster::Beantwoord<TErrorList>([](TErrorList& open) { open.accept(); });
     lijst.Toon({lang, QStringLiteral("Klaar.")});
     auto* tekst = lijst.findChild<QPlainTextEdit*>();
     const QRect scherm = lijst.screen()->availableGeometry();

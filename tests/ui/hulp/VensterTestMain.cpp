@@ -1,6 +1,16 @@
 // Runs the window tests headless: the offscreen platform unless another is asked for.
+#include "hulp/ModaalVenster.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
+
+namespace {
+// Ends the modal answers of each test with the test, before its result is printed.
+class ModaalEinde : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo&) override { ModaalVenster::RondAf(); }
+};
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -8,5 +18,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    // Listeners hear the end of a test in reverse order: this one before the result printer.
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ModaalEinde);
     return RUN_ALL_TESTS();
 }
