@@ -44,6 +44,7 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
     auto* tekst = lijst.findChild<QPlainTextEdit*>();
     const QRect scherm = lijst.screen()->availableGeometry();
     EXPECT_TRUE(scherm.contains(lijst.frameGeometry()));
-    if (QFontMetrics(tekst->font()).horizontalAdvance(lang) < scherm.width() - 100)
+    if (QFontMetrics(tekst->font()).horizontalAdvance(lang) < scherm.width() - 100) {
         EXPECT_GE(tekst->viewport()->width(), QFontMetrics(tekst->font()).horizontalAdvance(lang));
+    }
 }
