@@ -164,12 +164,13 @@ TEST(Bureaublad, ShortcutsHelpAndEscape)
     EXPECT_EQ(toets(hoofd, "Afsluiten1"), T("Ctrl+Q"));
     EXPECT_EQ(toets(hoofd, "Helpfile1"), T("F1"));
 
-    // Ctrl+S and Ctrl+O open their dialogs in the folder of the loaded file.
+    // Ctrl+S and Ctrl+O open their dialogs in the folder of the loaded file; Opslaan proposes
+    // the loaded file itself.
     vragen.Annuleer().Annuleer();
     Toets(hoofd, Qt::Key_S, Qt::ControlModifier);
     Toets(hoofd, Qt::Key_O, Qt::ControlModifier);
     ASSERT_EQ(vragen.Soorten(), (QStringList{T("Opslaan"), T("Open")}));
-    EXPECT_EQ(vragen.Gevraagd[0].Extra, T("Jeugdtoernooi De Sprinters.trn"));
+    EXPECT_EQ(vragen.Gevraagd[0].Extra, QFileInfo(Voorbeeld()).fileName());
     EXPECT_EQ(vragen.Gevraagd[0].Map, voorbeeldMap);
     EXPECT_EQ(vragen.Gevraagd[1].Map, voorbeeldMap);
 
