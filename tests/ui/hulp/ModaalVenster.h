@@ -89,12 +89,14 @@ void Beantwoord(std::function<void(W&)> doe, std::chrono::milliseconds termijn =
             }
             if (w->Klok.elapsed() < termijn.count())
                 return;
-            ADD_FAILURE() << "het modale venster " << w->Soort << " ging niet open binnen "
-                          << termijn.count() << " ms"
-                          << (QApplication::activeModalWidget()
-                                  ? std::string(", wel open: ")
-                                        + QApplication::activeModalWidget()->metaObject()->className()
-                                  : std::string());
+            if (QWidget* ander = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "het modale venster " << w->Soort << " ging niet open binnen "
+                              << termijn.count() << " ms; wel open: "
+                              << ander->metaObject()->className();
+            } else {
+                ADD_FAILURE() << "het modale venster " << w->Soort << " ging niet open binnen "
+                              << termijn.count() << " ms";
+            }
             break;
         case Stand::Beantwoord:
             if (!w->Venster || !w->Venster->isVisible()) {
@@ -125,10 +127,12 @@ inline void RondAf()
 {
     const auto wachters = std::move(detail::Wachters());
     detail::Wachters().clear();
-    for (const auto& wachter : wachters)
-        if (wachter->Stap == detail::Stand::Wacht)
+    for (const auto& wachter : wachters) {
+        if (wachter->Stap == detail::Stand::Wacht) {
             ADD_FAILURE() << "het modale venster " << wachter->Soort
                           << " waarop de test wachtte, ging nooit open";
+        }
+    }
 }
 
 } // namespace ModaalVenster

@@ -81,8 +81,10 @@ struct UitslagenVensterTest : ::testing::Test
     TSchemaBoom boom;
     VensterVraagsteller vragen;
     TUitslagenVenster venster{model, boom, vragen};
-    QAbstractItemModelTester toetsUitslagen{&venster.Uitslagen(), QAbstractItemModelTester::FailureReportingMode::Fatal};
-    QAbstractItemModelTester toetsStand{&venster.Stand(), QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester toetsUitslagen{&venster.Uitslagen(),
+                                            QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester toetsStand{&venster.Stand(),
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 
 } // namespace
