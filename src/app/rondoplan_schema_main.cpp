@@ -9,6 +9,7 @@
 #include "kwaliteit/SchemaKwaliteit.h"
 #include "model/Tijdstempel.h"
 #include "model/ToernooiModel.h"
+#include "schema/SchemaOverloop.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"
 #include "uitslag/StandTekst.h"
@@ -236,6 +237,9 @@ int main(int argc, char* argv[])
         Fout(uitkomst.Reden);
         return BouwFout;
     }
+    // The schedule stands, but the organiser has to know it needs more time than planned.
+    if (const QString overloop = SchemaOverloop(boom, model.Velden()); !overloop.isEmpty())
+        Fout(overloop);
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
                                              pdfPapier);

@@ -141,7 +141,11 @@ bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pa
 
     int deel = 1;
     int dag = 1;
+    const int delen = heeftDelen ? int(dagDelen->size()) : 1;
+    m_geplandeRonden = 0;
     for (int ronde = 1; ronde < GetoondeRijen; ++ronde) {
+        if (deel <= delen)
+            m_geplandeRonden = ronde;
         Klok rondeEind = klok;
         rondeEind.Verzet(duur);
         m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag)

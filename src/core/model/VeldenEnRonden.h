@@ -49,6 +49,10 @@ public:
     // when none are given), the match duration and the pause. Returns false when a day-part
     // time cannot be read as numbers; the headers written up to then stay.
     bool VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze, int delenPerDag);
+    // The rounds that fall in the tournament's own day parts, as the last VulRondeKoppen
+    // found them; the headers after them go on with further days from 09:00 to 17:00, and
+    // rounds after the last header have no day or time at all.
+    [[nodiscard]] int GeplandeRonden() const { return m_geplandeRonden; }
 
 private:
     [[nodiscard]] bool InOpslag(int kolom, int rij) const;
@@ -58,4 +62,5 @@ private:
     QStringList m_veldKoppen;  // index = column, 0..299
     std::vector<bool> m_cellen; // MaxKolommen x (OpgeslagenRijen + 1), row-major by column
     int m_kolomAantal = 2;
+    int m_geplandeRonden = GetoondeRijen - 1;
 };

@@ -30,6 +30,12 @@ public:
     // A question with the answers Yes, No and Cancel; Escape and the close box mean Cancel.
     [[nodiscard]] virtual TAntwoord VraagJaNeeAnnuleren(const QString& titel,
                                                        const QString& tekst) = 0;
+    // A question whose safe answer is "Annuleren" (the default, also Escape and the close
+    // box) and whose other answer is "Doorgaan"; true for Doorgaan.
+    [[nodiscard]] virtual bool VraagDoorgaan(const QString& titel, const QString& tekst)
+    {
+        return VraagJaNee(titel, tekst);
+    }
     // The name dialog "Toevoegen": the name confirmed, or empty when cancelled.
     [[nodiscard]] virtual QString VraagNaam() = 0;
     // The open and save file dialogs. The filter is a list of "description|pattern" pairs

@@ -2,12 +2,23 @@
 
 #include "model/ToernooiModel.h"
 #include "programma/TVraagsteller.h"
+#include "schema/SchemaOverloop.h"
 #include "schema/TInvoerControle.h"
 #include "schema/TSchemaBouwer.h"
 
 BouwDriver::BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen)
     : m_model(model), m_vragen(vragen), m_stappen(std::move(stappen))
 {
+}
+
+QString BouwDriver::VerplaatstVraag(int verplaatst)
+{
+    return (verplaatst == 1
+                ? QStringLiteral("1 gespeelde wedstrijd komt")
+                : QStringLiteral("%1 gespeelde wedstrijden komen").arg(verplaatst))
+           + QStringLiteral(" in het nieuwe schema in een andere ronde of op een ander veld.\n\n"
+                            "De uitslagen blijven bij hun wedstrijd. Annuleren houdt het huidige "
+                            "schema.");
 }
 
 bool BouwDriver::Button1Click()
@@ -44,9 +55,22 @@ bool BouwDriver::Button1Click()
         m_vragen.Melding(QStringLiteral("Fout"), uitkomst.Reden);
         return false;
     }
+    // Results stay with their match text, but a new schedule may put a match already played
+    // in another round or on another field than the paper on the wall says.
+    if (m_model.SchemaGebouwd()) {
+        const int verplaatst = VerplaatsteGespeeld(m_schema, nieuw, m_model.Uitslagen());
+        if (verplaatst > 0 && !m_vragen.VraagDoorgaan(QStringLiteral("Schema opnieuw bouwen"),
+                                                      VerplaatstVraag(verplaatst)))
+            return false;
+    }
     m_schema = std::move(nieuw);
+    // Set before the windows show it, so that every window over the schedule (the results
+    // too) follows the new one at once.
+    m_model.ZetSchemaGebouwd(true);
     if (m_stappen.ToonNieuwSchema)
         m_stappen.ToonNieuwSchema();
-    m_model.ZetSchemaGebouwd(true);
+    const QString overloop = SchemaOverloop(m_schema, m_model.Velden());
+    if (!overloop.isEmpty() && m_stappen.ToonFoutLijst)
+        m_stappen.ToonFoutLijst({QStringLiteral("- Waarschuwing - ") + overloop});
     return true;
 }

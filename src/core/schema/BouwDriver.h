@@ -12,7 +12,8 @@ class TVraagsteller;
 
 // What the button "Bouw toernooi schema" does: show the last schedule again when nothing
 // changed since it was built; otherwise check the input, list warnings and errors, commit the
-// detail tabs, build, and show the new schedule. A build that fails says why in a "Fout" box
+// detail tabs, build, ask before a new schedule moves matches already played, and show the
+// new schedule, with a warning when it runs past the tournament's days. A build that fails says why in a "Fout" box
 // and keeps the previous schedule; a build the organiser stops keeps it too, without a box.
 class BouwDriver
 {
@@ -44,6 +45,9 @@ public:
     void Annuleer() { m_annuleren.store(true); }
 
     [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
+
+    // The question before a rebuild that moves matches already played.
+    [[nodiscard]] static QString VerplaatstVraag(int verplaatst);
 
 private:
     ToernooiModel& m_model;

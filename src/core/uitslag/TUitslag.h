@@ -7,6 +7,12 @@
 // 1 for the first match of the schedule with that text, 2 for the second (a full competition
 // names a pair twice with the same text). Beslist is 0, or 1 / 2 when a level cross match was
 // won by its first / second side.
+//
+// A cross match names its sides by place ("Nummer 1 Poule A", "Winnaar Kr. AB1"), so the
+// teams behind a side can change when an earlier result does. Its result therefore keeps the
+// names of the two teams that played it (Team1, Team2), once they were known: it counts only
+// for those teams. Empty for a poule match, and for a result entered before its sides were
+// known.
 struct TUitslag
 {
     int Keer = 1;
@@ -14,6 +20,10 @@ struct TUitslag
     int Doelpunten2 = 0;
     int Beslist = 0;
     QString Wedstrijd;
+    QString Team1;
+    QString Team2;
+
+    [[nodiscard]] bool HeeftTeams() const { return !Team1.isEmpty() || !Team2.isEmpty(); }
 
     friend bool operator==(const TUitslag&, const TUitslag&) = default;
 };

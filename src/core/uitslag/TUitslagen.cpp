@@ -4,7 +4,7 @@
 
 bool TUitslagen::Leeg() const
 {
-    return m_lijst.empty() && m_onleesbaar.isEmpty() && m_punten == TPunten{}
+    return m_lijst.empty() && m_terzijde.empty() && m_onleesbaar.isEmpty() && m_punten == TPunten{}
            && m_lotingen.empty();
 }
 
@@ -34,14 +34,33 @@ bool TUitslagen::Zet(const TUitslag& uitslag)
     const auto plek = m_index.constFind(sleutel);
     if (plek != m_index.cend()) {
         TUitslag& bestaand = m_lijst[std::size_t(*plek)];
+        m_laatste = *plek;
+        m_laatsteTerzijde = false;
         if (bestaand == uitslag)
             return false;
         bestaand = uitslag;
         return true;
     }
     m_index.insert(sleutel, qsizetype(m_lijst.size()));
+    m_laatste = qsizetype(m_lijst.size());
+    m_laatsteTerzijde = false;
     m_lijst.push_back(uitslag);
     return true;
+}
+
+void TUitslagen::ZetTerzijde(const TUitslag& uitslag)
+{
+    m_laatste = qsizetype(m_terzijde.size());
+    m_laatsteTerzijde = true;
+    m_terzijde.push_back(uitslag);
+}
+
+void TUitslagen::ZetTeamVanLaatste(int kant, const QString& naam)
+{
+    if (m_laatste < 0)
+        return;
+    TUitslag& uitslag = (m_laatsteTerzijde ? m_terzijde : m_lijst)[std::size_t(m_laatste)];
+    (kant == 1 ? uitslag.Team1 : uitslag.Team2) = naam;
 }
 
 bool TUitslagen::Wis(const QString& wedstrijd, int keer)
@@ -50,6 +69,7 @@ bool TUitslagen::Wis(const QString& wedstrijd, int keer)
     if (plek == m_index.cend())
         return false;
     m_lijst.erase(m_lijst.begin() + *plek);
+    m_laatste = -1;
     Herindexeer();
     return true;
 }

@@ -23,10 +23,25 @@ public:
     // True when there was a result to remove.
     bool Wis(const QString& wedstrijd, int keer);
 
+    // Results set aside: a played cross match whose slot now has other teams got a new
+    // result, and the old one is kept here with the teams that played it. Shown as lapsed,
+    // saved, never counted.
+    [[nodiscard]] const std::vector<TUitslag>& Terzijde() const { return m_terzijde; }
+    void ZetTerzijde(const TUitslag& uitslag);
+
+    // The reader: the team of side 1 or 2 of the result read last (an "Uitslag=" or a result
+    // set aside); nothing when the line before was not a result that could be read.
+    void ZetTeamVanLaatste(int kant, const QString& naam);
+    void VergeetLaatste() { m_laatste = -1; }
+
     // Result lines of a file that could not be read but name a match text: kept as they were
     // (the value after "Uitslag="), shown as lapsed and saved again.
     [[nodiscard]] const QStringList& Onleesbaar() const { return m_onleesbaar; }
-    void VoegOnleesbaarToe(const QString& waarde) { m_onleesbaar.append(waarde); }
+    void VoegOnleesbaarToe(const QString& waarde)
+    {
+        m_onleesbaar.append(waarde);
+        m_laatste = -1;
+    }
     bool WisOnleesbaar(qsizetype index);
 
     [[nodiscard]] const TPunten& Punten() const { return m_punten; }
@@ -44,7 +59,8 @@ public:
 
     friend bool operator==(const TUitslagen& a, const TUitslagen& b)
     {
-        return a.m_lijst == b.m_lijst && a.m_onleesbaar == b.m_onleesbaar
+        return a.m_lijst == b.m_lijst && a.m_terzijde == b.m_terzijde
+               && a.m_onleesbaar == b.m_onleesbaar
                && a.m_punten == b.m_punten && a.m_lotingen == b.m_lotingen;
     }
 
@@ -54,6 +70,11 @@ private:
 
     std::vector<TUitslag> m_lijst;
     QHash<QString, qsizetype> m_index;
+    std::vector<TUitslag> m_terzijde;
+    // The result the reader took last, for its team lines: none (-1), or an index into the
+    // list or into the results set aside.
+    qsizetype m_laatste = -1;
+    bool m_laatsteTerzijde = false;
     QStringList m_onleesbaar;
     TPunten m_punten;
     std::vector<TLoting> m_lotingen;

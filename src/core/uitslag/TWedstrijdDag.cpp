@@ -19,7 +19,8 @@ QString WedstrijdTekst(const QString& slot)
 
 } // namespace
 
-TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom) : m_model(model)
+TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
+    : m_model(model), m_bron(&model.Uitslagen())
 {
     const auto& poules = model.PouleLijst();
     QHash<const TPouleDetails*, int> pouleIndex;
@@ -78,49 +79,171 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom) : m_
     LeesUitslagen();
 }
 
-const QStringList& TWedstrijdDag::Onleesbaar() const { return m_model.Uitslagen().Onleesbaar(); }
+const QStringList& TWedstrijdDag::Onleesbaar() const { return m_bron->Onleesbaar(); }
 
 void TWedstrijdDag::LeesUitslagen()
 {
-    const TUitslagen& uitslagen = m_model.Uitslagen();
+    const TUitslagen& uitslagen = *m_bron;
     QSet<QString> bekend;
     bekend.reserve(qsizetype(m_wedstrijden.size()));
     for (TDagWedstrijd& w : m_wedstrijden) {
         const TUitslag* uitslag = uitslagen.Zoek(w.Tekst, w.Keer);
-        w.Uitslag = uitslag ? std::optional<TUitslag>(*uitslag) : std::nullopt;
+        w.Opgeslagen = uitslag ? std::optional<TUitslag>(*uitslag) : std::nullopt;
+        w.Uitslag = w.Opgeslagen;
         bekend.insert(Sleutel(w.Tekst, w.Keer));
     }
-    m_vervallen.clear();
+    m_nietInSchema.clear();
     for (const TUitslag& uitslag : uitslagen.Lijst()) {
         if (!bekend.contains(Sleutel(uitslag.Wedstrijd, uitslag.Keer)))
-            m_vervallen.push_back(uitslag);
+            m_nietInSchema.push_back(uitslag);
     }
     for (std::size_t p = 0; p < m_standen.size(); ++p)
         BerekenPoule(int(p));
     BerekenKruis();
 }
 
+std::optional<TUitslag> TWedstrijdDag::AlsOpgeslagen(int wedstrijd,
+                                                     std::optional<TUitslag> uitslag) const
+{
+    if (!uitslag)
+        return uitslag;
+    const TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
+    uitslag->Wedstrijd = w.Tekst;
+    uitslag->Keer = w.Keer;
+    // A decision counts only for a cross match with a level score.
+    if (!w.IsKruis() || uitslag->Doelpunten1 != uitslag->Doelpunten2 || uitslag->Beslist < 0
+        || uitslag->Beslist > 2)
+        uitslag->Beslist = 0;
+    // The teams that play it, once both are known.
+    const bool bekend = w.IsKruis() && w.Kant1 && w.Kant2;
+    uitslag->Team1 = bekend ? w.Kant1->TeamNaam : QString();
+    uitslag->Team2 = bekend ? w.Kant2->TeamNaam : QString();
+    return uitslag;
+}
+
+void TWedstrijdDag::Herbereken(int wedstrijd)
+{
+    TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
+    if (!w.IsKruis()) {
+        w.Uitslag = w.Opgeslagen;
+        BerekenPoule(w.Poule);
+    }
+    BerekenKruis();
+}
+
+std::vector<TGevolg> TWedstrijdDag::Gespeeld() const
+{
+    std::vector<TGevolg> gespeeld;
+    for (int index : m_kruisVolgorde) {
+        const TDagWedstrijd& w = m_wedstrijden[std::size_t(index)];
+        if (w.Uitslag && w.Kant1 && w.Kant2)
+            gespeeld.push_back(TGevolg{index, w.Kant1, w.Kant2, nullptr, nullptr});
+    }
+    return gespeeld;
+}
+
+std::vector<TGevolg> TWedstrijdDag::Verschoven(std::vector<TGevolg> gespeeld) const
+{
+    std::vector<TGevolg> gevolgen;
+    for (TGevolg& g : gespeeld) {
+        const TDagWedstrijd& w = m_wedstrijden[std::size_t(g.Wedstrijd)];
+        if (w.Kant1 == g.Voor1 && w.Kant2 == g.Voor2)
+            continue;
+        g.Na1 = w.Kant1;
+        g.Na2 = w.Kant2;
+        gevolgen.push_back(g);
+    }
+    return gevolgen;
+}
+
+std::vector<TGevolg> TWedstrijdDag::GevolgenVanUitslag(int wedstrijd,
+                                                       const std::optional<TUitslag>& uitslag)
+{
+    if (wedstrijd < 0 || wedstrijd >= int(m_wedstrijden.size()))
+        return {};
+    std::vector<TGevolg> gespeeld = Gespeeld();
+    if (gespeeld.empty())
+        return {};
+    // Worked out on the match day itself and put back: only the match's poule and the cross
+    // matches are recomputed, twice.
+    TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
+    const std::optional<TUitslag> oud = w.Opgeslagen;
+    w.Opgeslagen = AlsOpgeslagen(wedstrijd, uitslag);
+    Herbereken(wedstrijd);
+    std::vector<TGevolg> gevolgen = Verschoven(std::move(gespeeld));
+    w.Opgeslagen = oud;
+    Herbereken(wedstrijd);
+    return gevolgen;
+}
+
+std::vector<TGevolg> TWedstrijdDag::GevolgenVan(const TUitslagen& kandidaat)
+{
+    std::vector<TGevolg> gespeeld = Gespeeld();
+    if (gespeeld.empty())
+        return {};
+    const TUitslagen* bron = m_bron;
+    m_bron = &kandidaat;
+    LeesUitslagen();
+    std::vector<TGevolg> gevolgen = Verschoven(std::move(gespeeld));
+    m_bron = bron;
+    LeesUitslagen();
+    return gevolgen;
+}
+
+bool TWedstrijdDag::Bind(TUitslagen& uitslagen, const TDagWedstrijd& w, const TGevolg& gevolg)
+{
+    const TUitslag* gespeeld = uitslagen.Zoek(w.Tekst, w.Keer);
+    if (!gespeeld || gespeeld->HeeftTeams() || !gevolg.Voor1 || !gevolg.Voor2)
+        return false;
+    TUitslag gebonden = *gespeeld;
+    gebonden.Team1 = gevolg.Voor1->TeamNaam;
+    gebonden.Team2 = gevolg.Voor2->TeamNaam;
+    return uitslagen.Zet(gebonden);
+}
+
 void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag)
 {
     if (wedstrijd < 0 || wedstrijd >= int(m_wedstrijden.size()))
         return;
+    ZetUitslag(wedstrijd, uitslag, GevolgenVanUitslag(wedstrijd, uitslag));
+}
+
+void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag,
+                               const std::vector<TGevolg>& gevolgen)
+{
+    if (wedstrijd < 0 || wedstrijd >= int(m_wedstrijden.size()))
+        return;
     TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
-    std::optional<TUitslag> nieuw = uitslag;
-    if (nieuw) {
-        nieuw->Wedstrijd = w.Tekst;
-        nieuw->Keer = w.Keer;
-        // A decision counts only for a cross match with a level score.
-        if (!w.IsKruis() || nieuw->Doelpunten1 != nieuw->Doelpunten2 || nieuw->Beslist < 0
-            || nieuw->Beslist > 2)
-            nieuw->Beslist = 0;
-    }
+    const std::optional<TUitslag> nieuw = AlsOpgeslagen(wedstrijd, uitslag);
+    // A kept result that counts for no one here (its teams no longer play this match) is
+    // set aside rather than replaced or removed.
+    const bool terzijde = w.Opgeslagen && !w.Uitslag && nieuw != w.Opgeslagen;
     m_model.WijzigUitslagen([&](TUitslagen& u) {
-        return nieuw ? u.Zet(*nieuw) : u.Wis(w.Tekst, w.Keer);
+        bool anders = false;
+        for (const TGevolg& g : gevolgen)
+            anders |= Bind(u, m_wedstrijden[std::size_t(g.Wedstrijd)], g);
+        if (terzijde) {
+            u.ZetTerzijde(*w.Opgeslagen);
+            anders = true;
+        }
+        anders |= nieuw ? u.Zet(*nieuw) : u.Wis(w.Tekst, w.Keer);
+        return anders;
     });
-    w.Uitslag = nieuw;
-    if (!w.IsKruis())
-        BerekenPoule(w.Poule);
-    BerekenKruis();
+    for (const TGevolg& g : gevolgen) {
+        TDagWedstrijd& verschoven = m_wedstrijden[std::size_t(g.Wedstrijd)];
+        const TUitslag* gebonden = m_bron->Zoek(verschoven.Tekst, verschoven.Keer);
+        verschoven.Opgeslagen = gebonden ? std::optional<TUitslag>(*gebonden) : std::nullopt;
+    }
+    w.Opgeslagen = nieuw;
+    Herbereken(wedstrijd);
+}
+
+void TWedstrijdDag::Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen)
+{
+    for (const TGevolg& g : gevolgen)
+        Bind(kandidaat, m_wedstrijden[std::size_t(g.Wedstrijd)], g);
+    m_model.ZetUitslagen(std::move(kandidaat));
+    LeesUitslagen();
 }
 
 void TWedstrijdDag::BerekenPoule(int poule)
@@ -140,8 +263,8 @@ void TWedstrijdDag::BerekenPoule(int poule)
     const QString& naam = p.Details->PouleNaam;
     std::optional<QList<int>> loting;
     if (m_model.ZoekPoule(naam) == p.Details.get())
-        loting = m_model.Uitslagen().Loting(naam, aantal);
-    TPouleStand stand = BerekenStand(aantal, gespeeld, m_model.Uitslagen().Punten(), loting);
+        loting = m_bron->Loting(naam, aantal);
+    TPouleStand stand = BerekenStand(aantal, gespeeld, m_bron->Punten(), loting);
     stand.Definitief = !eigen.empty() && gespeeld.size() == eigen.size();
     m_standen[std::size_t(poule)] = std::move(stand);
 }
@@ -204,6 +327,8 @@ const TTeamDetails* TWedstrijdDag::KantTeam(const TKruisKant& kant, int paar,
 
 void TWedstrijdDag::BerekenKruis()
 {
+    m_vervallen = m_nietInSchema;
+    m_vervallen.insert(m_vervallen.end(), m_bron->Terzijde().begin(), m_bron->Terzijde().end());
     for (TDagPaar& paar : m_paren)
         paar.Eindstand.clear();
     for (int index : m_kruisVolgorde) {
@@ -214,6 +339,16 @@ void TWedstrijdDag::BerekenKruis()
             continue;
         w.Kant1 = KantTeam(w.Kruis->Kant1, w.Paar, index);
         w.Kant2 = KantTeam(w.Kruis->Kant2, w.Paar, index);
+        // A result counts for the teams that played it: a result kept with other teams than
+        // the sides now have lapses (a result entered before its sides were known counts for
+        // whoever they turn out to be).
+        w.Uitslag = w.Opgeslagen;
+        if (w.Opgeslagen && w.Opgeslagen->HeeftTeams()
+            && !(w.Kant1 && w.Kant2 && w.Kant1->TeamNaam == w.Opgeslagen->Team1
+                 && w.Kant2->TeamNaam == w.Opgeslagen->Team2)) {
+            w.Uitslag.reset();
+            m_vervallen.push_back(*w.Opgeslagen);
+        }
         if (w.Kant1 && w.Kant2 && w.Uitslag) {
             const TUitslag& u = *w.Uitslag;
             if (u.Doelpunten1 != u.Doelpunten2)

@@ -3,6 +3,7 @@
 #include "uitslag/KruisTekst.h"
 #include "uitslag/PouleStand.h"
 #include "uitslag/TUitslag.h"
+#include "uitslag/TUitslagen.h"
 
 #include <QHash>
 #include <QString>
@@ -29,6 +30,10 @@ struct TDagWedstrijd
     int Paar = -1;
     std::optional<TKruisTekst> Kruis;
 
+    // The result kept for this match, and the result that counts: the same, except for a
+    // cross match whose result was played by other teams than its sides now have (it is then
+    // lapsed and counts for no one).
+    std::optional<TUitslag> Opgeslagen;
     std::optional<TUitslag> Uitslag;
     // A cross match: the teams of its sides as far as known, and the side that won (1 or 2;
     // 0 while unknown).
@@ -44,6 +49,17 @@ struct TEindPlaats
 {
     int Plaats = 0;
     const TTeamDetails* Team = nullptr;
+};
+
+// A played cross match that a change of the results would give other teams: the teams that
+// played it and its sides after the change (nullptr where unknown).
+struct TGevolg
+{
+    int Wedstrijd = 0;
+    const TTeamDetails* Voor1 = nullptr;
+    const TTeamDetails* Voor2 = nullptr;
+    const TTeamDetails* Na1 = nullptr;
+    const TTeamDetails* Na2 = nullptr;
 };
 
 // Two linked poules (by index, lower first) with their cross matches and final ranking.
@@ -70,7 +86,9 @@ public:
     [[nodiscard]] const std::vector<TDagWedstrijd>& Wedstrijden() const { return m_wedstrijden; }
     [[nodiscard]] const TPouleStand& Stand(int poule) const { return m_standen[std::size_t(poule)]; }
     [[nodiscard]] const std::vector<TDagPaar>& Paren() const { return m_paren; }
-    // Results whose match is not in this schedule, and result lines that could not be read.
+    // Results that count for no match: their match is not in this schedule, their cross
+    // match now has other teams than the ones that played it, or they were set aside; and
+    // result lines that could not be read.
     [[nodiscard]] const std::vector<TUitslag>& Vervallen() const { return m_vervallen; }
     [[nodiscard]] const QStringList& Onleesbaar() const;
 
@@ -80,10 +98,26 @@ public:
     // The match text with every known placeholder replaced by the team's name.
     [[nodiscard]] QString IngevuldeTekst(int wedstrijd) const;
 
+    // The played cross matches that would get other teams if the match had this result (or
+    // none), or if the results were those of kandidaat (a change of the points or the lot
+    // orders). Nothing is changed.
+    [[nodiscard]] std::vector<TGevolg> GevolgenVanUitslag(int wedstrijd,
+                                                          const std::optional<TUitslag>& uitslag);
+    [[nodiscard]] std::vector<TGevolg> GevolgenVan(const TUitslagen& kandidaat);
+
     // Enters, changes (uitslag) or removes (none) the result of a match: the model is changed
     // (setting Gewijzigd) and what depends on the match recomputed. Keer and Wedstrijd of the
-    // result are taken from the match; Beslist is kept only for a level cross match.
+    // result are taken from the match; Beslist is kept only for a level cross match; a cross
+    // match whose teams are known keeps their names with its result. The played cross matches
+    // that get other teams by it (gevolgen, as GevolgenVanUitslag gives them) keep the teams
+    // that played them, so their results lapse instead of counting for others; a lapsed result
+    // in the match's own place is set aside, never overwritten.
     void ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag);
+    void ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uitslag,
+                    const std::vector<TGevolg>& gevolgen);
+    // Replaces all results (a change of the points or the lot orders), the played cross
+    // matches in gevolgen keeping the teams that played them.
+    void Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen);
     // Reads every result, the points and the lot orders from the model again.
     void LeesUitslagen();
     // The lot order that moves line regel of a poule's standings one place up (richting -1)
@@ -96,15 +130,30 @@ public:
 private:
     void BerekenPoule(int poule);
     void BerekenKruis();
+    // After a change of one match's kept result: what depends on it.
+    void Herbereken(int wedstrijd);
+    // The cross matches with a result that counts and both teams known, as consequences
+    // before a change (Na still empty); and those of them whose sides now differ.
+    [[nodiscard]] std::vector<TGevolg> Gespeeld() const;
+    [[nodiscard]] std::vector<TGevolg> Verschoven(std::vector<TGevolg> gespeeld) const;
+    // The result as it is kept for the match: its text, Keer, decision and teams.
+    [[nodiscard]] std::optional<TUitslag> AlsOpgeslagen(int wedstrijd,
+                                                        std::optional<TUitslag> uitslag) const;
+    // Binds the results of the consequences to the teams that played them.
+    static bool Bind(TUitslagen& uitslagen, const TDagWedstrijd& w, const TGevolg& gevolg);
     [[nodiscard]] const TTeamDetails* KantTeam(const TKruisKant& kant, int paar,
                                                int wedstrijd) const;
 
     ToernooiModel& m_model;
+    // The results computed with: the model's, or a candidate while its consequences are
+    // worked out.
+    const TUitslagen* m_bron = nullptr;
     std::vector<TDagWedstrijd> m_wedstrijden;
     std::vector<std::vector<int>> m_eigen; // per poule: its own matches
     std::vector<TPouleStand> m_standen;
     std::vector<TDagPaar> m_paren;
     std::vector<int> m_kruisVolgorde;     // the cross matches in schedule order
     QHash<QString, int> m_kruisen;        // "Kr. L1L2k" -> its match
+    std::vector<TUitslag> m_nietInSchema; // results whose match is not in this schedule
     std::vector<TUitslag> m_vervallen;
 };

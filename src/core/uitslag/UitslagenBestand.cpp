@@ -23,8 +23,10 @@ std::optional<QList<int>> Getallen(QStringView waarde)
     return getallen;
 }
 
-void LeesUitslag(TUitslagen& uitslagen, QStringView waarde)
+void LeesUitslag(TUitslagen& uitslagen, QStringView waarde, bool terzijde)
 {
+    // Team lines after a line that is no result belong to nothing.
+    uitslagen.VergeetLaatste();
     // Keer, goals, goals, decided, and the match text after the fourth comma.
     qsizetype komma = -1;
     for (int i = 0; i < 4; ++i) {
@@ -37,11 +39,17 @@ void LeesUitslag(TUitslagen& uitslagen, QStringView waarde)
         return;
     const auto getallen = Getallen(waarde.first(komma));
     if (!getallen || getallen->at(0) < 1 || getallen->at(3) > 2) {
-        uitslagen.VoegOnleesbaarToe(waarde.toString());
+        // A result set aside that cannot be read is dropped rather than made a current one.
+        if (!terzijde)
+            uitslagen.VoegOnleesbaarToe(waarde.toString());
         return;
     }
-    uitslagen.Zet(TUitslag{getallen->at(0), getallen->at(1), getallen->at(2), getallen->at(3),
-                           tekst.toString()});
+    const TUitslag uitslag{getallen->at(0), getallen->at(1), getallen->at(2), getallen->at(3),
+                           tekst.toString(), {}, {}};
+    if (terzijde)
+        uitslagen.ZetTerzijde(uitslag);
+    else
+        uitslagen.Zet(uitslag);
 }
 
 void LeesPunten(TUitslagen& uitslagen, QStringView waarde)
@@ -86,10 +94,20 @@ QString Regels(const TUitslagen& uitslagen)
                  + Einde;
     for (const TLoting& loting : uitslagen.Lotingen())
         tekst += QStringLiteral("Loting=") + Lijst(loting.Posities) + u':' + loting.Poule + Einde;
+    // The teams of a cross match's result follow its line under keys of their own: the match
+    // text at the end of the line may hold commas, and a reader that does not know these keys
+    // reads the result as before.
+    auto uitslag = [&tekst](const QString& sleutel, const TUitslag& u) {
+        tekst += sleutel + Lijst({u.Keer, u.Doelpunten1, u.Doelpunten2, u.Beslist}) + u','
+                 + u.Wedstrijd + Einde;
+        if (u.HeeftTeams())
+            tekst += QStringLiteral("UitslagTeam1=") + u.Team1 + Einde
+                     + QStringLiteral("UitslagTeam2=") + u.Team2 + Einde;
+    };
     for (const TUitslag& u : uitslagen.Lijst())
-        tekst += QStringLiteral("Uitslag=")
-                 + Lijst({u.Keer, u.Doelpunten1, u.Doelpunten2, u.Beslist}) + u',' + u.Wedstrijd
-                 + Einde;
+        uitslag(QStringLiteral("Uitslag="), u);
+    for (const TUitslag& u : uitslagen.Terzijde())
+        uitslag(QStringLiteral("UitslagVervallen="), u);
     for (const QString& ruw : uitslagen.Onleesbaar())
         tekst += QStringLiteral("Uitslag=") + ruw + Einde;
     tekst += u'#';
@@ -100,7 +118,11 @@ QString Regels(const TUitslagen& uitslagen)
 bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde)
 {
     if (hoofdSleutel == u"UITSLAG")
-        LeesUitslag(uitslagen, waarde);
+        LeesUitslag(uitslagen, waarde, false);
+    else if (hoofdSleutel == u"UITSLAGVERVALLEN")
+        LeesUitslag(uitslagen, waarde, true);
+    else if (hoofdSleutel == u"UITSLAGTEAM1" || hoofdSleutel == u"UITSLAGTEAM2")
+        uitslagen.ZetTeamVanLaatste(hoofdSleutel.back() == u'1' ? 1 : 2, waarde.toString());
     else if (hoofdSleutel == u"PUNTEN")
         LeesPunten(uitslagen, waarde);
     else if (hoofdSleutel == u"LOTING")

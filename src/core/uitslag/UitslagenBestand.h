@@ -6,7 +6,9 @@
 class TUitslagen;
 
 // The match day's group of the tournament file: "Punten=" when the points differ from 3,1,0,
-// the "Loting=" lines and the "Uitslag=" lines, closed by "#". It follows everything else the
+// the "Loting=" lines, the "Uitslag=" lines (a cross match's with "UitslagTeam1=" and
+// "UitslagTeam2=" after it), the results set aside ("UitslagVervallen=", with their teams),
+// closed by "#". It follows everything else the
 // writer writes and is left out when it would be empty, so a tournament without results is
 // saved as before; a reader that does not know these keys skips them.
 namespace UitslagenBestand {

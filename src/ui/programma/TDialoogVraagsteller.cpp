@@ -15,6 +15,34 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+// Gives the keyboard back once a question has closed: the window that asked is made active
+// again and the control that had the focus gets it back, so the next key typed goes where
+// the organiser was typing rather than into whatever window the system activates.
+class FocusTerug
+{
+public:
+    FocusTerug() : m_venster(QApplication::activeWindow()), m_focus(QApplication::focusWidget()) {}
+    ~FocusTerug()
+    {
+        if (m_venster && m_venster->isVisible()) {
+            m_venster->raise();
+            m_venster->activateWindow();
+        }
+        if (m_focus && m_focus->isVisible())
+            m_focus->setFocus(Qt::OtherFocusReason);
+    }
+    FocusTerug(const FocusTerug&) = delete;
+    FocusTerug& operator=(const FocusTerug&) = delete;
+
+private:
+    QPointer<QWidget> m_venster;
+    QPointer<QWidget> m_focus;
+};
+
+} // namespace
+
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
 {
@@ -55,6 +83,7 @@ QWidget* TDialoogVraagsteller::Vrager()
 
 void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 {
+    const FocusTerug terug;
     QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::Ok, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.exec();
@@ -62,6 +91,7 @@ void TDialoogVraagsteller::Melding(const QString& titel, const QString& tekst)
 
 bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst)
 {
+    const FocusTerug terug;
     QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
                      QMessageBox::Yes | QMessageBox::No, Vrager());
     doos.setTextFormat(Qt::PlainText);
@@ -72,9 +102,10 @@ bool TDialoogVraagsteller::VraagJaNee(const QString& titel, const QString& tekst
 int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& kant1,
                                        const QString& kant2)
 {
+    const FocusTerug terug;
     QMessageBox doos(QMessageBox::Question, QStringLiteral("Gelijkspel"),
                      wedstrijd + QStringLiteral("\n\nDe stand is gelijk. Wie heeft gewonnen (na strafschoppen)?"),
-                     QMessageBox::NoButton, m_ouder);
+                     QMessageBox::NoButton, Vrager());
     doos.setTextFormat(Qt::PlainText);
     QAbstractButton* eerste = doos.addButton(kant1, QMessageBox::AcceptRole);
     QAbstractButton* tweede = doos.addButton(kant2, QMessageBox::AcceptRole);
@@ -90,6 +121,7 @@ int TDialoogVraagsteller::VraagWinnaar(const QString& wedstrijd, const QString& 
 
 std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, const QString& tekst)
 {
+    const FocusTerug terug;
     QDialog dialoog(Vrager());
     dialoog.setWindowTitle(titel);
     dialoog.setMinimumWidth(460);
@@ -114,10 +146,26 @@ std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, cons
     return datum->date();
 }
 
+bool TDialoogVraagsteller::VraagDoorgaan(const QString& titel, const QString& tekst)
+{
+    const FocusTerug terug;
+    QMessageBox doos(QMessageBox::Warning, titel, SchermTekst(tekst), QMessageBox::NoButton,
+                     Vrager());
+    doos.setTextFormat(Qt::PlainText);
+    QAbstractButton* doorgaan = doos.addButton(QStringLiteral("&Doorgaan"), QMessageBox::AcceptRole);
+    QPushButton* annuleren = doos.addButton(QStringLiteral("Annuleren"), QMessageBox::RejectRole);
+    // The safe answer is the default: Enter, Escape and the close box change nothing.
+    doos.setDefaultButton(annuleren);
+    doos.setEscapeButton(annuleren);
+    doos.exec();
+    return doos.clickedButton() == doorgaan;
+}
+
 TAntwoord TDialoogVraagsteller::VraagJaNeeAnnuleren(const QString& titel, const QString& tekst)
 {
+    const FocusTerug terug;
     QMessageBox doos(QMessageBox::NoIcon, titel, SchermTekst(tekst),
-                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_ouder);
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Vrager());
     doos.setTextFormat(Qt::PlainText);
     doos.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
     doos.button(QMessageBox::No)->setText(QStringLiteral("&Nee"));
@@ -144,6 +192,7 @@ QString TDialoogVraagsteller::KiesTeOpenenBestand(const QString& filter,
                                                   const QString& standaardExtensie,
                                                   const QString& startMap)
 {
+    const FocusTerug terug;
     QFileDialog dialoog(Vrager(), QStringLiteral("Laden"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     dialoog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -161,6 +210,7 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
                                                    const QString& filter,
                                                    const QString& startMap)
 {
+    const FocusTerug terug;
     QFileDialog dialoog(Vrager(), QStringLiteral("Opslaan"));
     dialoog.setOption(QFileDialog::DontUseNativeDialog);
     // The program asks its own overwrite question and keeps a backup.
@@ -178,7 +228,8 @@ QString TDialoogVraagsteller::KiesOpTeSlaanBestand(const QString& voorgesteldeNa
 
 QString TDialoogVraagsteller::KiesMap(const QString& titel)
 {
-    return QFileDialog::getExistingDirectory(m_ouder, titel);
+    const FocusTerug terug;
+    return QFileDialog::getExistingDirectory(Vrager(), titel);
 }
 
 std::optional<TLettertype> TDialoogVraagsteller::KiesLettertype(const TLettertype& huidig)

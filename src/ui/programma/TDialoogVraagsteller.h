@@ -22,6 +22,7 @@ public:
     [[nodiscard]] bool VraagJaNee(const QString& titel, const QString& tekst) override;
     [[nodiscard]] TAntwoord VraagJaNeeAnnuleren(const QString& titel,
                                                 const QString& tekst) override;
+    [[nodiscard]] bool VraagDoorgaan(const QString& titel, const QString& tekst) override;
     [[nodiscard]] QString VraagNaam() override;
     [[nodiscard]] QString KiesTeOpenenBestand(const QString& filter,
                                               const QString& standaardExtensie,

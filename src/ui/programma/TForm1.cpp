@@ -1,6 +1,7 @@
 #include "programma/TForm1.h"
 
 #include "bestand/ToernooiBestand.h"
+#include "gemeen/GewijzigdTitel.h"
 #include "gemeen/Knop.h"
 #include "indeling/DetailsBediening.h"
 #include "indeling/IndelingBediening.h"
@@ -60,6 +61,7 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
         m_indeling->ToonAantallen();
     };
     connect(m_model, &ToernooiModel::instellingenVeranderd, this, &TForm1::ToonTitel);
+    connect(m_model, &ToernooiModel::gewijzigdVeranderd, this, &TForm1::ToonTitel);
     connect(m_wedstrijdTab->Button2(), &QPushButton::clicked, this, [this] {
         if (m_veldInvulling)
             m_veldInvulling->ToonVoorgrond();
@@ -150,7 +152,7 @@ void TForm1::MaakMenu()
 
 void TForm1::ToonTitel()
 {
-    setWindowTitle(Venstertitel(m_model->ToernooiNaam()));
+    GewijzigdTitel::Zet(*this, Venstertitel(m_model->ToernooiNaam()), m_model->Gewijzigd());
 }
 
 void TForm1::showEvent(QShowEvent* event)

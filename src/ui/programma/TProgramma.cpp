@@ -4,11 +4,13 @@
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPrintSetup.h"
 #include "bestand/ToernooiBestand.h"
+#include "gemeen/GewijzigdTitel.h"
 #include "gemeen/Knop.h"
 #include "indeling/TToevoegen.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "kwaliteit/TKwaliteitVenster.h"
+#include "model/ToernooiModel.h"
 #include "programma/Hulpbronnen.h"
 #include "programma/StartArgumenten.h"
 #include "programma/TAbout.h"
@@ -28,6 +30,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <functional>
 
 namespace {
 
@@ -49,6 +52,23 @@ void ZetHelpToets(QWidget& venster, TForm1& form)
         const QWidget* focus = QApplication::focusWidget();
         form.ToonHelp(HelpContextVan(focus && focus->window() == &venster ? focus : &venster));
     });
+}
+
+// Saving, leaving and printing work from every window the organiser works in, as in the main
+// window; leaving asks its question over the window that asks.
+void ZetWerkToetsen(QWidget& venster, TForm1& form, const std::function<void()>& print)
+{
+    auto toets = [&venster](const QKeySequence& volgorde, const std::function<void()>& actie) {
+        auto* snelkoppeling = new QShortcut(volgorde, &venster);
+        snelkoppeling->setContext(Qt::WindowShortcut);
+        QObject::connect(snelkoppeling, &QShortcut::activated, &venster, actie);
+    };
+    if (&venster != &form) {
+        toets(QKeySequence(Qt::CTRL | Qt::Key_S), [&form] { form.Opslaan1Click(); });
+        toets(QKeySequence(Qt::CTRL | Qt::Key_Q), [&form] { form.Afsluiten1Click(); });
+    }
+    if (print)
+        toets(QKeySequence(Qt::CTRL | Qt::Key_P), print);
 }
 
 } // namespace
@@ -140,13 +160,43 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::uitslagenGevraagd, m_uitslagen,
                      &TUitslagenVenster::Toon);
     QObject::connect(m_form1.get(), &TForm1::uitslagenGevraagd, m_uitslagen, &TUitslagenVenster::Toon);
+    ZetWerkToetsen(*m_form1, *m_form1, [this] { PrintSchema(); });
+    ZetWerkToetsen(*m_uitslagen, *m_form1, [this] { PrintSchema(); });
+    ZetWerkToetsen(*m_wedstrijdSchema, *m_form1, {}); // its menu "&Print" has Ctrl+P
+    ZetWerkToetsen(*m_kwaliteit, *m_form1, [this] { (void)m_kwaliteit->Print(); });
+    for (QWidget* venster : std::initializer_list<QWidget*>{m_uitslagen, m_wedstrijdSchema, m_kwaliteit})
+        GewijzigdTitel::Volg(*venster, m_form1->Model());
     QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {
         m_vraagsteller->Melding(QStringLiteral("Fout"),
                                 QStringLiteral("De printer %1 is niet (meer) bekend.").arg(naam));
     });
 }
 
-TProgramma::~TProgramma() = default;
+TProgramma::~TProgramma()
+{
+    // No window outlives what it shows: the windows over the schedule and the results go
+    // while the schedule, the match day and the model still exist (a score still being typed
+    // is committed as its table goes), then the print run and the schedule, and the main
+    // window with the model last.
+    m_printRun.reset();
+    for (QWidget* venster : std::initializer_list<QWidget*>{
+             m_kwaliteit, m_printSetup, m_uitslagen, m_wedstrijdSchema, m_errorList, m_progress,
+             m_help, m_veldInvulling, m_toevoegen})
+        delete venster;
+    m_bouw.reset();
+}
+
+void TProgramma::PrintSchema()
+{
+    if (!m_form1->Model().SchemaGebouwd() || m_bouw->Schema().Leeg()) {
+        m_vraagsteller->Melding(QStringLiteral("Printen"),
+                                QStringLiteral("Er is nog geen schema om te printen. Bouw het schema "
+                                               "met \"Bouw toernooi schema\" op het tabblad "
+                                               "\"Wedstrijd details\"."));
+        return;
+    }
+    m_printRun->Print1Click();
+}
 
 void TProgramma::Start(const QStringList& argumenten)
 {

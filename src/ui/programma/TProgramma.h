@@ -47,6 +47,9 @@ public:
     [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
 
 private:
+    // Ctrl+P outside the schedule window: the print dialog of the schedule, once there is one.
+    void PrintSchema();
+
     std::unique_ptr<TDialoogVraagsteller> m_dialogen;
     TVraagsteller* m_vraagsteller = nullptr;
     std::unique_ptr<TAbout> m_about;

@@ -8,6 +8,7 @@
 #include "model/Tijdstempel.h"
 #include "model/ToernooiModel.h"
 #include "programma/TVraagsteller.h"
+#include "schema/SchemaOverloop.h"
 #include "schema/SchemaTekstVeld.h"
 #include "uitwisseling/ExportBediening.h"
 
@@ -44,6 +45,13 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
     paneel->addWidget(new QLabel(QStringLiteral("highlighted af."), midden));
     paneel->addStretch();
     kolom->addLayout(paneel);
+    // Shown only when the schedule runs past the tournament's days.
+    m_overloop = new QLabel(midden);
+    m_overloop->setObjectName(QStringLiteral("Overloop"));
+    m_overloop->setWordWrap(true);
+    m_overloop->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_overloop->hide();
+    kolom->addWidget(m_overloop);
     m_tekst = new SchemaTekstVeld(midden);
     m_tekst->setObjectName(QStringLiteral("RichEdit1"));
     kolom->addWidget(m_tekst);
@@ -138,6 +146,9 @@ QString TWedstrijdSchema::PrintDatum() const
 
 void TWedstrijdSchema::FillView()
 {
+    const QString overloop = SchemaOverloop(m_schema, m_model.Velden());
+    m_overloop->setText(overloop);
+    m_overloop->setVisible(!overloop.isEmpty());
     SchemaWeergave::Invoer invoer;
     invoer.Schema = &m_schema;
     invoer.Velden = &m_model.Velden();

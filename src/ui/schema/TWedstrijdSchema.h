@@ -10,6 +10,7 @@
 class ExportBediening;
 class QAction;
 class QComboBox;
+class QLabel;
 class HuidigePrinter;
 class SchemaTekstVeld;
 class TVraagsteller;
@@ -75,6 +76,7 @@ private:
     int m_vetTeamIndex = 0;
     QComboBox* m_vetTeam = nullptr;
     SchemaTekstVeld* m_tekst = nullptr;
+    QLabel* m_overloop = nullptr;
     ExportBediening* m_export = nullptr;
     QAction* m_teamAgenda = nullptr;
 };

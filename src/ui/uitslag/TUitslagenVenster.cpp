@@ -9,6 +9,7 @@
 #include "uitslag/TWedstrijdDag.h"
 #include "uitslag/UitslagenModel.h"
 #include "uitslag/UitslagenTabel.h"
+#include "uitslag/UitslagWijziging.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,14 +24,20 @@
 
 TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& schema,
                                      TVraagsteller& vragen, QWidget* parent)
-    : QWidget(parent), m_model(model), m_schema(schema)
+    : QWidget(parent), m_model(model), m_schema(schema), m_vragen(vragen)
 {
     setObjectName(QStringLiteral("Uitslagen"));
     setWindowTitle(QStringLiteral("Uitslagen"));
     resize(1150, 650);
 
     auto* kolom = new QVBoxLayout(this);
-    m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd."), this);
+    m_melding = new QLabel(QStringLiteral("Er is nog geen schema gebouwd. Bouw het schema met "
+                                          "\"Bouw toernooi schema\" op het tabblad \"Wedstrijd "
+                                          "details\" van het hoofdvenster; de uitslagen volgen "
+                                          "dan vanzelf."),
+                           this);
+    m_melding->setObjectName(QStringLiteral("GeenSchema"));
+    m_melding->setWordWrap(true);
     kolom->addWidget(m_melding);
     m_tabs = new QTabWidget(this);
     kolom->addWidget(m_tabs);
@@ -178,7 +185,12 @@ void TUitslagenVenster::ToonPunten()
 void TUitslagenVenster::PuntenChange()
 {
     const TPunten punten{m_winst->value(), m_gelijk->value(), m_verlies->value()};
-    m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetPunten(punten); });
+    const auto wijziging = [&](TUitslagen& u) { return u.ZetPunten(punten); };
+    // Other points can change the standings and so who played which placement match.
+    if (!m_dag)
+        m_model.WijzigUitslagen(wijziging);
+    else if (!UitslagWijziging::Wijzig(*m_dag, m_vragen, wijziging))
+        ToonPunten();
 }
 
 void TUitslagenVenster::ToonLoting()
@@ -199,7 +211,9 @@ void TUitslagenVenster::Verschuif(int richting)
         return;
     const QString poule = m_model.PouleLijst()[std::size_t(regel->first)]->Details->PouleNaam;
     const int kolom = std::max(m_standTabel->currentIndex().column(), 0);
-    m_model.WijzigUitslagen([&](TUitslagen& u) { return u.ZetLoting(poule, *posities); });
+    if (!UitslagWijziging::Wijzig(*m_dag, m_vragen,
+                                  [&](TUitslagen& u) { return u.ZetLoting(poule, *posities); }))
+        return;
     // The team keeps the selection on its new place.
     const int rij = m_stand->Rij(regel->first, regel->second + richting);
     if (rij >= 0)

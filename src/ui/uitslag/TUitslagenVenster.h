@@ -53,6 +53,7 @@ private:
 
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
+    TVraagsteller& m_vragen;
     std::unique_ptr<TWedstrijdDag> m_dag;
     UitslagenModel* m_uitslagen = nullptr;
     StandModel* m_stand = nullptr;

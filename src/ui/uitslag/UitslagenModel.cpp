@@ -6,6 +6,7 @@
 #include "programma/TVraagsteller.h"
 #include "schema/TSchemaBoom.h"
 #include "uitslag/TWedstrijdDag.h"
+#include "uitslag/UitslagWijziging.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ void UitslagenModel::ZetDag(TWedstrijdDag* dag, const TSchemaBoom* boom)
     m_dag = dag;
     m_boom = dag ? boom : nullptr;
     m_half.clear();
+    m_wachtend.clear();
+    ++m_dagNummer;
     m_rijen = rowCount();
     endResetModel();
 }
@@ -75,6 +78,8 @@ int UitslagenModel::columnCount(const QModelIndex& parent) const
 
 UitslagenModel::TScores UitslagenModel::Scores(int wedstrijd) const
 {
+    if (const auto wachtend = m_wachtend.constFind(wedstrijd); wachtend != m_wachtend.cend())
+        return *wachtend;
     const TDagWedstrijd& w = m_dag->Wedstrijden()[std::size_t(wedstrijd)];
     if (w.Uitslag)
         return {w.Uitslag->Doelpunten1, w.Uitslag->Doelpunten2};
@@ -101,6 +106,8 @@ QVariant UitslagenModel::data(const QModelIndex& index, int role) const
             case Wedstrijd:
                 return u.Keer > 1 ? u.Wedstrijd + QStringLiteral(" (%1e keer)").arg(u.Keer)
                                   : u.Wedstrijd;
+            case Namen:
+                return u.HeeftTeams() ? u.Team1 + QStringLiteral(" x ") + u.Team2 : QString();
             case Doelpunten1: return Score(u.Doelpunten1, u.Beslist == 1);
             case Doelpunten2: return Score(u.Doelpunten2, u.Beslist == 2);
             default: return {};
@@ -184,35 +191,70 @@ bool UitslagenModel::setData(const QModelIndex& index, const QVariant& value, in
         doelpunten = getal;
     }
     const int rij = index.row();
-    const TDagWedstrijd& w = m_dag->Wedstrijden()[std::size_t(rij)];
     const TScores oud = Scores(rij);
     TScores nieuw = oud;
     (index.column() == Doelpunten1 ? nieuw.first : nieuw.second) = doelpunten;
     if (nieuw == oud)
         return true;
+    Verwerk(rij, nieuw);
+    return true;
+}
 
+void UitslagenModel::OnthoudHalf(int wedstrijd, const TScores& scores)
+{
+    if (scores.first.has_value() != scores.second.has_value())
+        m_half.insert(wedstrijd, scores);
+    else
+        m_half.remove(wedstrijd);
+}
+
+void UitslagenModel::Verwerk(int rij, TScores nieuw)
+{
+    const TDagWedstrijd& w = m_dag->Wedstrijden()[std::size_t(rij)];
     std::optional<TUitslag> uitslag;
-    if (nieuw.first && nieuw.second) {
-        uitslag = TUitslag{w.Keer, *nieuw.first, *nieuw.second, 0, w.Tekst};
-        m_half.remove(rij);
-    } else if (nieuw.first || nieuw.second) {
-        m_half.insert(rij, nieuw);
-    } else {
-        m_half.remove(rij);
+    if (nieuw.first && nieuw.second)
+        uitslag = TUitslag{w.Keer, *nieuw.first, *nieuw.second, 0, w.Tekst, {}, {}};
+    if (!uitslag && !w.Uitslag) {
+        // One score of two, or none: no result yet, nothing changes in the tournament.
+        m_wachtend.remove(rij);
+        OnthoudHalf(rij, nieuw);
+        Ververs();
+        return;
     }
-    // The result goes in first, so the question names the sides as far as they are known.
-    if (uitslag || w.Uitslag) {
+    const bool gelijkKruis =
+        uitslag && w.IsKruis() && uitslag->Doelpunten1 == uitslag->Doelpunten2;
+    if (!gelijkKruis && m_dag->GevolgenVanUitslag(rij, uitslag).empty()) {
         m_bezig = true;
         m_dag->ZetUitslag(rij, uitslag);
-        if (uitslag && w.IsKruis() && uitslag->Doelpunten1 == uitslag->Doelpunten2) {
-            const int beslist = Beslis(rij);
-            if (beslist != 0) {
-                uitslag->Beslist = beslist;
-                m_dag->ZetUitslag(rij, uitslag);
-            }
-        }
         m_bezig = false;
+        m_wachtend.remove(rij);
+        OnthoudHalf(rij, nieuw);
+        Ververs();
+        return;
     }
+    // A question: the typed scores show while it waits for the editor to close.
+    m_wachtend.insert(rij, nieuw);
     Ververs();
-    return true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, rij, nieuw, uitslag, dag = m_dagNummer] {
+            if (dag != m_dagNummer || !m_wachtend.contains(rij) || m_wachtend.value(rij) != nieuw)
+                return;
+            m_wachtend.remove(rij);
+            if (VraagEnZet(rij, uitslag))
+                OnthoudHalf(rij, nieuw);
+            Ververs();
+        },
+        Qt::QueuedConnection);
+}
+
+bool UitslagenModel::VraagEnZet(int rij, std::optional<TUitslag> uitslag)
+{
+    const TDagWedstrijd& w = m_dag->Wedstrijden()[std::size_t(rij)];
+    if (uitslag && w.IsKruis() && uitslag->Doelpunten1 == uitslag->Doelpunten2)
+        uitslag->Beslist = Beslis(rij);
+    m_bezig = true;
+    const bool gedaan = UitslagWijziging::ZetUitslag(*m_dag, m_vragen, rij, uitslag);
+    m_bezig = false;
+    return gedaan;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "uitslag/TUitslag.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <optional>
@@ -11,8 +13,11 @@ struct TSchemaBoom;
 // The matches of the match day as a table, in schedule order: round with its time range,
 // field, the match text, the known names where the text has placeholders, and the two
 // scores, which are edited here. Results whose match is not in the schedule follow as
-// "vervallen". Every answer comes from the match day; the only thing kept here is a score
-// typed into one field while the other is still empty, which is no result yet.
+// "vervallen". Every answer comes from the match day; the only things kept here are a score
+// typed into one field while the other is still empty, which is no result yet, and a score
+// that waits for a question (who won a level cross match, or whether played cross matches
+// may get other teams). Such a question is asked once the table's editor has closed, so it
+// never takes the keys typed after it.
 class UitslagenModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -43,11 +48,21 @@ private:
     using TScores = std::pair<std::optional<int>, std::optional<int>>;
     [[nodiscard]] TScores Scores(int wedstrijd) const;
     [[nodiscard]] int Beslis(int wedstrijd);
+    // Puts the typed scores of a match in: at once when nothing needs asking, otherwise
+    // after the questions, on the next pass of the event loop.
+    void Verwerk(int wedstrijd, TScores scores);
+    // The questions, then the result; false when the organiser called it off.
+    bool VraagEnZet(int wedstrijd, std::optional<TUitslag> uitslag);
+    void OnthoudHalf(int wedstrijd, const TScores& scores);
 
     TVraagsteller& m_vragen;
     TWedstrijdDag* m_dag = nullptr;
     const TSchemaBoom* m_boom = nullptr;
     QHash<int, TScores> m_half;
+    QHash<int, TScores> m_wachtend;
+    // Counts the match days shown, so that a question that waits is dropped when the day it
+    // belongs to was replaced meanwhile.
+    int m_dagNummer = 0;
     int m_rijen = 0;
     bool m_bezig = false;
 };

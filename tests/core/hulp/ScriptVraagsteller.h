@@ -17,7 +17,7 @@ class ScriptVraagsteller : public TVraagsteller
 public:
     struct Vraag
     {
-        QString Soort; // "Melding", "JaNee", "JaNeeAnnuleren", "Naam", "Open", "Opslaan"
+        QString Soort; // "Melding", "JaNee", "JaNeeAnnuleren", "Doorgaan", "Naam", "Open", "Opslaan"
         QString Titel;
         QString Tekst; // message text; the filter for the file dialogs
         QString Extra; // the default extension (Open) or the proposed name (Opslaan)
@@ -44,7 +44,8 @@ public:
     {
         QList<Vraag> r;
         for (const Vraag& v : Gevraagd) {
-            if (v.Soort == QLatin1String("Melding") || v.Soort.startsWith(QLatin1String("JaNee")))
+            if (v.Soort == QLatin1String("Melding") || v.Soort.startsWith(QLatin1String("JaNee"))
+                || v.Soort == QLatin1String("Doorgaan"))
                 r << v;
         }
         return r;
@@ -78,6 +79,12 @@ public:
             }
         }
         return Neem<TAntwoord>(TAntwoord::Annuleren);
+    }
+    // Answered like VraagJaNee: Ja() goes on, Nee() calls it off.
+    bool VraagDoorgaan(const QString& titel, const QString& tekst) override
+    {
+        Gevraagd.append({QStringLiteral("Doorgaan"), titel, tekst, {}, {}});
+        return Neem<bool>(false);
     }
     QString VraagNaam() override
     {

@@ -30,7 +30,10 @@ void VulUitslagen(ToernooiModel& model)
 {
     model.WijzigUitslagen([](TUitslagen& u) {
         u.Zet(TUitslag{2, 3, 1, 0, QStringLiteral("A : T1 x T2")});
-        u.Zet(TUitslag{1, 0, 0, 2, QStringLiteral("1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2")});
+        u.Zet(TUitslag{1, 0, 0, 2, QStringLiteral("1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2"),
+                       QStringLiteral("T5, de eerste"), QStringLiteral("T6")});
+        u.ZetTerzijde(TUitslag{1, 2, 1, 0, QStringLiteral("Kr. AB1:Nummer 1 A x Nummer 2 B"),
+                               QStringLiteral("T1"), QStringLiteral("T6")});
         u.ZetPunten(TPunten{2, 1, 0});
         u.ZetLoting(QStringLiteral("B"), {2, 1});
         return true;
@@ -54,6 +57,11 @@ TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
                              "Loting=2,1:B\r\n"
                              "Uitslag=2,3,1,0,A : T1 x T2\r\n"
                              "Uitslag=1,0,0,2,1e&2e:Winnaar Kr. AB1 x Winnaar Kr. AB2\r\n"
+                             "UitslagTeam1=T5, de eerste\r\n"
+                             "UitslagTeam2=T6\r\n"
+                             "UitslagVervallen=1,2,1,0,Kr. AB1:Nummer 1 A x Nummer 2 B\r\n"
+                             "UitslagTeam1=T1\r\n"
+                             "UitslagTeam2=T6\r\n"
                              "#\r\n"));
 
     // Every key of the group is unknown to a reader of the older format, which therefore
@@ -89,6 +97,7 @@ TEST(UitslagenBestand, LeestMild)
     lees("UITSLAG", "1,1,0,0,A : T1 x T2");
     lees("UITSLAG", "1,4,4,0,A : T1 x T2");          // the last counts
     lees("UITSLAG", "1,x,0,0,A : T3 x T4");          // kept as it was
+    lees("UITSLAGTEAM1", "T9");                      // belongs to no result that was read
     lees("UITSLAG", "1,1,-2,0,A : T3 x T4");
     lees("UITSLAG", "1,1,0");                        // names no match: skipped
     lees("UITSLAG", "1,1,0,3,");
@@ -100,6 +109,7 @@ TEST(UitslagenBestand, LeestMild)
 
     ASSERT_EQ(u.Lijst().size(), 1u);
     EXPECT_EQ(u.Lijst()[0].Doelpunten1, 4);
+    EXPECT_FALSE(u.Lijst()[0].HeeftTeams());
     EXPECT_EQ(u.Onleesbaar(),
               QStringList({QStringLiteral("1,x,0,0,A : T3 x T4"),
                            QStringLiteral("1,1,-2,0,A : T3 x T4")}));

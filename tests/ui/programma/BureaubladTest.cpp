@@ -164,8 +164,8 @@ TEST(Bureaublad, ShortcutsHelpAndEscape)
     EXPECT_EQ(toets(hoofd, "Afsluiten1"), T("Ctrl+Q"));
     EXPECT_EQ(toets(hoofd, "Helpfile1"), T("F1"));
 
-    // Ctrl+S and Ctrl+O open their dialogs in the folder of the loaded file; Opslaan proposes
-    // the loaded file itself.
+    // Ctrl+S and Ctrl+O open their dialogs in the folder of the loaded file; Ctrl+S proposes
+    // that file.
     vragen.Annuleer().Annuleer();
     Toets(hoofd, Qt::Key_S, Qt::ControlModifier);
     Toets(hoofd, Qt::Key_O, Qt::ControlModifier);

@@ -65,10 +65,12 @@ struct UitslagenVensterTest : ::testing::Test
         QTest::keyClicks(Focus(), QString::fromUtf8(uit));
         Enter();
     }
-    // Enter in an editor commits on the next pass of the event loop.
+    // Enter in an editor commits on the next pass of the event loop; a question about the
+    // score waits one pass more, until the editor has closed.
     void Enter()
     {
         QTest::keyClick(Focus(), Qt::Key_Return);
+        QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
     QWidget* Focus()
