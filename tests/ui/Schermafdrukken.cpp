@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 
@@ -41,6 +42,10 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Recovery copies in a folder of their own: none is offered, none is left behind.
+    QTemporaryDir gegevens;
+    if (gegevens.isValid())
+        qputenv("XDG_DATA_HOME", gegevens.path().toLocal8Bit());
     QApplication app(argc, argv);
     InstalleerNederlandseVertaling(app);
     if (argc < 3) {

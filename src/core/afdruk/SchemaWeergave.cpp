@@ -66,7 +66,9 @@ void SchemaWeergave::FillView(const Invoer& invoer)
             if (teller >= invoer.LinesPerPage)
                 pagina();
         }
-        m_regels.append(QString());
+        // A round of one slot has no second line for its time: the blank line below it takes
+        // the time, as on the printed schedule.
+        m_regels.append(sloten.size() == 1 ? RondeKop::TijdBereik(kop) : QString());
         ++teller;
         if (invoer.AantalVelden + teller >= invoer.LinesPerPage)
             pagina();

@@ -12,7 +12,8 @@ struct TSchemaBoom;
 class VeldenEnRonden;
 
 // The text of the schedule window: one line per slot of the schedule, grouped by round with
-// the round label and time range in a left column, day lines, the tournament name and date
+// the round label and time range in a left column (a round of one slot has its time range
+// on the blank line below it), day lines, the tournament name and date
 // above and the print date below. Lines marked "--- Volgende pagina ---" stand where the
 // printed schedule breaks to a new page. Every character has a font: the line's own font,
 // or the highlight font where the chosen team and its poule are marked.

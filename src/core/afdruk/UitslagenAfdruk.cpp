@@ -4,6 +4,7 @@
 
 #include "afdruk/TAfdrukGegevens.h"
 #include "afdruk/TCanvas.h"
+#include "model/PouleTitel.h"
 #include "model/RondeKop.h"
 #include "model/TPoule.h"
 #include "model/TPouleDetails.h"
@@ -111,10 +112,13 @@ void PrintUitslagen(TCanvas& canvas, const TAfdrukGegevens& gegevens)
         if (stand.Regels.empty())
             continue;
         regels.Volgende();
-        regels.Ruimte(int(stand.Regels.size()) + 2);
-        regels.Tekst(0, QStringLiteral("Poule ") + poules[p]->Details->PouleNaam
+        // The heading has a line of its own: a long poule name would run into the column
+        // header beside it.
+        regels.Ruimte(int(stand.Regels.size()) + 3);
+        regels.Tekst(0, PouleTitel(poules[p]->Details->PouleNaam)
                             + (stand.Definitief ? QStringLiteral(" (eindstand)") : QString()),
                      true);
+        regels.Volgende();
         for (int k = 0; k < int(std::size(koppen)); ++k)
             regels.Tekst(cijfersX + k * kolom, QString::fromUtf8(koppen[k]), true);
         regels.Volgende();

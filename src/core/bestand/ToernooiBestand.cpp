@@ -112,6 +112,25 @@ TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
     return TBestandUitkomst::Gelukt;
 }
 
+TBestandUitkomst ToernooiBestand::LaadHersteld(const QByteArray& bytes, const QString& pad)
+{
+    try {
+        if (!ToernooiLezer::LeesToernooiBytes(m_model, bytes)) {
+            Fout(QStringLiteral("De herstelkopie bevat geen toernooi."));
+            return TBestandUitkomst::Mislukt;
+        }
+    } catch (const std::bad_alloc&) {
+        Fout(QStringLiteral("De herstelkopie kon niet gelezen worden:\n%1").arg(Bestandsfout::VanErrno(ENOMEM)));
+        return TBestandUitkomst::Mislukt;
+    }
+    if (pad.isEmpty())
+        m_huidigPad.clear();
+    else
+        OnthoudPad(pad);
+    m_model.ZetGewijzigd(true);
+    return TBestandUitkomst::Gelukt;
+}
+
 TBestandUitkomst ToernooiBestand::VraagOmTeBewaren()
 {
     if (!m_model.Gewijzigd())

@@ -51,6 +51,10 @@ public:
     // one chosen in the open dialog; then the guard, then the file read whole and applied.
     // Anything but Gelukt leaves the tournament exactly as it was.
     TBestandUitkomst Laden(const QString& pad = QString());
+    // A recovered tournament (the bytes of a recovery copy) that belongs to pad (empty: it had
+    // no file): loaded as unsaved changes, so that "&Opslaan" proposes the original file.
+    // Mislukt (reported) leaves the tournament as it was.
+    TBestandUitkomst LaadHersteld(const QByteArray& bytes, const QString& pad);
     // The guard: when Gewijzigd is set, asks whether to save (Ja, Nee or Annuleren) and
     // saves on Ja. The caller goes on only on Gelukt: Annuleren, a cancelled save and a
     // failed save all keep the unsaved changes.

@@ -1,5 +1,7 @@
 #include "model/Tijdnotatie.h"
 
+#include <QRegularExpression>
+
 namespace Tijdnotatie {
 
 namespace {
@@ -56,6 +58,31 @@ QString NormaliseerTijd(const QString& tekst)
         uur -= 24;
     while (minuut > 59)
         minuut -= 60;
+    return TweeCijfers(uur) + u':' + TweeCijfers(minuut);
+}
+
+std::optional<QString> LeesGetypteTijd(const QString& tekst)
+{
+    // Hours and minutes apart by a colon, point, comma or "u"/"h", or written together;
+    // one or two digits alone are a whole hour.
+    static const QRegularExpression vorm(QStringLiteral(
+        "^(?:([0-9]{1,2})\\s*[:.,uUhH]\\s*([0-9]{2})|([0-9]{1,2})([0-9]{2})|([0-9]{1,2})\\s*[uUhH]?)$"));
+    const QRegularExpressionMatch m = vorm.match(tekst.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    int uur = 0;
+    int minuut = 0;
+    if (m.hasCaptured(1)) {
+        uur = m.captured(1).toInt();
+        minuut = m.captured(2).toInt();
+    } else if (m.hasCaptured(3)) {
+        uur = m.captured(3).toInt();
+        minuut = m.captured(4).toInt();
+    } else {
+        uur = m.captured(5).toInt();
+    }
+    if (uur > 23 || minuut > 59)
+        return std::nullopt;
     return TweeCijfers(uur) + u':' + TweeCijfers(minuut);
 }
 

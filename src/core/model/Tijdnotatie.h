@@ -3,12 +3,18 @@
 #include "model/TDagDeel.h"
 
 #include <QString>
+#include <optional>
 
 namespace Tijdnotatie {
 
 // Brings a typed or stored day-part time into the form "uu:mm": stray characters dropped,
 // hours folded below 24 and minutes below 60. A position without digits reads as 0.
 [[nodiscard]] QString NormaliseerTijd(const QString& tekst);
+
+// A time as the organiser types it: "9:30", "9.30", "9u30", "930", "0930" or "9" (a whole
+// hour), with blanks around it allowed. The answer is "uu:mm", or nothing when the text is
+// not a time of day (hours 0 to 23, minutes 0 to 59, written with two digits).
+[[nodiscard]] std::optional<QString> LeesGetypteTijd(const QString& tekst);
 
 // A whole hour as "uu:00".
 [[nodiscard]] QString UurTekst(int uur);

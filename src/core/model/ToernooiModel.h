@@ -196,9 +196,16 @@ signals:
     void gewijzigdVeranderd(bool gewijzigd);
     void lettertypenVeranderd();
     void uitslagenVeranderd();
+    // Any change of the tournament itself, of whatever kind, also while it is already marked
+    // changed (the recovery copy follows every one).
+    void veranderd();
 
 private:
-    void MaakGewijzigd() { ZetGewijzigd(true); }
+    void MaakGewijzigd()
+    {
+        ZetGewijzigd(true);
+        emit veranderd();
+    }
     // Every setting changes through here: nothing when the value is already there; otherwise
     // it is stored, the tournament marked changed, the follow-up run (round headers, field
     // count) and the signal emitted once. Two fields that change together go in as std::tie.

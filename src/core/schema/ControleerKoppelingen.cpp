@@ -1,5 +1,7 @@
 #include "schema/ControleerKoppelingen.h"
 
+#include "model/PouleTitel.h"
+
 QStringList ControleerKoppelingen(const ToernooiModel& model)
 {
     const auto& poules = model.PouleLijst();
@@ -12,7 +14,7 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
             continue;
         const QString naam = poule.PouleNaam;
         if (positie > aantal) {
-            problemen.append(QStringLiteral("Poule ") + naam +
+            problemen.append(PouleTitel(naam) +
                              QStringLiteral(" is gekoppeld aan kruispoule nummer ") +
                              QString::number(positie) + QStringLiteral(", maar die bestaat niet."));
             continue;
@@ -20,19 +22,20 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
         const TPouleDetails& partner = *poules[std::size_t(positie - 1)]->Details;
         const QString partnerNaam = partner.PouleNaam;
         if (&partner == &poule) {
-            problemen.append(QStringLiteral("Poule ") + naam +
+            problemen.append(PouleTitel(naam) +
                              QStringLiteral(" is aan zichzelf gekoppeld als kruispoule."));
             continue;
         }
         // The builder finds a partner by its name, so the name must lead to that poule.
         if (model.ZoekPoule(partnerNaam) != &partner) {
             problemen.append(QStringLiteral("Er zijn meerdere poules met de naam ") + partnerNaam +
-                             QStringLiteral("; kruispoule van poule ") + naam +
+                             QStringLiteral("; kruispoule van ") +
+                             PouleTitel(naam, QStringLiteral("poule")) +
                              QStringLiteral(" is niet eenduidig."));
             continue;
         }
         if (partner.KruisPoule != p + 1) {
-            problemen.append(QStringLiteral("Poule ") + naam +
+            problemen.append(PouleTitel(naam) +
                              QStringLiteral(" is gekoppeld aan kruispoule ") + partnerNaam +
                              QStringLiteral(", maar ") + partnerNaam +
                              QStringLiteral(" niet aan ") + naam + u'.');
@@ -40,7 +43,7 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
         }
         // A mutual pair is reported once, from its first poule.
         if (positie - 1 > p && partner.KruisPouleCompetitieType != poule.KruisPouleCompetitieType) {
-            problemen.append(QStringLiteral("Poule ") + naam + QStringLiteral(" en kruispoule ") +
+            problemen.append(PouleTitel(naam) + QStringLiteral(" en kruispoule ") +
                              partnerNaam +
                              QStringLiteral(" hebben een verschillend soort kruiswedstrijden "
                                             "(enkele en dubbele wedstrijden)."));

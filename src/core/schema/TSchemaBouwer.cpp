@@ -1,5 +1,6 @@
 #include "schema/TSchemaBouwer.h"
 
+#include "model/PouleTitel.h"
 #include "model/ToernooiModel.h"
 #include "schema/ControleerKoppelingen.h"
 
@@ -35,7 +36,7 @@ QString TSchemaBouwer::ControleerVooraf() const
         return QStringLiteral("U heeft geen poules aangemaakt.");
     for (const auto& poule : poules) {
         if (poule->Teams.size() < 2) {
-            return QStringLiteral("Poule ") + poule->Details->PouleNaam +
+            return PouleTitel(poule->Details->PouleNaam) +
                    QStringLiteral(" heeft maar ") + QString::number(poule->Teams.size()) +
                    QStringLiteral(" team(s). Niet genoeg om wedstrijden mee te bouwen.");
         }

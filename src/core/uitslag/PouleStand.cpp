@@ -36,11 +36,13 @@ TPouleStand BerekenStand(int aantalTeams, const std::vector<TGespeeld>& gespeeld
     std::vector<TStandRegel> teams(n);
     for (std::size_t t = 0; t < n; ++t)
         teams[t].Team = int(t);
+    bool ietsGespeeld = false;
     for (const TGespeeld& w : gespeeld) {
         if (w.Team1 < 0 || w.Team2 < 0 || std::size_t(w.Team1) >= n || std::size_t(w.Team2) >= n)
             continue;
         Tel(teams[std::size_t(w.Team1)], w.Doelpunten1, w.Doelpunten2, punten);
         Tel(teams[std::size_t(w.Team2)], w.Doelpunten2, w.Doelpunten1, punten);
+        ietsGespeeld = true;
     }
 
     // The last rule: the lot order, or else the poule order.
@@ -105,7 +107,8 @@ TPouleStand BerekenStand(int aantalTeams, const std::vector<TGespeeld>& gespeeld
         if (Drietal(teams[std::size_t(a)]) == Drietal(teams[std::size_t(b)])
             && onderling[std::size_t(a)] == onderling[std::size_t(b)]) {
             stand.Regels[i + 1].GelijkAanVorige = true;
-            if (!loting) {
+            // Before the first result every team is level; that is no tie to report.
+            if (!loting && ietsGespeeld) {
                 stand.Regels[i].GelijkMerk = true;
                 stand.Regels[i + 1].GelijkMerk = true;
             }

@@ -27,7 +27,7 @@ struct TStandRegel
     int Tegen = 0;
     int Punten = 0;
     // Equal to another team on every rule: its place is settled by the poule order alone and
-    // a lot is still to be drawn.
+    // a lot is still to be drawn. Never set while the poule has played nothing.
     bool GelijkMerk = false;
     // Equal on every rule but the lot to the line before it, with or without a lot order: the
     // lot decides between the two.

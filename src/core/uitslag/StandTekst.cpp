@@ -1,5 +1,6 @@
 #include "uitslag/StandTekst.h"
 
+#include "model/PouleTitel.h"
 #include "model/ToernooiModel.h"
 #include "uitslag/TWedstrijdDag.h"
 
@@ -20,7 +21,7 @@ QString StandTekst(const TWedstrijdDag& dag)
     QString tekst;
     const auto& poules = dag.Model().PouleLijst();
     for (std::size_t p = 0; p < poules.size(); ++p) {
-        tekst += QStringLiteral("Poule ") + poules[p]->Details->PouleNaam + u'\n';
+        tekst += PouleTitel(poules[p]->Details->PouleNaam) + u'\n';
         const auto& regels = dag.Stand(int(p)).Regels;
         for (std::size_t i = 0; i < regels.size(); ++i) {
             const TStandRegel& r = regels[i];

@@ -10,7 +10,7 @@ struct TUitslag;
 [[nodiscard]] QString ScoreTekst(const TUitslag& uitslag);
 
 // The standings and the cross matches as text lines ending in "\n", as the command-line tool
-// prints them: per poule "Poule " + name, then one TAB-separated line per team in standings
+// prints them: per poule its heading ("Poule A", see PouleTitel), then one TAB-separated line per team in standings
 // order (place, team, played, won, drawn, lost, goals for, goals against, points, and
 // "gelijk" when marked), and a blank line; then "Kruiswedstrijden" and per cross match in
 // schedule order its text with the known names filled in, a TAB and the score "g1-g2" (a "*"

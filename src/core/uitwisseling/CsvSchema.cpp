@@ -18,11 +18,22 @@ QString Veld(const QString& waarde, QChar scheiding)
 
 QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden, const TWedstrijdDag* dag)
 {
-    QString tekst = QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Uitslag\r\n");
+    QString tekst =
+        QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Thuis;Uit;Beslissing\r\n");
     for (const TSchemaRegel& r : SchemaRegels::Lees(boom, velden, dag)) {
+        QString thuis;
+        QString uit;
+        QString beslissing;
+        if (r.Resultaat) {
+            thuis = QString::number(r.Resultaat->Doelpunten1);
+            uit = QString::number(r.Resultaat->Doelpunten2);
+            const QString winnaar = SchemaRegels::WinnaarNaStrafschoppen(r);
+            if (!winnaar.isEmpty())
+                beslissing = winnaar + QStringLiteral(" wint na strafschoppen");
+        }
         const QStringList waarden = {r.Dag, QString::number(r.Ronde), r.Begin, r.Eind,
                                      QString::number(r.Veld), r.Poule, r.Team1, r.Team2,
-                                     r.Uitslag};
+                                     thuis, uit, beslissing};
         QStringList rij;
         for (const QString& w : waarden)
             rij.append(Veld(w));

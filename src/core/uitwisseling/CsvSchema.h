@@ -15,8 +15,10 @@ namespace CsvSchema {
 // A value quoted as RFC 4180 asks when it holds the separator, a quote or a line break.
 [[nodiscard]] QString Veld(const QString& waarde, QChar scheiding = u';');
 
-// With a match day: cross matches name the teams the results know, and Uitslag holds the
-// scores entered.
+// With a match day: cross matches name the teams the results know, and a played match has
+// its goals as plain numbers in Thuis (Team 1) and Uit (Team 2), so that a spreadsheet does
+// not read "3-1" as a date; Beslissing names the side that won a level match after
+// penalties ("B wint na strafschoppen").
 [[nodiscard]] QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden,
                                  const TWedstrijdDag* dag = nullptr);
 

@@ -1,5 +1,6 @@
 #include "uitwisseling/HtmlSchema.h"
 
+#include "model/PouleTitel.h"
 #include "model/TPoule.h"
 #include "model/TTeamDetails.h"
 #include "model/ToernooiModel.h"
@@ -48,7 +49,7 @@ void TeamKiezer(QString& uit, const ToernooiModel& model)
     for (const auto& poule : model.PouleLijst()) {
         if (poule->Teams.empty())
             continue;
-        uit += QStringLiteral("<optgroup") + Attribuut("label", QStringLiteral("Poule ") + poule->Details->PouleNaam) + u'>';
+        uit += QStringLiteral("<optgroup") + Attribuut("label", PouleTitel(poule->Details->PouleNaam)) + u'>';
         for (const TTeamDetails* team : poule->Teams)
             uit += QStringLiteral("<option") + Attribuut("value", team->TeamNaam)
                    + Attribuut("data-poule", poule->Details->PouleNaam) + u'>' + Html(team->TeamNaam)
@@ -133,7 +134,7 @@ void Indeling(QString& uit, const ToernooiModel& model)
 {
     uit += QStringLiteral("<h2>Poule-indeling</h2>\n<div class=\"poules\">\n");
     for (const auto& poule : model.PouleLijst()) {
-        uit += QStringLiteral("<section><h3>Poule ") + Html(poule->Details->PouleNaam)
+        uit += QStringLiteral("<section><h3>") + Html(PouleTitel(poule->Details->PouleNaam))
                + QStringLiteral("</h3><ul class=\"poule\">");
         for (const TTeamDetails* team : poule->Teams)
             uit += QStringLiteral("<li") + Attribuut("data-team", team->TeamNaam) + u'>'
@@ -149,7 +150,7 @@ void Standen(QString& uit, const TWedstrijdDag& dag)
     const auto& poules = dag.Model().PouleLijst();
     for (std::size_t p = 0; p < poules.size(); ++p) {
         const TPouleStand& stand = dag.Stand(int(p));
-        uit += QStringLiteral("<section class=\"stand\"><h3>Poule ") + Html(poules[p]->Details->PouleNaam);
+        uit += QStringLiteral("<section class=\"stand\"><h3>") + Html(PouleTitel(poules[p]->Details->PouleNaam));
         if (!stand.Definitief)
             uit += QStringLiteral("<span class=\"tijd\">(nog niet compleet)</span>");
         uit += QStringLiteral("</h3><table><tr><th class=\"getal\">Pl</th><th>Team</th>"

@@ -137,10 +137,14 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
                         QStringLiteral("Ronde %1 heeft geen dag en tijden.").arg(r.Ronde));
         const QDate datum = start.addDays(dag - 1);
         const QDate eindDatum = eind > begin ? datum : datum.addDays(1);
-        const QString samenvatting = r.Team2.isEmpty()
-                                         ? r.Wedstrijd
-                                         : r.Poule + QStringLiteral(" : ") + r.Team1
-                                               + QStringLiteral(" x ") + r.Team2;
+        QString samenvatting = r.Team2.isEmpty()
+                                   ? r.Wedstrijd
+                                   : r.Poule + QStringLiteral(" : ") + r.Team1
+                                         + QStringLiteral(" x ") + r.Team2;
+        // A played match shows its score in the calendar's own line; the identifier stays.
+        const QString uitslag = SchemaRegels::UitslagZin(r);
+        if (!uitslag.isEmpty())
+            samenvatting += QStringLiteral(" (") + uitslag + u')';
         regel(QStringLiteral("BEGIN:VEVENT"));
         regel(QStringLiteral("UID:") + Uid(model.ToernooiNaam(), r.Wedstrijd, r.Keer));
         regel(QStringLiteral("DTSTAMP:") + stempel);
@@ -148,6 +152,8 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
         regel(QStringLiteral("DTEND:") + Tijdstempel(eindDatum, eind));
         regel(QStringLiteral("SUMMARY:") + Ontsnap(samenvatting));
         regel(QStringLiteral("LOCATION:") + Ontsnap(QStringLiteral("Veld %1").arg(r.Veld)));
+        if (!uitslag.isEmpty())
+            regel(QStringLiteral("DESCRIPTION:") + Ontsnap(QStringLiteral("Uitslag: ") + uitslag));
         regel(QStringLiteral("END:VEVENT"));
     }
     regel(QStringLiteral("END:VCALENDAR"));

@@ -37,7 +37,8 @@ namespace IcsSchema {
 // Every match, or only those in which the team plays when team is not empty. startDatum
 // overrides the tournament's StartDatum when valid; nu stamps the events (DTSTAMP). With a
 // match day, cross matches name the teams the results know, so a team's calendar gains
-// them once its name is filled in; the UID stays that of the match as built.
+// them once its name is filled in, and a played match carries its score in SUMMARY
+// ("A : B x C (3-1)") and DESCRIPTION; the UID stays that of the match as built.
 [[nodiscard]] TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom,
                                    const QString& team, const QDate& startDatum,
                                    const QDateTime& nu, const TWedstrijdDag* dag = nullptr);

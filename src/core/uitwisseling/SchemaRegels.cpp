@@ -68,8 +68,10 @@ void VulIn(TSchemaRegel& regel, const TWedstrijdDag& dag, int wedstrijd)
     const TDagWedstrijd& w = dag.Wedstrijden()[std::size_t(wedstrijd)];
     regel.Keer = w.Keer;
     regel.IsKruis = w.IsKruis();
-    if (w.Uitslag)
+    if (w.Uitslag) {
         regel.Uitslag = ScoreTekst(*w.Uitslag);
+        regel.Resultaat = *w.Uitslag;
+    }
     if (w.Kruis) {
         regel.Poule = w.Kruis->Voorvoegsel.chopped(1);
         regel.Team1 = w.Kant1 ? w.Kant1->TeamNaam : w.Kruis->Kant1.Tekst;
@@ -124,6 +126,29 @@ QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
         }
     }
     return regels;
+}
+
+QString WinnaarNaStrafschoppen(const TSchemaRegel& regel)
+{
+    if (!regel.Resultaat || regel.Resultaat->Doelpunten1 != regel.Resultaat->Doelpunten2)
+        return {};
+    switch (regel.Resultaat->Beslist) {
+    case 1: return regel.Team1;
+    case 2: return regel.Team2;
+    default: return {};
+    }
+}
+
+QString UitslagZin(const TSchemaRegel& regel)
+{
+    if (!regel.Resultaat)
+        return {};
+    QString zin = QString::number(regel.Resultaat->Doelpunten1) + u'-'
+                  + QString::number(regel.Resultaat->Doelpunten2);
+    const QString winnaar = WinnaarNaStrafschoppen(regel);
+    if (!winnaar.isEmpty())
+        zin += QStringLiteral(", ") + winnaar + QStringLiteral(" wint na strafschoppen");
+    return zin;
 }
 
 } // namespace SchemaRegels

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "uitslag/TUitslag.h"
+
 #include <QList>
 #include <QString>
+#include <optional>
 
 class TWedstrijdDag;
 class VeldenEnRonden;
@@ -21,9 +24,10 @@ struct TSchemaRegel
     QString Team1;     // a team or, for a cross match, its side as written
     QString Team2;
     // With a match day: 1 or 2 for the first or second match with this text; the score
-    // ("g1-g2", see ScoreTekst) once entered.
+    // ("g1-g2", see ScoreTekst) and the result it comes from once entered.
     int Keer = 1;
     QString Uitslag;
+    std::optional<TUitslag> Resultaat;
     bool IsKruis = false;
 
     [[nodiscard]] bool IsLeeg() const { return Wedstrijd.isEmpty(); }
@@ -36,5 +40,12 @@ namespace SchemaRegels {
 // every match carries its score; Wedstrijd stays the text as built.
 [[nodiscard]] QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
                                        const TWedstrijdDag* dag = nullptr);
+
+// The side a decision after a level score made the winner, by its name as the line writes
+// it; empty when there was no such decision.
+[[nodiscard]] QString WinnaarNaStrafschoppen(const TSchemaRegel& regel);
+
+// The score for people: "3-1", or "1-1, B wint na strafschoppen"; empty without a result.
+[[nodiscard]] QString UitslagZin(const TSchemaRegel& regel);
 
 } // namespace SchemaRegels

@@ -110,6 +110,15 @@ QSet<QString> TeamsInBoom(const ToernooiModel& model)
     return namen;
 }
 
+// The poules of the tournament by their names folded, as team names are compared.
+QHash<QString, QString> BestaandePoules(const ToernooiModel& model)
+{
+    QHash<QString, QString> poules;
+    for (const auto& poule : model.PouleLijst())
+        poules.insert(poule->Details->PouleNaam.toCaseFolded(), poule->Details->PouleNaam);
+    return poules;
+}
+
 } // namespace
 
 TImportVoorbeeld Voorbeeld(const ToernooiModel& model, QByteArrayView bytes)
@@ -145,7 +154,9 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
         bestaand.insert(team->TeamNaam.toCaseFolded());
     QHash<QString, int> inBestand; // folded name -> line of its first row
     const QSet<QString> teamsInBoom = TeamsInBoom(model);
-    QSet<QString> nieuwePoules;
+    // Poule names as the tournament or the list first spells them, by their folded names:
+    // "poule a" in a row is the poule "Poule A".
+    QHash<QString, QString> poules = BestaandePoules(model);
 
     for (qsizetype i = 1; i < csv.Rijen.size(); ++i) {
         TImportRij rij = LeesRij(kolommen, csv.Rijen.at(i));
@@ -159,14 +170,16 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
         } else {
             inBestand.insert(sleutel, rij.Regel);
             rij.Geaccepteerd = true;
-            if (!rij.Poule.isEmpty() && !model.ZoekPoule(rij.Poule)
-                && !nieuwePoules.contains(rij.Poule)) {
-                if (teamsInBoom.contains(rij.Poule)) {
+            if (!rij.Poule.isEmpty() && !model.ZoekPoule(rij.Poule)) {
+                const QString pouleSleutel = rij.Poule.toCaseFolded();
+                if (const auto bekend = poules.constFind(pouleSleutel); bekend != poules.cend()) {
+                    rij.Poule = *bekend;
+                } else if (teamsInBoom.contains(rij.Poule)) {
                     rij.Reden = QStringLiteral("Poule naam bestaat al.")
                                 + QStringLiteral(" Het team komt in geen poule.");
                     rij.Poule.clear();
                 } else {
-                    nieuwePoules.insert(rij.Poule);
+                    poules.insert(pouleSleutel, rij.Poule);
                     voorbeeld.NieuwePoules.append(rij.Poule);
                 }
             }

@@ -14,7 +14,8 @@ struct TImportRij
 {
     int Regel = 0;             // line of the file the row starts on
     TTeamDetails Team{QString()};
-    QString Poule;             // as written; empty when the row names none
+    QString Poule;             // the poule's name as the tournament (or the list's first row
+                               // naming it) spells it; empty when the row names none
     bool Geaccepteerd = false;
     QString Reden;             // why the row is refused, or a note on an accepted row
 };

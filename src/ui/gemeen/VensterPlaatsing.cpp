@@ -28,18 +28,23 @@ QRect Beschikbaar(const QWidget* referentie, const QWidget& venster)
     return scherm ? scherm->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
+QMargins Kader(const QWidget& w)
+{
+    const QRect buiten = w.frameGeometry();
+    const QRect binnen = w.geometry();
+    return {binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+            buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom()};
+}
+
 // The decoration the window manager puts around a window. A window that has never been on
-// screen has no frame yet; it will get the one its reference window has.
+// screen has no frame yet, also while its first show event runs (it counts as visible by
+// then); it will get the one its reference window has.
 QMargins Rand(const QWidget& venster, const QWidget* referentie)
 {
-    for (const QWidget* w : {&venster, referentie}) {
-        if (w && w->isVisible()) {
-            const QRect buiten = w->frameGeometry();
-            const QRect binnen = w->geometry();
-            return {binnen.left() - buiten.left(), binnen.top() - buiten.top(),
-                    buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom()};
-        }
-    }
+    if (venster.isVisible() && !Kader(venster).isNull())
+        return Kader(venster);
+    if (referentie && referentie->isVisible())
+        return Kader(*referentie);
     return {};
 }
 

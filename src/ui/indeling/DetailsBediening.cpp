@@ -126,7 +126,15 @@ void DetailsBediening::LeegAlles()
 void DetailsBediening::TabGetypt()
 {
     const TTeamDetails* team = m_model.HuidigTeam();
-    const TPouleDetails* poule = m_model.HuidigePoule();
+    TPouleDetails* poule = m_model.HuidigePoule();
+    if (poule && m_pouleTab.Wijkt(*poule)) {
+        // What decides the schedule (competition, rest, kind of cross matches) goes into the
+        // record at once, so that the estimate on "Wedstrijd details" follows every change;
+        // the partner itself is chosen through its own questions.
+        const PouleDetailsTab::Waarden tab = m_pouleTab.Lees();
+        m_model.ZetPouleDetails(poule, tab.CompetitieType, poule->KruisPoule,
+                                tab.KruisPouleCompetitieType, tab.MinimaleRust);
+    }
     if ((team && m_teamTab.Wijkt(*team)) || (poule && m_pouleTab.Wijkt(*poule)))
         m_model.ZetGewijzigd(true);
 }

@@ -14,7 +14,8 @@ struct TTeamDetails;
 
 // Keeps the tabs "Team details" and "Poule details" on the team and poule they belong to:
 // what is typed on a tab goes into its record when another one is chosen or when the whole
-// model is about to be read (BewaarDetails); showing a record changes nothing. Also runs the
+// model is about to be read (BewaarDetails), a poule's competition, rest and kind of cross
+// matches at once; showing a record changes nothing. Also runs the
 // partner controls of the poule tab.
 class DetailsBediening : public QObject
 {

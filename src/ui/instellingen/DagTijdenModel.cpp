@@ -1,5 +1,6 @@
 #include "instellingen/DagTijdenModel.h"
 
+#include "model/Tijdnotatie.h"
 #include "model/ToernooiModel.h"
 
 DagTijdenModel::DagTijdenModel(ToernooiModel& model, QObject* parent)
@@ -51,7 +52,16 @@ bool DagTijdenModel::setData(const QModelIndex& index, const QVariant& value, in
 {
     if (!index.isValid() || role != Qt::EditRole)
         return false;
-    m_model.ZetDagTijd(index.row() + 1, index.column() + 1, value.toString());
+    const QString getypt = value.toString();
+    const std::optional<QString> tijd = Tijdnotatie::LeesGetypteTijd(getypt);
+    if (!tijd) {
+        // Short enough for one line beside the grid; the cell keeps showing its time.
+        emit melding(QStringLiteral("\"%1\" is geen tijd. Typ bijv. 9:30, 9.30 of 930.")
+                         .arg(getypt.trimmed()));
+        return false;
+    }
+    emit melding(QString());
+    m_model.ZetDagTijd(index.row() + 1, index.column() + 1, *tijd);
     // The model normalises the time; show what it kept even when nothing changed.
     emit dataChanged(index, index);
     return true;

@@ -5,8 +5,10 @@
 class ToernooiModel;
 
 // The day-part grid DagTijden as a view of the model's day parts: one row per day part,
-// labelled "Deel n" for rows 1..31, with the begin and end time. An edited time is
-// normalised by the model; drawing the grid changes nothing.
+// labelled "Deel n" for rows 1..31, with the begin and end time. An edited time is read as
+// the organiser types it ("9.30", "930") and normalised by the model; a text that is no
+// time leaves the cell as it was and is answered by melding(). Drawing the grid changes
+// nothing.
 class DagTijdenModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -21,6 +23,10 @@ public:
                                       int role) const override;
     [[nodiscard]] Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    // What the organiser should know about the last typed time; empty once one was read.
+    void melding(const QString& tekst);
 
 private:
     void InstellingenVeranderd();

@@ -2,12 +2,19 @@
 
 #include <QLineEdit>
 
+namespace {
+
+// Longer than any way of typing a time, short enough to keep a pasted text out.
+constexpr int MaxLengte = 12;
+
+} // namespace
+
 QWidget* TijdInvoer::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                   const QModelIndex&) const
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("TijdEdit"));
-    edit->setInputMask(QLatin1String(Masker));
+    edit->setMaxLength(MaxLengte);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
 }
@@ -15,8 +22,6 @@ QWidget* TijdInvoer::createEditor(QWidget* parent, const QStyleOptionViewItem&,
 void TijdInvoer::setModelData(QWidget* editor, QAbstractItemModel* model,
                               const QModelIndex& index) const
 {
-    auto* edit = qobject_cast<QLineEdit*>(editor);
-    if (!edit || !edit->hasAcceptableInput())
-        return;
-    model->setData(index, edit->text(), Qt::EditRole);
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        model->setData(index, edit->text(), Qt::EditRole);
 }

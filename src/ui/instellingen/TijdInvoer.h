@@ -2,15 +2,14 @@
 
 #include <QStyledItemDelegate>
 
-// The editor of a day-part time: the template "!00\:00", two required digits, a fixed
-// colon, two required digits. An incomplete time is not accepted.
+// The editor of a day-part time: a plain text field, so that "9.30", "9:30" and "930" can
+// all be typed. Enter and Tab always finish it; the grid's model reads the text and says
+// so when it is no time.
 class TijdInvoer : public QStyledItemDelegate
 {
     Q_OBJECT
 
 public:
-    static constexpr char Masker[] = "99:99";
-
     using QStyledItemDelegate::QStyledItemDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,

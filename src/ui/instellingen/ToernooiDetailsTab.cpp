@@ -46,6 +46,7 @@ ToernooiDetailsTab::ToernooiDetailsTab(ToernooiModel& model, QWidget* parent)
     connect(m_dagen, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetAantalDelen);
     connect(m_delen, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetAantalDelenPerDag);
     connect(&m_model, &ToernooiModel::instellingenVeranderd, this, &ToernooiDetailsTab::ToonInstellingen);
+    connect(m_tijden, &DagTijdenModel::melding, m_tijdMelding, &QLabel::setText);
 }
 
 QWidget* ToernooiDetailsTab::MaakVelden()
@@ -76,8 +77,11 @@ QWidget* ToernooiDetailsTab::MaakVelden()
     raster->addWidget(new QLabel(QStringLiteral("Een dag bestaat uit"), velden), 4, 0);
     raster->addWidget(m_delen, 4, 1);
     raster->addWidget(new QLabel(QStringLiteral("delen."), velden), 4, 2);
+    m_tijdMelding = new QLabel(velden);
+    m_tijdMelding->setObjectName(QStringLiteral("TijdMelding"));
+    raster->addWidget(m_tijdMelding, 5, 0, 1, 3);
     raster->setColumnStretch(2, 1);
-    raster->setRowStretch(5, 1);
+    raster->setRowStretch(6, 1);
     return velden;
 }
 

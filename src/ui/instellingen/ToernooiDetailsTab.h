@@ -4,6 +4,7 @@
 
 class DagTijdenModel;
 class GetalVeld;
+class QLabel;
 class QLineEdit;
 class QTableView;
 class ToernooiModel;
@@ -18,6 +19,8 @@ public:
     explicit ToernooiDetailsTab(ToernooiModel& model, QWidget* parent = nullptr);
 
     [[nodiscard]] QTableView* DagTijden() const { return m_dagTijden; }
+    // Says why a typed day-part time was not taken; empty otherwise.
+    [[nodiscard]] QLabel* TijdMelding() const { return m_tijdMelding; }
 
 private:
     QWidget* MaakVelden();
@@ -29,5 +32,6 @@ private:
     GetalVeld* m_dagen = nullptr;
     GetalVeld* m_delen = nullptr;
     QTableView* m_dagTijden = nullptr;
+    QLabel* m_tijdMelding = nullptr;
     DagTijdenModel* m_tijden = nullptr;
 };

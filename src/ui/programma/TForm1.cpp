@@ -215,6 +215,15 @@ void TForm1::LaadStartBestand(const QString& bestand)
     Laad(bestand);
 }
 
+bool TForm1::LaadHerstelKopie(const QByteArray& bytes, const QString& pad)
+{
+    if (m_bestand->LaadHersteld(bytes, pad) != TBestandUitkomst::Gelukt)
+        return false;
+    NaLaden();
+    emit toernooiVervangen();
+    return true;
+}
+
 void TForm1::Laad(const QString& pad)
 {
     if (m_bestand->Laden(pad) == TBestandUitkomst::Gelukt) {

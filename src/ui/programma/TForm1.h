@@ -50,6 +50,8 @@ public:
     // that cannot be read is reported and leaves the empty tournament.
     void LaadStartBestand(const QString& bestand);
     [[nodiscard]] ToernooiBestand& Bestand() const { return *m_bestand; }
+    // Loads a tournament recovered at start as unsaved changes of the file at pad.
+    bool LaadHerstelKopie(const QByteArray& bytes, const QString& pad);
 
     // The menu commands.
     void Opnieuw1Click();

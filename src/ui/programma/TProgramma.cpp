@@ -6,6 +6,8 @@
 #include "bestand/ToernooiBestand.h"
 #include "gemeen/GewijzigdTitel.h"
 #include "gemeen/Knop.h"
+#include "herstel/HerstelAanbod.h"
+#include "herstel/HerstelKopie.h"
 #include "indeling/TToevoegen.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"
@@ -30,6 +32,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <functional>
 
 namespace {
@@ -198,11 +201,32 @@ void TProgramma::PrintSchema()
     m_printRun->Print1Click();
 }
 
+QString TProgramma::HerstelMap()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+void TProgramma::StartHerstel()
+{
+    const QString map = HerstelMap();
+    if (map.isEmpty())
+        return;
+    HerstelAanbod::BiedAan(map, *m_vraagsteller, [this](const QByteArray& bytes, const QString& pad) {
+        return m_form1->LaadHerstelKopie(bytes, pad);
+    });
+    m_herstel = std::make_unique<HerstelKopie>(m_form1->Model(), map,
+                                               [this] { return m_form1->Bestand().HuidigPad(); });
+    m_herstel->MeldFout = [this](const QString& tekst) { m_vraagsteller->Melding(QStringLiteral("Fout"), tekst); };
+    // A clean exit: the unsaved-changes question was answered, nothing is left to recover.
+    QObject::connect(m_form1.get(), &TForm1::afgesloten, m_herstel.get(), &HerstelKopie::Stop);
+}
+
 void TProgramma::Start(const QStringList& argumenten)
 {
     const QString bestand = StartArgumenten::StartBestand(argumenten);
     if (!bestand.isEmpty())
         m_form1->LaadStartBestand(bestand);
+    StartHerstel();
 
     Centreer(*m_about);
     m_about->show();

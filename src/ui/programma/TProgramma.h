@@ -4,6 +4,7 @@
 #include <memory>
 
 class BouwDriver;
+class HerstelKopie;
 class HuidigePrinter;
 class PrintRun;
 class TAbout;
@@ -30,7 +31,8 @@ public:
     ~TProgramma();
 
     // The file named by the arguments (without the program name) is loaded before the start
-    // window shows; a picture that cannot be shown is reported after it.
+    // window shows, then the recovery copies a crash left behind are offered; a picture that
+    // cannot be shown is reported after it.
     void Start(const QStringList& argumenten);
 
     [[nodiscard]] TAbout& About() const { return *m_about; }
@@ -45,10 +47,15 @@ public:
     [[nodiscard]] TKwaliteitVenster& Kwaliteit() const { return *m_kwaliteit; }
     [[nodiscard]] BouwDriver& Bouw() const { return *m_bouw; }
     [[nodiscard]] HuidigePrinter& Printer() const { return *m_printer; }
+    // The recovery copy of unsaved changes; there from Start on.
+    [[nodiscard]] HerstelKopie* Herstel() const { return m_herstel.get(); }
+    // The folder of the recovery copies: the user's data folder.
+    [[nodiscard]] static QString HerstelMap();
 
 private:
     // Ctrl+P outside the schedule window: the print dialog of the schedule, once there is one.
     void PrintSchema();
+    void StartHerstel();
 
     std::unique_ptr<TDialoogVraagsteller> m_dialogen;
     TVraagsteller* m_vraagsteller = nullptr;
@@ -67,4 +74,6 @@ private:
     TErrorList* m_errorList = nullptr;
     std::unique_ptr<BouwDriver> m_bouw;
     std::unique_ptr<PrintRun> m_printRun;
+    // Last, so that it goes before the model it watches.
+    std::unique_ptr<HerstelKopie> m_herstel;
 };

@@ -13,12 +13,14 @@
 #include "uitwisseling/ExportBediening.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& schema,
@@ -92,6 +94,11 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
 void TWedstrijdSchema::MaakExportMenu()
 {
     m_export = new ExportBediening(m_model, m_schema, m_vragen, m_klok, this);
+    // Where the last export went stays in the status bar until the next message.
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    connect(m_export, &ExportBediening::geschreven, this, [this](const QString& pad) {
+        statusBar()->showMessage(QStringLiteral("Geschreven: ") + QDir::toNativeSeparators(pad));
+    });
     QMenu* menu = menuBar()->addMenu(QStringLiteral("&Exporteren"));
     menu->setObjectName(QStringLiteral("Exporteren1"));
     auto item = [this, menu](const char* naam, const QString& tekst, auto slot) {

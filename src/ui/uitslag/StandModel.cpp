@@ -1,5 +1,6 @@
 #include "uitslag/StandModel.h"
 
+#include "model/PouleTitel.h"
 #include "model/TPoule.h"
 #include "model/TPouleDetails.h"
 #include "model/TTeamDetails.h"
@@ -116,7 +117,7 @@ QVariant StandModel::data(const QModelIndex& index, int role) const
     case TSoort::PouleKop:
         if (kolom != 1)
             return {};
-        return QStringLiteral("Poule ") + pouleNaam(rij.Groep)
+        return PouleTitel(pouleNaam(rij.Groep))
                + (m_dag->Stand(rij.Groep).Definitief ? QStringLiteral(" (eindstand)") : QString());
     case TSoort::PaarKop: {
         if (kolom != 1)

@@ -59,8 +59,11 @@ void ExportBediening::Bewaar(const QByteArray& inhoud, const QString& filter,
                                 QStringLiteral("Het bestand \"%1\" bestaat al.\nOverschrijven?").arg(pad)))
         return;
     const QString fout = Uitwisselbestanden::Schrijf(pad, inhoud);
-    if (!fout.isEmpty())
+    if (!fout.isEmpty()) {
         m_vragen.Melding(QStringLiteral("Fout"), fout);
+        return;
+    }
+    emit geschreven(QFileInfo(pad).absoluteFilePath());
 }
 
 void ExportBediening::SpreadsheetClick()

@@ -14,7 +14,8 @@ struct TSchemaBoom;
 
 // The menu "Exporteren" of the schedule window: the built schedule as a spreadsheet list, a
 // web page or a calendar, written to a file the organiser chooses. Results are included once
-// there are any; a file is written whole or not at all, and a failure is reported naming it.
+// there are any; a file is written whole or not at all, and a failure is reported naming it,
+// a success by geschreven().
 class ExportBediening : public QObject
 {
     Q_OBJECT
@@ -40,6 +41,10 @@ public:
     // system refuses, with the extension.
     [[nodiscard]] static QString VoorgesteldeNaam(const QString& toernooi, const QString& team,
                                                   const QString& extensie);
+
+signals:
+    // A file was written whole: the path it was written to.
+    void geschreven(const QString& pad);
 
 private:
     // The match day the results come from: the one the results window keeps, otherwise one

@@ -61,14 +61,25 @@ TEST(SchemaWeergave, FillViewLinesLabelsAndPageMarkers)
     EXPECT_EQ(weergave.RegelLettertype(12), voorbeeld.Gegevens.Fonts.FooterFont);
 }
 
-TEST(SchemaWeergave, SingleSlotRoundsShowNoTimeAndEmptyRoundsStillCount)
+TEST(SchemaWeergave, SingleSlotRoundsShowTheirTimeBelowAndEmptyRoundsStillCount)
 {
     AfdrukVoorbeeld voorbeeld(3, 1);
     voorbeeld.Schema.Ronden.push_back({4, T("Ronde 4"), {}});
     SchemaWeergave weergave;
     weergave.FillView(Invoer(voorbeeld, 100));
-    EXPECT_EQ(weergave.Regels().filter(T("09:")).size(), 0);
-    // Day line once, three slot lines, four round blanks, closing blank and date.
+    // Each round of one slot has its time on the line that closes it, as the printout has.
+    const QStringList verwacht{
+        T("  Dag 1"),
+        T("Ronde 1          Veld 1: A : T1 x T2 "),
+        T("09:00 - 09:20"),
+        T("Ronde 2          Veld 1: A : T3 x T4 "),
+        T("09:25 - 09:45"),
+        T("Ronde 3          Veld 1: A : T5 x T6 "),
+        T("09:50 - 10:10"),
+        QString(),
+    };
+    EXPECT_EQ(weergave.Regels().mid(3, verwacht.size()), verwacht);
+    // Day line once, three slot lines, four round closing lines, closing blank and date.
     EXPECT_EQ(weergave.Regels().size(), 3 + 1 + 3 + 4 + 2);
 }
 

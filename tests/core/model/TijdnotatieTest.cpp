@@ -74,3 +74,35 @@ TEST(StandaardDagDelen, NineOrMorePartsAllRunFromNineToNine)
     for (const TDagDeel& deel : delen)
         EXPECT_EQ(deel, (TDagDeel{T("09:00"), T("09:00")}));
 }
+
+TEST(LeesGetypteTijd, ReadsTheWaysAnOrganiserTypesATime)
+{
+    using Tijdnotatie::LeesGetypteTijd;
+    for (const char* getypt : {"9.30", "9:30", "930", "0930", "09:30", " 9.30 ", "9u30", "9,30",
+                               "9 : 30"})
+        EXPECT_EQ(LeesGetypteTijd(T(getypt)), std::optional(T("09:30"))) << getypt;
+    EXPECT_EQ(LeesGetypteTijd(T("9")), std::optional(T("09:00")));
+    EXPECT_EQ(LeesGetypteTijd(T("17u")), std::optional(T("17:00")));
+    EXPECT_EQ(LeesGetypteTijd(T("0")), std::optional(T("00:00")));
+    EXPECT_EQ(LeesGetypteTijd(T("2359")), std::optional(T("23:59")));
+
+    // Every time of the day reads back as itself, in each way of typing it.
+    for (int uur = 0; uur < 24; ++uur) {
+        for (int minuut = 0; minuut < 60; ++minuut) {
+            const QString verwacht = QStringLiteral("%1:%2").arg(uur, 2, 10, QLatin1Char('0'))
+                                         .arg(minuut, 2, 10, QLatin1Char('0'));
+            const QString mm = verwacht.right(2);
+            for (const QString& getypt : {verwacht, QString::number(uur) + u'.' + mm,
+                                          QString::number(uur) + mm})
+                ASSERT_EQ(LeesGetypteTijd(getypt), std::optional(verwacht)) << qPrintable(getypt);
+        }
+    }
+}
+
+TEST(LeesGetypteTijd, RefusesWhatIsNoTimeOfDay)
+{
+    using Tijdnotatie::LeesGetypteTijd;
+    for (const char* getypt : {"", "  ", "uur", "25:00", "24:00", "9:75", "2530", "9999", "73",
+                               "9:5", "9.5", "12345", "1:2:30", "-9:30", "9:30 uur", "٩:٣٠"})
+        EXPECT_EQ(LeesGetypteTijd(T(getypt)), std::nullopt) << getypt;
+}

@@ -1,3 +1,4 @@
+#include "model/PouleTitel.h"
 #include "model/ToernooiModel.h"
 
 #include <gtest/gtest.h>
@@ -282,4 +283,18 @@ TEST(ToernooiModel, VervangPoulesEnTeamsSortsTheTeamList)
     EXPECT_EQ(TeamNamen(model), (QStringList{T("alfa"), T("Echo"), T("zulu")}));
     EXPECT_EQ(PouleTeams(model, 0), (QStringList{T("zulu"), T("Echo"), T("alfa")}));
     EXPECT_EQ(model.TeamsInPoule(), (QStringList{T("A"), T("A"), T("A")}));
+}
+
+TEST(PouleTitel, TheWordPouleIsWrittenOnce)
+{
+    EXPECT_EQ(PouleTitel(QStringLiteral("A")), QStringLiteral("Poule A"));
+    EXPECT_EQ(PouleTitel(QStringLiteral("Poule A")), QStringLiteral("Poule A"));
+    EXPECT_EQ(PouleTitel(QStringLiteral("poule 3")), QStringLiteral("poule 3"));
+    EXPECT_EQ(PouleTitel(QStringLiteral("POULE")), QStringLiteral("POULE"));
+    // Only the word itself: longer words that start with it get the prefix.
+    EXPECT_EQ(PouleTitel(QStringLiteral("Poules Noord")), QStringLiteral("Poule Poules Noord"));
+    EXPECT_EQ(PouleTitel(QStringLiteral("Poulegroep")), QStringLiteral("Poule Poulegroep"));
+    EXPECT_EQ(PouleTitel(QString()), QStringLiteral("Poule "));
+    EXPECT_EQ(PouleTitel(QStringLiteral("Poule B"), QStringLiteral("poule")), QStringLiteral("Poule B"));
+    EXPECT_EQ(PouleTitel(QStringLiteral("B"), QStringLiteral("poule")), QStringLiteral("poule B"));
 }

@@ -132,3 +132,59 @@ TEST(BouwDriver, AStoppedBuildKeepsThePreviousScheduleWithoutAFaultBox)
     d.Annuleer = false;
     EXPECT_TRUE(d.driver.Button1Click());
 }
+
+TEST(BouwDriver, ARebuildThatMovesPlayedMatchesAsksFirst)
+{
+    Driver d;
+    VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}});
+    ASSERT_TRUE(d.driver.Button1Click());
+    // The matches of the first two rounds are played.
+    d.model.WijzigUitslagen([&](TUitslagen& u) {
+        for (std::size_t r = 0; r < 2; ++r) {
+            const QString& slot = d.driver.Schema().Ronden[r].Velden[0].Tekst;
+            u.Zet(TUitslag{1, 1, 0, 0, slot.sliced(slot.indexOf(u": ") + 2), {}, {}});
+        }
+        return true;
+    });
+    const QString gespeeld = d.driver.Schema().AlsTekst();
+
+    // Two fields put other matches side by side: Annuleren keeps the schedule on the wall.
+    d.model.ZetGewoneVelden(2);
+    d.vragen.Nee();
+    d.Stappen.clear();
+    EXPECT_FALSE(d.driver.Button1Click());
+    ASSERT_EQ(d.vragen.Soorten(), QStringList{T("Doorgaan")});
+    EXPECT_EQ(d.vragen.Gevraagd[0].Titel, T("Schema opnieuw bouwen"));
+    EXPECT_TRUE(d.vragen.Gevraagd[0].Tekst.contains(T(" gespeelde wedstrijd")));
+    EXPECT_EQ(d.driver.Schema().AlsTekst(), gespeeld);
+    EXPECT_FALSE(d.Stappen.contains(T("nieuw")));
+
+    d.vragen.Ja();
+    EXPECT_TRUE(d.driver.Button1Click());
+    EXPECT_NE(d.driver.Schema().AlsTekst(), gespeeld);
+    EXPECT_TRUE(d.vragen.Fouten.isEmpty());
+}
+
+TEST(BouwDriver, AScheduleThatRunsPastTheLastDaySaysSo)
+{
+    // One day of 09:00 to 17:00 holds 20 rounds of 20 minutes and 5 pause; one field.
+    Driver d;
+    VoegPoulesToe(d.model, {{"A", TeamReeks(1, 8), TCompetitieType::HeleCompetitie}});
+    ASSERT_TRUE(d.driver.Button1Click());
+    EXPECT_EQ(d.Stappen.last(), T("foutlijst"));
+    EXPECT_EQ(d.FoutLijst, QStringList{T("- Waarschuwing - Het schema loopt door tot na de laatste "
+                                         "dag: de ronden 21 tot en met 57 vallen na het laatste "
+                                         "dagdeel van het toernooi.")});
+
+    VoegPoulesToe(d.model, {{"B", TeamReeks(9, 16), TCompetitieType::HeleCompetitie}});
+    ASSERT_TRUE(d.driver.Button1Click());
+    EXPECT_TRUE(d.FoutLijst.constFirst().endsWith(
+        T(", en de ronden na ronde 99 hebben geen dag en tijd.")));
+
+    // Two days hold it: no warning.
+    d.model.ZetAantalDelen(2);
+    d.model.ZetGewoneVelden(4);
+    d.Stappen.clear();
+    ASSERT_TRUE(d.driver.Button1Click());
+    EXPECT_FALSE(d.Stappen.contains(T("foutlijst")));
+}

@@ -76,3 +76,23 @@ TEST(PouleStand, AlleenDeLotingBeslist)
         aanVorige.push_back(r.GelijkAanVorige);
     EXPECT_EQ(aanVorige, (std::vector<bool>{false, true, true, false}));
 }
+
+TEST(PouleStand, ZonderGespeeldeWedstrijdGeenGelijkMerk)
+{
+    // Nothing played: all teams are level, which is no tie to report; with a lot order the
+    // same holds.
+    for (int teams = 0; teams <= 6; ++teams) {
+        const TPouleStand leeg = BerekenStand(teams, {}, TPunten{}, std::nullopt);
+        EXPECT_EQ(Merken(leeg), std::vector<bool>(std::size_t(teams), false)) << teams;
+        std::vector<int> pouleVolgorde(static_cast<std::size_t>(teams));
+        for (int t = 0; t < teams; ++t)
+            pouleVolgorde[std::size_t(t)] = t;
+        EXPECT_EQ(Volgorde(leeg), pouleVolgorde);
+    }
+    // A match of a team outside the poule counts as nothing played.
+    EXPECT_EQ(Merken(BerekenStand(2, {{0, 5, 1, 1}}, TPunten{}, std::nullopt)),
+              (std::vector<bool>{false, false}));
+    // One level match played: the two are marked as before.
+    EXPECT_EQ(Merken(BerekenStand(2, {{0, 1, 1, 1}}, TPunten{}, std::nullopt)),
+              (std::vector<bool>{true, true}));
+}

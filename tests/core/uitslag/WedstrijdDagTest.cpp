@@ -7,6 +7,7 @@
 #include "hulp/OpnameCanvas.h"
 #include "model/ToernooiModel.h"
 #include "schema/TSchemaBouwer.h"
+#include "uitslag/StandTekst.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -214,4 +215,51 @@ TEST(WedstrijdDag, UitslagenAfdrukBlijftBinnenDePagina)
         EXPECT_LE(m.captured(1).toInt() + m.captured(3).size() * m.captured(2).toInt(), 900) << regel.toStdString();
     }
     EXPECT_GT(teksten, 20);
+}
+
+// The standings headings: a poule already named "Poule A" is not written "Poule Poule A",
+// the heading of the printout has a line of its own above its column header, and a poule
+// that has played nothing shows no "gelijk".
+TEST(WedstrijdDag, StandKoppenEnGelijkMerkenVoorHetSpelen)
+{
+    QFile bestand(QStringLiteral(RONDOPLAN_SCHEMA_MAP "/kruis_4_4_dubbel.trn"));
+    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
+    QByteArray bytes = bestand.readAll();
+    bytes.replace("PouleNaam=A\n", "PouleNaam=Poule A\n").replace("KruisPoule=A\n", "KruisPoule=Poule A\n");
+    ToernooiModel model;
+    ToernooiLezer::LeesToernooiBytes(model, bytes);
+    const TSchemaBoom boom = Bouw(model);
+    TWedstrijdDag dag(model, boom);
+
+    const QString tekst = StandTekst(dag);
+    EXPECT_TRUE(tekst.startsWith(QStringLiteral("Poule A\n1\tT1\t0\t0\t0\t0\t0\t0\t0\n")))
+        << tekst.toStdString();
+    EXPECT_TRUE(tekst.contains(QStringLiteral("\nPoule B\n")));
+    EXPECT_FALSE(tekst.contains(QStringLiteral("Poule Poule")));
+    EXPECT_FALSE(tekst.contains(QStringLiteral("gelijk")));
+
+    OpnameCanvas canvas(900, 4000);
+    TAfdrukGegevens gegevens =
+        AfdrukInhoud(model, boom, TPaginaMaten::MeasurePage(canvas, model.Lettertypen()), QString());
+    gegevens.Dag = &dag;
+    gegevens.PageCount = 1;
+    PaginaOpmaak::PrintUitslagen(canvas, gegevens);
+    EXPECT_TRUE(canvas.Met(QStringLiteral("Poule Poule")).isEmpty());
+    EXPECT_TRUE(canvas.Met(QStringLiteral("gelijk")).isEmpty());
+    const QRegularExpression tekstOp(QStringLiteral("^\\d+,(\\d+) "));
+    const QStringList koppen =
+        canvas.Opname.filter(QRegularExpression(QStringLiteral("^\\d+,\\d+ \\d+b Poule ")));
+    const QStringList kolommen = canvas.Met(QStringLiteral(" Gesp."));
+    ASSERT_EQ(koppen.size(), 2);
+    ASSERT_EQ(kolommen.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const int kopY = tekstOp.match(koppen[i]).captured(1).toInt();
+        const int kolomY = tekstOp.match(kolommen[i]).captured(1).toInt();
+        EXPECT_GT(kolomY, kopY) << koppen[i].toStdString() << " / " << kolommen[i].toStdString();
+    }
+    EXPECT_TRUE(koppen[0].endsWith(QStringLiteral(" Poule A"))) << koppen[0].toStdString();
+
+    // Once both teams of a match drew, the tie is reported again.
+    dag.ZetUitslag(Zoek(dag, u"Poule A : T1 x T2"), Score(1, 1));
+    EXPECT_TRUE(StandTekst(dag).contains(QStringLiteral("\tgelijk\n")));
 }

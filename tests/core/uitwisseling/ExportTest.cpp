@@ -162,13 +162,14 @@ TEST_F(Export, CsvHasOneRowPerSlotWithSidesAsWritten)
 {
     const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden()));
     ASSERT_GE(rijen.size(), 5);
-    EXPECT_EQ(rijen[0], T("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Uitslag").split(u';'));
+    EXPECT_EQ(rijen[0],
+              T("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Thuis;Uit;Beslissing").split(u';'));
     int aantal = 0;
     for (const TSchemaRonde& r : boom.Ronden)
         aantal += int(r.Velden.size());
     EXPECT_EQ(rijen.size(), aantal + 1);
     EXPECT_EQ(rijen[1], QStringList({T("1"), T("1"), T("23:00"), T("23:20"), T("1"), T("B"),
-                                     T("Groen \\ Geel"), Lang, T("")}));
+                                     T("Groen \\ Geel"), Lang, T(""), T(""), T("")}));
     EXPECT_EQ(rijen[2].mid(5, 3), QStringList({T("A"), T("Rood, Wit"), T("\"Blauw\"; x")}));
     EXPECT_EQ(rijen[4].mid(5, 3),
               QStringList({T("1e&2e"), T("Nummer 1 B"), T("Nummer 1 A")}));
@@ -236,8 +237,8 @@ TEST_F(Export, ResultsFillTheCrossMatchesOfEveryExport)
     zet(T("B : Groen \\ Geel x ") + Lang, 0, 1);
 
     const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden(), &dag));
-    EXPECT_EQ(rijen[1].mid(5), QStringList({T("B"), T("Groen \\ Geel"), Lang, T("0-1")}));
-    EXPECT_EQ(rijen[4].mid(5), QStringList({T("1e&2e"), Lang, T("Rood, Wit"), T("")}));
+    EXPECT_EQ(rijen[1].mid(5), QStringList({T("B"), T("Groen \\ Geel"), Lang, T("0"), T("1"), T("")}));
+    EXPECT_EQ(rijen[4].mid(5), QStringList({T("1e&2e"), Lang, T("Rood, Wit"), T(""), T(""), T("")}));
 
     // The team's calendar gains the cross match under the identifier it had before.
     const QList<TIcsEvent> eigen = LeesIcsStrikt(
@@ -245,6 +246,14 @@ TEST_F(Export, ResultsFillTheCrossMatchesOfEveryExport)
     ASSERT_EQ(eigen.size(), 2);
     EXPECT_EQ(eigen[1].value(T("SUMMARY")), T("1e&2e : ") + Lang + T(" x Rood, Wit"));
     EXPECT_EQ(eigen[1].value(T("UID")), kruisUid);
+    EXPECT_FALSE(eigen[1].contains(T("DESCRIPTION")));
+    // Its own played match carries the score, under the identifier it had before.
+    const QList<TIcsEvent> zonder =
+        LeesIcsStrikt(IcsSchema::Schrijf(model, boom, T("Rood, Wit"), QDate(), nu).Inhoud);
+    EXPECT_EQ(eigen[0].value(T("SUMMARY")), T("A : Rood, Wit x \"Blauw\"; x (2-1)"));
+    EXPECT_EQ(eigen[0].value(T("DESCRIPTION")), T("Uitslag: 2-1"));
+    EXPECT_EQ(eigen[0].value(T("UID")), zonder[0].value(T("UID")));
+    EXPECT_FALSE(zonder[0].contains(T("DESCRIPTION")));
 
     // The page escapes every name and carries the scores and the standings.
     const QString pagina = QString::fromUtf8(HtmlSchema::Schrijf(model, boom, &dag));
@@ -255,4 +264,37 @@ TEST_F(Export, ResultsFillTheCrossMatchesOfEveryExport)
     EXPECT_TRUE(pagina.contains(T("<h2>Stand</h2>")));
     EXPECT_TRUE(pagina.contains(T("Dag 2<span class=\"tijd\">dinsdag 31 december 2024</span>")));
     EXPECT_FALSE(QString::fromUtf8(HtmlSchema::Schrijf(model, boom)).contains(T("<h2>Stand</h2>")));
+}
+
+// A level cross match decided after penalties: the calendar and the spreadsheet name the
+// winner in words, and the spreadsheet's goals stay plain numbers.
+TEST_F(Export, ALevelMatchDecidedAfterPenaltiesNamesItsWinner)
+{
+    TWedstrijdDag dag(model, boom);
+    for (std::size_t i = 0; i < dag.Wedstrijden().size(); ++i) {
+        const TDagWedstrijd& w = dag.Wedstrijden()[i];
+        dag.ZetUitslag(int(i), w.IsKruis() ? TUitslag{1, 1, 1, 2, w.Tekst}
+                                           : TUitslag{1, 2, 0, 0, w.Tekst});
+    }
+    const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden(), &dag));
+    ASSERT_EQ(rijen.size(), 5);
+    EXPECT_EQ(rijen[4].mid(5), QStringList({T("1e&2e"), T("Groen \\ Geel"), T("Rood, Wit"), T("1"),
+                                            T("1"), T("Rood, Wit wint na strafschoppen")}));
+    for (const QStringList& rij : rijen.mid(1)) {
+        for (const QString& doelpunten : rij.mid(8, 2)) {
+            bool getal = false;
+            (void)doelpunten.toInt(&getal);
+            EXPECT_TRUE(getal) << qPrintable(rij.join(u';'));
+        }
+    }
+
+    const QList<TIcsEvent> voor = LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu).Inhoud);
+    const QList<TIcsEvent> na = LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu, &dag).Inhoud);
+    ASSERT_EQ(na.size(), voor.size());
+    for (qsizetype i = 0; i < na.size(); ++i)
+        EXPECT_EQ(na[i].value(T("UID")), voor[i].value(T("UID")));
+    EXPECT_EQ(na[3].value(T("SUMMARY")),
+              T("1e&2e : Groen \\ Geel x Rood, Wit (1-1, Rood, Wit wint na strafschoppen)"));
+    EXPECT_EQ(na[3].value(T("DESCRIPTION")), T("Uitslag: 1-1, Rood, Wit wint na strafschoppen"));
+    EXPECT_EQ(na[0].value(T("DESCRIPTION")), T("Uitslag: 2-0"));
 }

@@ -110,3 +110,35 @@ TEST(TeamImport, ApplyCreatesMissingPoulesAfterExistingOnesInFileOrder)
               QStringList({T("A"), T("B"), T("C"), T(""), T("A"), T(""), T("C")}));
     EXPECT_EQ(model.PouleLijst()[0]->Teams[1]->ClubNaam, T("Club B"));
 }
+
+// Poule names are matched ignoring letter case, as team names are: the list's "poule a"
+// is the tournament's "Poule A", and a new poule written twice in two spellings is one poule.
+TEST(TeamImport, PouleNamesMatchIgnoringLetterCase)
+{
+    ToernooiModel model;
+    ToernooiHulp::Poule(model, T("Poule A"));
+    const QByteArray rijen = "Team;Poule\n"
+                             "Een;poule a\n"
+                             "Twee;POULE A\n"
+                             "Drie;Poule Ä\n"
+                             "Vier;Nieuw B\n"
+                             "Vijf;nieuw b\n"
+                             "Zes;Poule A\n";
+    const TImportVoorbeeld v = TeamImport::Voorbeeld(model, QByteArrayView(rijen));
+    ASSERT_TRUE(v.Fout.isEmpty());
+    EXPECT_EQ(v.NieuwePoules, QStringList({T("Poule Ä"), T("Nieuw B")}));
+    QStringList poules;
+    for (const TImportRij& rij : v.Rijen) {
+        EXPECT_TRUE(rij.Geaccepteerd);
+        EXPECT_TRUE(rij.Reden.isEmpty()) << qPrintable(rij.Reden);
+        poules.append(rij.Poule);
+    }
+    EXPECT_EQ(poules, QStringList({T("Poule A"), T("Poule A"), T("Poule Ä"), T("Nieuw B"),
+                                   T("Nieuw B"), T("Poule A")}));
+
+    TeamImport::Pas(model, v);
+    EXPECT_EQ(model.KruisPouleLijst(), QStringList({T("Geen"), T("Poule A"), T("Poule Ä"), T("Nieuw B")}));
+    EXPECT_EQ(PouleTeams(model, 0), QStringList({T("Een"), T("Twee"), T("Zes")}));
+    EXPECT_EQ(PouleTeams(model, 1), QStringList({T("Drie")}));
+    EXPECT_EQ(PouleTeams(model, 2), QStringList({T("Vier"), T("Vijf")}));
+}

@@ -1,10 +1,13 @@
+#include "afdruk/TVoorbeeldVenster.h"
 #include "gemeen/VensterPlaatsing.h"
 #include "hulp/ModaalVenster.h"
 #include "schema/TErrorList.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QScreen>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using VensterPlaatsing::Plek;
@@ -47,4 +50,27 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
     if (QFontMetrics(tekst->font()).horizontalAdvance(lang) < scherm.width() - 100) {
         EXPECT_GE(tekst->viewport()->width(), QFontMetrics(tekst->font()).horizontalAdvance(lang));
     }
+}
+
+// The print preview is larger than a small screen: it opens shrunk to lie wholly on the
+// screen, its frame included. (The offscreen platform knows a window's frame before its
+// first show; a window manager tells it only later, when the reference window's frame is
+// what placement has to go on.)
+TEST(VensterPlaatsing, ThePrintPreviewLiesWhollyOnTheScreenFrameIncluded)
+{
+    QWidget hoofd;
+    hoofd.resize(300, 200);
+    hoofd.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hoofd));
+    QPrinter printer(QPrinter::ScreenResolution);
+    TVoorbeeldVenster voorbeeld(printer, [](QPrinter&) {}, &hoofd);
+    voorbeeld.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&voorbeeld));
+    const QRect scherm = voorbeeld.screen()->availableGeometry();
+    ASSERT_LT(scherm.height(), 900 + 10) << "the screen should be smaller than the preview";
+    EXPECT_TRUE(scherm.contains(voorbeeld.frameGeometry()))
+        << voorbeeld.frameGeometry().x() << ',' << voorbeeld.frameGeometry().y() << ' '
+        << voorbeeld.frameGeometry().width() << 'x' << voorbeeld.frameGeometry().height() << " in "
+        << scherm.width() << 'x' << scherm.height();
+    voorbeeld.close();
 }

@@ -80,10 +80,11 @@ TEST(DetailsTest, ThePouleTabKeepsItsPouleForATeamEntryAndWritesOnSwitch)
     form.PouleTab()->findChild<QSpinBox*>(T("MinimaleRust"))->setValue(2);
     ASSERT_TRUE(form.Model().Gewijzigd());
 
-    // A team entry of B: the tab keeps showing A, and nothing is written yet.
+    // A team entry of B: the tab keeps showing A, whose competition and rest went into its
+    // record as they were changed.
     form.Poules()->PouleLijst()->Selecteer({1, 0});
     ASSERT_EQ(Edit(form, "PouleNaam")->text(), T("A"));
-    ASSERT_EQ(Poule(form, 0)->MinimaleRust, 0);
+    ASSERT_EQ(Poule(form, 0)->MinimaleRust, 2);
     // BewaarDetails writes A and then shows the poule of the selected team.
     form.BewaarDetails();
     ASSERT_EQ(Poule(form, 0)->MinimaleRust, 2);

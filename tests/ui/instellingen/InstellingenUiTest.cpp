@@ -4,6 +4,7 @@
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTableView>
@@ -38,7 +39,7 @@ void TypTijd(TForm1& form, int rij, int kolom, const QString& tekst)
     raster->edit(raster->currentIndex());
     auto* editor = raster->viewport()->findChild<QLineEdit*>(T("TijdEdit"));
     ASSERT_TRUE(editor);
-    ASSERT_EQ(editor->inputMask(), T("99:99"));
+    ASSERT_TRUE(editor->inputMask().isEmpty());
     editor->selectAll();
     QTest::keyClicks(editor, tekst);
     QTest::keyClick(editor, Qt::Key_Return);
@@ -70,14 +71,19 @@ TEST(InstellingenUiTest, TheDayPartGridShowsLabelsTimesAndNormalisesEdits)
     (void)form.grab();
     ASSERT_TRUE(!form.Model().Gewijzigd());
 
-    TypTijd(form, 0, 0, T("2530"));
+    TypTijd(form, 0, 0, T("0130"));
     ASSERT_EQ(Cel(form, 0, 0), T("01:30"));
-    TypTijd(form, 0, 1, T("9999"));
+    TypTijd(form, 0, 1, T("3:39"));
     ASSERT_EQ(Cel(form, 0, 1), T("03:39"));
     ASSERT_TRUE(form.Model().Gewijzigd());
-    // The template refuses an incomplete time: the cell keeps its value.
-    TypTijd(form, 0, 1, T("73"));
-    ASSERT_EQ(Cel(form, 0, 1), T("03:39"));
+    // What is no time leaves the cell as it was, with a message that says so.
+    QLabel* melding = form.findChild<QLabel*>(T("TijdMelding"));
+    ASSERT_TRUE(melding);
+    for (const char* geen : {"73", "2530", "9999"}) {
+        TypTijd(form, 0, 1, T(geen));
+        ASSERT_EQ(Cel(form, 0, 1), T("03:39"));
+        ASSERT_TRUE(melding->text().contains(T("geen tijd"))) << qPrintable(melding->text());
+    }
 
     // Two days of one part: two rows, the edited time replaced by the default.
     QSpinBox* dagen = Getal(form, "AantalDelen");
@@ -93,6 +99,76 @@ TEST(InstellingenUiTest, TheDayPartGridShowsLabelsTimesAndNormalisesEdits)
     ASSERT_EQ(model->headerData(30, Qt::Vertical).toString(), T("Deel 31"));
     ASSERT_EQ(model->headerData(31, Qt::Vertical).toString(), QString());
     ASSERT_EQ(Getal(form, "AantalDelenPerDag")->value(), 10);
+}
+
+// A time is typed the way people write it, and Enter or Tab always finishes the cell: a
+// time is taken, anything else is answered with a message and the cell keeps its time.
+TEST(InstellingenUiTest, DayPartTimesTakeTheUsualWaysOfTypingAndEnterAlwaysFinishes)
+{
+    VensterVraagsteller vraagsteller;
+    TForm1 form(vraagsteller);
+    form.Model().ZetAantalDelenPerDag(2);
+    form.Tabs()->setCurrentIndex(2);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTableView* raster = Raster(form);
+    QLabel* melding = form.findChild<QLabel*>(T("TijdMelding"));
+    ASSERT_TRUE(melding);
+
+    // Real keys on the grid: typing opens the editor, Enter and Tab close it.
+    auto typ = [&](int rij, int kolom, const char* tekst, Qt::Key einde) {
+        raster->setFocus();
+        QCoreApplication::processEvents();
+        raster->setCurrentIndex(raster->model()->index(rij, kolom));
+        // The first key opens the editor, which gets the rest.
+        const QString getypt = T(tekst);
+        QTest::keyClick(raster, getypt.front().toLatin1());
+        QLineEdit* editor = nullptr;
+        for (QLineEdit* e : raster->viewport()->findChildren<QLineEdit*>(T("TijdEdit"))) {
+            if (e->isVisible())
+                editor = e;
+        }
+        EXPECT_TRUE(editor && editor->hasFocus()) << tekst;
+        if (!editor)
+            return;
+        QTest::keyClicks(editor, getypt.mid(1));
+        QTest::keyClick(editor, einde);
+        QCoreApplication::processEvents();
+        // The cell is finished either way: Enter gives the grid its focus back, Tab goes on.
+        if (einde == Qt::Key_Tab)
+            EXPECT_NE(raster->currentIndex(), raster->model()->index(rij, kolom)) << tekst;
+        else
+            EXPECT_TRUE(raster->hasFocus()) << tekst;
+    };
+    typ(0, 0, "9.30", Qt::Key_Return);
+    EXPECT_EQ(Cel(form, 0, 0), T("09:30"));
+    EXPECT_TRUE(melding->text().isEmpty());
+    typ(0, 1, "930", Qt::Key_Tab);
+    EXPECT_EQ(Cel(form, 0, 1), T("09:30"));
+    // Tab went on to the next cell.
+    EXPECT_EQ(raster->currentIndex(), raster->model()->index(1, 0));
+    typ(1, 0, "13:15", Qt::Key_Tab);
+    EXPECT_EQ(Cel(form, 1, 0), T("13:15"));
+    EXPECT_EQ(form.Model().DagTijden().at(1).Begin, T("13:15"));
+
+    typ(1, 1, "9.75", Qt::Key_Return);
+    EXPECT_EQ(Cel(form, 1, 1), T("17:00"));
+    EXPECT_EQ(melding->text(), T("\"9.75\" is geen tijd. Typ bijv. 9:30, 9.30 of 930."));
+    EXPECT_TRUE(melding->isVisible());
+    // The message fits on the tab, whose height is fixed.
+    const QWidget* tab = melding->parentWidget()->parentWidget();
+    EXPECT_TRUE(tab->rect().contains(QRect(melding->mapTo(tab, QPoint(0, 0)), melding->sizeHint())))
+        << melding->mapTo(tab, QPoint(0, 0)).y() << " + " << melding->sizeHint().height() << " in "
+        << tab->height();
+    typ(1, 1, "tien uur", Qt::Key_Tab);
+    EXPECT_EQ(Cel(form, 1, 1), T("17:00"));
+    EXPECT_TRUE(melding->text().startsWith(T("\"tien uur\" is geen tijd."))) << qPrintable(melding->text());
+    // The next time that reads takes the message away.
+    typ(1, 1, "17u45", Qt::Key_Return);
+    EXPECT_EQ(Cel(form, 1, 1), T("17:45"));
+    EXPECT_TRUE(melding->text().isEmpty());
+    EXPECT_TRUE(vraagsteller.Gevraagd.isEmpty());
 }
 
 TEST(InstellingenUiTest, NumberFieldsKeepTheirLimits)

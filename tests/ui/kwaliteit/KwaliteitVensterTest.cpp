@@ -2,6 +2,9 @@
 #include "afdruk/TPrintSetup.h"
 #include "hulp/PdfHulp.h"
 #include "hulp/VensterVraagsteller.h"
+#include "indeling/PouleDetailsTab.h"
+#include "indeling/PouleGroep.h"
+#include "indeling/PouleLijstBoom.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "kwaliteit/KwaliteitModel.h"
 #include "kwaliteit/TKwaliteitVenster.h"
@@ -16,7 +19,9 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QTableView>
@@ -140,5 +145,56 @@ TEST(KwaliteitVenster, TheLiveEstimateFollowsTheNumberOfFields)
     EXPECT_NE(schatting->text(), eerst);
     EXPECT_TRUE(schatting->text().startsWith(T("Minimaal "))) << schatting->text().toStdString();
     QTest::keyClick(velden, Qt::Key_Up);
+    EXPECT_EQ(schatting->text(), eerst);
+}
+
+// A poule's competition and rest, changed on "Poule details", count in the estimate at once,
+// not only once another poule is chosen.
+TEST(KwaliteitVenster, TheLiveEstimateFollowsAPoulesCompetitionAndRestAtOnce)
+{
+    VensterVraagsteller vragen;
+    TProgramma programma(&vragen);
+    programma.Start({QStringLiteral(RONDOPLAN_VOORBEELD)});
+    TForm1& hoofd = programma.Form1();
+    hoofd.show();
+    hoofd.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&hoofd));
+    QLabel* schatting = hoofd.WedstrijdTab()->Schatting();
+    const QString eerst = schatting->text();
+    ASSERT_TRUE(eerst.startsWith(T("Minimaal 12 ronden nodig"))) << eerst.toStdString();
+
+    hoofd.Poules()->PouleLijst()->Selecteer({0, -1});
+    hoofd.Tabs()->setCurrentIndex(1);
+    // A full competition doubles the first poule's matches.
+    auto* hele = hoofd.PouleTab()->findChild<QRadioButton*>(T("CompetitieType0"));
+    ASSERT_TRUE(hele);
+    // On its round mark: a radio button reacts to its mark and text, not its empty width.
+    const auto klik = [](QRadioButton* knop) {
+        QTest::mouseClick(knop, Qt::LeftButton, {}, QPoint(6, knop->height() / 2));
+    };
+    klik(hele);
+    ASSERT_TRUE(hele->isChecked());
+    const QString heel = schatting->text();
+    EXPECT_EQ(hoofd.Model().HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
+    EXPECT_EQ(hoofd.Model().PouleLijst().front()->Details->CompetitieType, TCompetitieType::HeleCompetitie);
+    EXPECT_NE(heel, eerst) << heel.toStdString();
+    EXPECT_TRUE(heel.startsWith(T("Minimaal "))) << heel.toStdString();
+
+    // Typed rest counts with every key, and the tab stays on its poule and its text.
+    auto* rust = hoofd.PouleTab()->findChild<QSpinBox*>(T("MinimaleRust"));
+    ASSERT_TRUE(rust);
+    rust->setFocus();
+    rust->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(rust, T("9"));
+    EXPECT_EQ(hoofd.Model().PouleLijst().front()->Details->MinimaleRust, 9);
+    EXPECT_NE(schatting->text(), heel);
+    EXPECT_TRUE(rust->hasFocus());
+    EXPECT_EQ(rust->findChild<QLineEdit*>()->text(), T("9"));
+    EXPECT_EQ(hoofd.Model().HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
+
+    // And back: the estimate is the first one again.
+    QTest::keyClick(rust, Qt::Key_Backspace);
+    QTest::keyClicks(rust, T("1"));
+    klik(hoofd.PouleTab()->findChild<QRadioButton*>(T("CompetitieType1")));
     EXPECT_EQ(schatting->text(), eerst);
 }

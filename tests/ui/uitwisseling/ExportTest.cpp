@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -29,6 +31,7 @@ struct Export : ::testing::Test
     }
 
     QAction* Item(const char* naam) { return venster.findChild<QAction*>(QString::fromLatin1(naam)); }
+    QString Status() const { return venster.findChild<QStatusBar*>(T("StatusBar1"))->currentMessage(); }
     QString Pad(const char* naam) const { return map.filePath(QString::fromUtf8(naam)); }
     static QByteArray Inhoud(const QString& pad)
     {
@@ -50,9 +53,14 @@ struct Export : ::testing::Test
 TEST_F(Export, EveryKindWritesItsFileUnderANameFromTheTournament)
 {
     vragen.Bestand(Pad("lijst.csv")).Bestand(Pad("pagina")).Bestand(Pad("agenda.ics"));
+    // Each export says in the status bar where it wrote.
+    EXPECT_TRUE(Status().isEmpty());
     Item("ExportCsv1")->trigger();
+    EXPECT_EQ(Status(), T("Geschreven: ") + QDir::toNativeSeparators(Pad("lijst.csv")));
     Item("ExportHtml1")->trigger();
+    EXPECT_EQ(Status(), T("Geschreven: ") + QDir::toNativeSeparators(Pad("pagina.html")));
     Item("ExportAgenda1")->trigger();
+    EXPECT_EQ(Status(), T("Geschreven: ") + QDir::toNativeSeparators(Pad("agenda.ics")));
     ASSERT_EQ(vragen.Soorten(), (QStringList{T("Opslaan"), T("Opslaan"), T("Opslaan")}));
     // The colon a file system refuses is replaced.
     EXPECT_EQ(vragen.Gevraagd.at(0).Extra, T("Zomer_ finale.csv"));
@@ -75,7 +83,8 @@ TEST_F(Export, TheSpreadsheetCarriesTheScoresOfTheMatchDayItIsGiven)
     venster.Export().ZetDagBron([&dag] { return &dag; });
     vragen.Bestand(Pad("uitslagen.csv"));
     Item("ExportCsv1")->trigger();
-    EXPECT_TRUE(Inhoud(Pad("uitslagen.csv")).contains(";3-1\r\n"));
+    // Plain numbers in Thuis and Uit, which a spreadsheet cannot take for a date.
+    EXPECT_TRUE(Inhoud(Pad("uitslagen.csv")).contains(";3;1;\r\n"));
 }
 
 TEST_F(Export, TheTeamCalendarWaitsForAHighlightedTeamAndHoldsOnlyItsMatches)
@@ -120,6 +129,7 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedByName)
     Item("ExportCsv1")->trigger();
     ASSERT_EQ(vragen.Berichten().size(), 1);
     EXPECT_TRUE(vragen.Berichten().first().Tekst.contains(pad));
+    EXPECT_TRUE(Status().isEmpty());
 
     // An existing file is kept unless the organiser agrees to overwrite it.
     QFile bestaand(Pad("oud.csv"));
@@ -129,4 +139,5 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedByName)
     vragen.Bestand(Pad("oud.csv")).Nee();
     Item("ExportCsv1")->trigger();
     EXPECT_EQ(Inhoud(Pad("oud.csv")), QByteArray("oud"));
+    EXPECT_TRUE(Status().isEmpty());
 }
