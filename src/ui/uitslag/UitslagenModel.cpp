@@ -41,22 +41,26 @@ void UitslagenModel::ZetDag(TWedstrijdDag* dag, const TSchemaBoom* boom)
     m_half.clear();
     m_wachtend.clear();
     ++m_dagNummer;
-    m_rijen = rowCount();
+    m_rijen = TelRijen();
     endResetModel();
 }
 
 void UitslagenModel::Ververs()
 {
-    const int rijen = m_dag ? AantalWedstrijden() + int(m_dag->Vervallen().size())
-                                  + int(m_dag->Onleesbaar().size())
-                            : 0;
-    if (rijen != m_rijen) {
-        beginResetModel();
+    const int rijen = TelRijen();
+    // The matches stay where they are; only lapsed results come or go at the end, so the
+    // current cell (where the organiser is typing) keeps its place.
+    if (rijen > m_rijen) {
+        beginInsertRows({}, m_rijen, rijen - 1);
         m_rijen = rijen;
-        endResetModel();
-    } else if (rijen > 0) {
-        emit dataChanged(index(0, 0), index(rijen - 1, AantalKolommen - 1));
+        endInsertRows();
+    } else if (rijen < m_rijen) {
+        beginRemoveRows({}, rijen, m_rijen - 1);
+        m_rijen = rijen;
+        endRemoveRows();
     }
+    if (rijen > 0)
+        emit dataChanged(index(0, 0), index(rijen - 1, AantalKolommen - 1));
 }
 
 int UitslagenModel::AantalWedstrijden() const
@@ -64,11 +68,17 @@ int UitslagenModel::AantalWedstrijden() const
     return m_dag ? int(m_dag->Wedstrijden().size()) : 0;
 }
 
-int UitslagenModel::rowCount(const QModelIndex& parent) const
+int UitslagenModel::TelRijen() const
 {
-    if (parent.isValid() || !m_dag)
+    if (!m_dag)
         return 0;
     return AantalWedstrijden() + int(m_dag->Vervallen().size()) + int(m_dag->Onleesbaar().size());
+}
+
+int UitslagenModel::rowCount(const QModelIndex& parent) const
+{
+    // The rows as last announced; Ververs announces what the match day has now.
+    return parent.isValid() ? 0 : m_rijen;
 }
 
 int UitslagenModel::columnCount(const QModelIndex& parent) const

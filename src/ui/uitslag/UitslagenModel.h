@@ -46,6 +46,8 @@ public:
 
 private:
     using TScores = std::pair<std::optional<int>, std::optional<int>>;
+    // The rows the match day has now: its matches, then the lapsed results.
+    [[nodiscard]] int TelRijen() const;
     [[nodiscard]] TScores Scores(int wedstrijd) const;
     [[nodiscard]] int Beslis(int wedstrijd);
     // Puts the typed scores of a match in: at once when nothing needs asking, otherwise

@@ -10,8 +10,11 @@
 #include "uitslag/UitslagenModel.h"
 #include "uitslag/UitslagenTabel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -50,6 +53,29 @@ struct Wedstrijddag : ::testing::Test
                 return int(i);
         return -1;
     }
+    // Types the two scores of the current match as an organiser does: score, Tab, score,
+    // Enter; the commit and a question that waits for it take two passes of the event loop.
+    void Typ(const QString& thuis, const QString& uit)
+    {
+        QApplication::setActiveWindow(&Uitslagen());
+        if (!thuis.isEmpty())
+            QTest::keyClicks(QApplication::focusWidget(), thuis);
+        if (!uit.isEmpty()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), uit);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+    int Zoek(QStringView begin)
+    {
+        const auto& wedstrijden = Uitslagen().Dag()->Wedstrijden();
+        for (std::size_t i = 0; i < wedstrijden.size(); ++i)
+            if (wedstrijden[i].Tekst.startsWith(begin))
+                return int(i);
+        return -1;
+    }
     void Toets(QWidget& venster, Qt::Key toets, Qt::KeyboardModifiers extra = Qt::NoModifier)
     {
         // The offscreen platform does not always pass activation on; shortcuts need it.
@@ -82,6 +108,56 @@ TEST_F(Wedstrijddag, LeavingWhileAScoreIsTypedReadsNothingFreed)
     Hoofd().close();
     programma.reset();
     SUCCEED();
+}
+
+// By keyboard in the results window: a corrected poule result that would give the played
+// placement match other teams asks first; Annuleren keeps everything, Doorgaan lists the
+// played result as lapsed with its teams, and the cursor stays where the organiser types.
+TEST_F(Wedstrijddag, ACorrectionThatMovesAPlayedPlacementMatchAsksFirst)
+{
+    Bouw();
+    Uitslagen().Toon();
+    Tabel().setFocus();
+    const int zevende = Zoek(u"7e&8e:");
+    Tabel().GaNaarWedstrijd(zevende);
+    Typ(T("3"), T("1"));
+    const TDagWedstrijd& gespeeld = Uitslagen().Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(gespeeld.Uitslag && gespeeld.Kant1 && gespeeld.Kant2);
+    const QString teams = gespeeld.Kant1->TeamNaam + T(" x ") + gespeeld.Kant2->TeamNaam;
+
+    int correctie = -1;
+    for (std::size_t i = 0; i < Uitslagen().Dag()->Wedstrijden().size(); ++i) {
+        const TDagWedstrijd& w = Uitslagen().Dag()->Wedstrijden()[i];
+        if (w.Ronde == 9 && w.Tekst.startsWith(u"E-pupillen A") && w.Uitslag
+            && w.Uitslag->Doelpunten1 == 2 && w.Uitslag->Doelpunten2 == 2)
+            correctie = int(i);
+    }
+    ASSERT_GE(correctie, 0);
+    const int rijen = Uitslagen().Uitslagen().rowCount();
+    const auto score = [this](int rij) {
+        return Uitslagen().Uitslagen().index(rij, UitslagenModel::Doelpunten1).data().toString();
+    };
+
+    vragen.Nee();
+    Tabel().GaNaarWedstrijd(correctie);
+    Typ(T("3"), {});
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Doorgaan")});
+    EXPECT_TRUE(vragen.Gevraagd[0].Tekst.contains(T("7e&8e: ") + teams));
+    EXPECT_EQ(score(correctie), T("2"));
+    EXPECT_EQ(score(zevende), T("3"));
+
+    vragen.Ja();
+    Tabel().GaNaarWedstrijd(correctie);
+    Typ(T("3"), {});
+    EXPECT_EQ(score(correctie), T("3"));
+    EXPECT_EQ(score(zevende), QString());
+    ASSERT_EQ(Uitslagen().Uitslagen().rowCount(), rijen + 2);
+    QStringList vervallen;
+    for (int rij = rijen; rij < rijen + 2; ++rij)
+        vervallen << Uitslagen().Uitslagen().index(rij, UitslagenModel::Namen).data().toString();
+    EXPECT_TRUE(vervallen.contains(teams)) << vervallen.join(u'|').toStdString();
+    EXPECT_EQ(Tabel().currentIndex().row(), correctie + 1);
+    EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
 }
 
 // The results window follows the schedule; Ctrl+S, Ctrl+Q and Ctrl+P work in the windows the
@@ -145,4 +221,69 @@ TEST_F(Wedstrijddag, TheWorkingWindowsFollowTheScheduleAndShareTheFileKeys)
     EXPECT_EQ(vragen.Soorten(), QStringList{T("JaNeeAnnuleren")});
     EXPECT_TRUE(Hoofd().isVisible());
     EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
+}
+
+// With the real dialogs: the winner question of a level cross match opens over "Uitslagen",
+// not over the main window, and gives the keyboard back to the table, so the next key typed
+// opens the next score.
+TEST(WedstrijddagMetDialogen, TheWinnerQuestionOpensOverTheResultsAndGivesTheKeyboardBack)
+{
+    TProgramma programma;
+    programma.Start({HalfGespeeld()});
+    programma.Form1().show();
+    programma.Form1().WedstrijdTab()->Button1()->click();
+    TUitslagenVenster& uitslagen = programma.UitslagenVenster();
+    uitslagen.Toon();
+    QApplication::setActiveWindow(&uitslagen);
+    auto& tabel = *uitslagen.findChild<UitslagenTabel*>(QStringLiteral("UitslagenTabel"));
+    int zevende = -1;
+    for (std::size_t i = 0; i < uitslagen.Dag()->Wedstrijden().size(); ++i)
+        if (uitslagen.Dag()->Wedstrijden()[i].Tekst.startsWith(u"7e&8e:"))
+            zevende = int(i);
+    ASSERT_GE(zevende, 0);
+    const TDagWedstrijd& w = uitslagen.Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(w.Kant1 && w.Kant2);
+    const QString kant1 = w.Kant1->TeamNaam;
+
+    QWidget* vrager = nullptr;
+    QTimer antwoord;
+    QObject::connect(&antwoord, &QTimer::timeout, [&] {
+        auto* doos = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!doos)
+            return;
+        antwoord.stop();
+        vrager = doos->parentWidget() ? doos->parentWidget()->window() : nullptr;
+        for (QAbstractButton* knop : doos->buttons()) {
+            if (knop->text() == kant1) {
+                knop->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "another question: " << doos->text().toStdString();
+        doos->reject();
+    });
+    antwoord.start(20);
+
+    tabel.GaNaarWedstrijd(zevende);
+    tabel.setFocus();
+    QTest::keyClicks(&tabel, T("1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), T("1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The question waits for the editor to close; give a loaded machine time to show it.
+    QTRY_VERIFY_WITH_TIMEOUT(vrager != nullptr, 30000);
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(vrager, &uitslagen);
+    const TDagWedstrijd& gespeeld = uitslagen.Dag()->Wedstrijden()[std::size_t(zevende)];
+    ASSERT_TRUE(gespeeld.Uitslag);
+    EXPECT_EQ(gespeeld.Uitslag->Beslist, 1);
+    EXPECT_EQ(QApplication::activeWindow(), &uitslagen);
+    EXPECT_EQ(tabel.currentIndex().row(), zevende + 1);
+    QTest::keyClicks(QApplication::focusWidget(), T("4"));
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(tabel.isAncestorOf(editor));
+    EXPECT_EQ(editor->text(), T("4"));
+    QTest::keyClick(editor, Qt::Key_Escape);
 }
