@@ -5,6 +5,7 @@
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPrintSetup.h"
 #include "bestand/ToernooiBestand.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/VensterVraagsteller.h"
 #include "model/ToernooiModel.h"
 #include "schema/TInvoerControle.h"
@@ -18,7 +19,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -63,9 +63,8 @@ TEST_F(CupsDrukTest, EveryChosenPrintoutIsAJobOnTheQueueInOrder)
     // The queue is picked in the dialog, every printout ticked, and two teams selected from
     // the bottom up: the team jobs must still follow the list order.
     bool beantwoord = false;
-    QTimer::singleShot(0, [&] {
-        auto* scherm = qobject_cast<TPrintSetup*>(QApplication::activeModalWidget());
-        ASSERT_NE(scherm, nullptr);
+    ModaalVenster::Beantwoord<TPrintSetup>([&](TPrintSetup& open) {
+        TPrintSetup* scherm = &open;
         auto* lijst = scherm->findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
         const int plek = lijst->findText(wachtrij);
         EXPECT_GE(plek, 0);

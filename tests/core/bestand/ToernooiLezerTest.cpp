@@ -52,7 +52,7 @@ TEST(ToernooiLezer, UpperCaseForAToZOnly)
     EXPECT_EQ(HoofdLetters(u"abzé.x"), QString::fromUtf8("ABZé.X"));
 }
 
-TEST(ToernooiLezer, ReadsTheExampleOfPart21)
+TEST(ToernooiLezer, ReadsTheStoredExampleFileIntoTheModelItWasWrittenFrom)
 {
     ToernooiModel verwacht;
     VulVoorbeeld(verwacht);

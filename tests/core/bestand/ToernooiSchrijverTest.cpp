@@ -19,7 +19,7 @@ QStringList Regels(const ToernooiModel& model)
 
 } // namespace
 
-TEST(ToernooiSchrijver, WritesTheExampleOfPart21ByteForByte)
+TEST(ToernooiSchrijver, WritesTheStoredExampleFileByteForByte)
 {
     ToernooiModel model;
     VulVoorbeeld(model);

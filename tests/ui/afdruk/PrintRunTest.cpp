@@ -3,6 +3,7 @@
 #include "afdruk/TPdfInstellingen.h"
 #include "afdruk/TPrintSetup.h"
 #include "afdruk/TVoorbeeldVenster.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/PdfHulp.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
@@ -21,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -41,14 +41,12 @@ struct PrintRunTest : ::testing::Test
     // Fills in the dialog once it shows, then presses the named button.
     void Beantwoord(const std::function<void(TPrintSetup&)>& invullen, const char* knop)
     {
-        QTimer::singleShot(0, [invullen, knop] {
-            auto* dialoog = qobject_cast<TPrintSetup*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialoog, nullptr);
-            auto* lijst = dialoog->findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
+        ModaalVenster::Beantwoord<TPrintSetup>([invullen, knop](TPrintSetup& dialoog) {
+            auto* lijst = dialoog.findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
             lijst->setCurrentIndex(lijst->findText(TPrintSetup::PdfBestand));
             emit lijst->activated(lijst->currentIndex());
-            invullen(*dialoog);
-            dialoog->findChild<QPushButton*>(QString::fromUtf8(knop))->click();
+            invullen(dialoog);
+            dialoog.findChild<QPushButton*>(QString::fromUtf8(knop))->click();
         });
     }
 
@@ -60,11 +58,7 @@ struct PrintRunTest : ::testing::Test
     // Opens the PDF settings with a click on "Instellingen"; papier runs in that dialog.
     static void PdfInstellingen(TPrintSetup& dialoog, const std::function<void(TPdfInstellingen&)>& papier)
     {
-        QTimer::singleShot(0, [papier] {
-            auto* instellingen = qobject_cast<TPdfInstellingen*>(QApplication::activeModalWidget());
-            ASSERT_NE(instellingen, nullptr);
-            papier(*instellingen);
-        });
+        ModaalVenster::Beantwoord<TPdfInstellingen>(papier);
         QTest::mouseClick(dialoog.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
     }
 
@@ -193,11 +187,9 @@ TEST_F(PrintRunTest, PreviewShowsTheChosenPrintoutsAsTheyWouldBePrintedAndPrints
         [&getoond](TPrintSetup& d) {
             Vink(d, "Poules", true);
             Vink(d, "scheidsrechterbriefjes", true);
-            QTimer::singleShot(0, [&getoond] {
-                auto* voorbeeld = qobject_cast<TVoorbeeldVenster*>(QApplication::activeModalWidget());
-                ASSERT_NE(voorbeeld, nullptr);
-                getoond = voorbeeld->AantalPaginas();
-                QTest::keyClick(voorbeeld, Qt::Key_Escape);
+            ModaalVenster::Beantwoord<TVoorbeeldVenster>([&getoond](TVoorbeeldVenster& voorbeeld) {
+                getoond = voorbeeld.AantalPaginas();
+                QTest::keyClick(&voorbeeld, Qt::Key_Escape);
             });
             QTest::mouseClick(d.findChild<QPushButton*>(QStringLiteral("Afdrukvoorbeeld")), Qt::LeftButton);
             // Back in the print dialog, which is then left with "Annuleren".

@@ -1,5 +1,6 @@
 #include "afdruk/TVoorbeeldVenster.h"
 #include "gemeen/VensterPlaatsing.h"
+#include "hulp/ModaalVenster.h"
 #include "schema/TErrorList.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QPrinter>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using VensterPlaatsing::Plek;
@@ -42,13 +42,14 @@ TEST(VensterPlaatsing, TheErrorListIsWideEnoughForItsLongestLine)
     TErrorList lijst(&hoofd);
     const QString lang =
         QStringLiteral("Team Rood met een heel erg lange naam staat in geen enkele poule.");
-    QTimer::singleShot(0, &lijst, [&lijst] { lijst.accept(); });
+    ModaalVenster::Beantwoord<TErrorList>([](TErrorList& open) { open.accept(); });
     lijst.Toon({lang, QStringLiteral("Klaar.")});
     auto* tekst = lijst.findChild<QPlainTextEdit*>();
     const QRect scherm = lijst.screen()->availableGeometry();
     EXPECT_TRUE(scherm.contains(lijst.frameGeometry()));
-    if (QFontMetrics(tekst->font()).horizontalAdvance(lang) < scherm.width() - 100)
+    if (QFontMetrics(tekst->font()).horizontalAdvance(lang) < scherm.width() - 100) {
         EXPECT_GE(tekst->viewport()->width(), QFontMetrics(tekst->font()).horizontalAdvance(lang));
+    }
 }
 
 // The print preview is larger than a small screen: it opens shrunk to lie wholly on the

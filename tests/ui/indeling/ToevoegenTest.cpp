@@ -1,3 +1,4 @@
+#include "hulp/ModaalVenster.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/VensterVraagsteller.h"
 #include "indeling/TToevoegen.h"
@@ -7,7 +8,6 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ namespace {
 // Types the text into the open dialog and presses the key.
 void TypEnDruk(TToevoegen& dialoog, const QString& tekst, Qt::Key toets)
 {
-    QTimer::singleShot(0, &dialoog, [&dialoog, tekst, toets] {
-        ASSERT_TRUE(dialoog.isVisible());
+    ModaalVenster::Beantwoord<TToevoegen>([&dialoog, tekst, toets](TToevoegen& open) {
+        ASSERT_EQ(&open, &dialoog);
         if (!tekst.isNull()) {
             dialoog.Naam()->clear();
             QTest::keyClicks(dialoog.Naam(), tekst);
@@ -42,7 +42,7 @@ TEST(ToevoegenTest, EnterConfirmsEscapeCancelsAndTheNameIsRemembered)
     TypEnDruk(dialoog, QStringLiteral("Blauw"), Qt::Key_Escape);
     ASSERT_EQ(dialoog.VraagNaam(), QString());
     QString bijOpenen;
-    QTimer::singleShot(0, &dialoog, [&] {
+    ModaalVenster::Beantwoord<TToevoegen>([&](TToevoegen&) {
         bijOpenen = dialoog.Naam()->text();
         dialoog.findChild<QPushButton*>(QStringLiteral("Annuleren"))->click();
     });

@@ -71,7 +71,8 @@ TEST(KwaliteitVenster, ShowsSortsAndPrintsTheExamplesQuality)
     TKwaliteitVenster& venster = programma.Kwaliteit();
     auto* bron = qobject_cast<QSortFilterProxyModel*>(venster.Tabel()->model());
     ASSERT_TRUE(bron);
-    QAbstractItemModelTester tester(bron->sourceModel(), QAbstractItemModelTester::FailureReportingMode::Warning);
+    QAbstractItemModelTester tester(bron->sourceModel(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
     schema.findChild<QAction*>(T("Kwaliteit1"))->trigger();
     ASSERT_TRUE(venster.isVisible());
     EXPECT_EQ(venster.windowTitle(), T("Kwaliteit van het schema"));

@@ -1,5 +1,6 @@
 #include "afdruk/TPrintSetup.h"
 #include "kwaliteit/TKwaliteitVenster.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/VensterVraagsteller.h"
 #include "instellingen/TVeldInvulling.h"
 #include "instellingen/WedstrijdDetailsTab.h"
@@ -29,25 +30,7 @@
 namespace {
 QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
-// Acts on the next modal window of type W as soon as it is open, from inside its event loop.
-// Gives up after two seconds, so a window that never comes fails the test instead of hanging.
-template <typename W> void Beantwoord(std::function<void(W&)> doe)
-{
-    auto* timer = new QTimer;
-    auto pogingen = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, doe, pogingen] {
-        auto* venster = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!venster && ++*pogingen < 200)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (venster)
-            doe(*venster);
-        else
-            ADD_FAILURE() << "het verwachte venster kwam niet";
-    });
-    timer->start(10);
-}
+using ModaalVenster::Beantwoord;
 
 // The unsaved-changes question as it appears: checks it and gives the answer.
 void BeantwoordWijzigingen(std::function<void(QMessageBox&)> antwoord)

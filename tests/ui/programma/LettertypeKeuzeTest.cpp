@@ -1,5 +1,6 @@
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/LettertypeOmzetting.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/SchemaTestHulp.h"
 #include "programma/TDialoogVraagsteller.h"
 #include "schema/TWedstrijdSchema.h"
@@ -10,7 +11,6 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -20,19 +20,12 @@ namespace {
 
 // Answers the next modal dialog of type D once it is open: the step may change the dialog's
 // choice, then the given key (Enter or Escape) closes it.
-template <typename D>
-void Beantwoord(std::function<void(D*)> stap, Qt::Key toets, int pogingen = 500)
+template <typename D> void Beantwoord(std::function<void(D*)> stap, Qt::Key toets)
 {
-    QTimer::singleShot(5, [stap, toets, pogingen] {
-        auto* dialoog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialoog) {
-            if (pogingen > 0)
-                Beantwoord<D>(stap, toets, pogingen - 1);
-            return;
-        }
+    ModaalVenster::Beantwoord<D>([stap, toets](D& dialoog) {
         if (stap)
-            stap(dialoog);
-        QTest::keyClick(dialoog, toets);
+            stap(&dialoog);
+        QTest::keyClick(&dialoog, toets);
     });
 }
 

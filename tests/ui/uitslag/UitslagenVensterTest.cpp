@@ -1,6 +1,7 @@
 #include "afdruk/HuidigePrinter.h"
 #include "afdruk/PrintRun.h"
 #include "afdruk/TPrintSetup.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "model/TPoule.h"
@@ -82,8 +83,10 @@ struct UitslagenVensterTest : ::testing::Test
     TSchemaBoom boom;
     VensterVraagsteller vragen;
     TUitslagenVenster venster{model, boom, vragen};
-    QAbstractItemModelTester toetsUitslagen{&venster.Uitslagen()};
-    QAbstractItemModelTester toetsStand{&venster.Stand()};
+    QAbstractItemModelTester toetsUitslagen{&venster.Uitslagen(),
+                                            QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester toetsStand{&venster.Stand(),
+                                        QAbstractItemModelTester::FailureReportingMode::Fatal};
 };
 
 } // namespace
@@ -181,14 +184,12 @@ TEST_F(UitslagenVensterTest, PointsSettingAndPrintOptions)
     QTemporaryDir map;
     vragen.Mappen.append(map.path());
     PrintRun run{model, boom, printer, dialoog, schema, vragen};
-    QTimer::singleShot(0, [] {
-        auto* d = qobject_cast<TPrintSetup*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        auto* lijst = d->findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
+    ModaalVenster::Beantwoord<TPrintSetup>([](TPrintSetup& d) {
+        auto* lijst = d.findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
         lijst->setCurrentIndex(lijst->findText(TPrintSetup::PdfBestand));
         emit lijst->activated(lijst->currentIndex());
-        d->findChild<QCheckBox*>(QStringLiteral("UitslagenEnStand"))->setChecked(true);
-        d->findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+        d.findChild<QCheckBox*>(QStringLiteral("UitslagenEnStand"))->setChecked(true);
+        d.findChild<QPushButton*>(QStringLiteral("Button2"))->click();
     });
     EXPECT_EQ(run.Print1Click(), 2);
     EXPECT_EQ(QDir(map.path()).entryList(QDir::Files, QDir::Name),

@@ -1,3 +1,4 @@
+#include "hulp/ModaalVenster.h"
 #include "hulp/UiHulp.h"
 #include "uitwisseling/TTeamsImporteren.h"
 
@@ -6,7 +7,6 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using UiHulp::T;
@@ -80,11 +80,9 @@ TEST_F(TeamsImporteren, TheMenuItemAddsTheAcceptedRowsInOneStepAndTheListsShowTh
     bestand.close();
 
     vragen.Bestand(pad);
-    QTimer::singleShot(0, &form, [this] {
-        auto* dialoog = form.findChild<TTeamsImporteren*>();
-        ASSERT_NE(dialoog, nullptr);
-        dialoog->findChild<QPushButton*>(T("BestandKiezen"))->click();
-        dialoog->Toevoegen()->click();
+    ModaalVenster::Beantwoord<TTeamsImporteren>([](TTeamsImporteren& dialoog) {
+        dialoog.findChild<QPushButton*>(T("BestandKiezen"))->click();
+        dialoog.Toevoegen()->click();
     });
     form.findChild<QAction*>(T("TeamsImporteren1"))->trigger();
 
