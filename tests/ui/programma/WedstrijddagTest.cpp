@@ -1,3 +1,4 @@
+#include "hulp/ModaalVenster.h"
 #include "hulp/VensterVraagsteller.h"
 #include "instellingen/WedstrijdDetailsTab.h"
 #include "kwaliteit/TKwaliteitVenster.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -246,23 +246,17 @@ TEST(WedstrijddagMetDialogen, TheWinnerQuestionOpensOverTheResultsAndGivesTheKey
     const QString kant1 = w.Kant1->TeamNaam;
 
     QWidget* vrager = nullptr;
-    QTimer antwoord;
-    QObject::connect(&antwoord, &QTimer::timeout, [&] {
-        auto* doos = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!doos)
-            return;
-        antwoord.stop();
-        vrager = doos->parentWidget() ? doos->parentWidget()->window() : nullptr;
-        for (QAbstractButton* knop : doos->buttons()) {
+    ModaalVenster::Beantwoord<QMessageBox>([&](QMessageBox& doos) {
+        vrager = doos.parentWidget() ? doos.parentWidget()->window() : &doos;
+        for (QAbstractButton* knop : doos.buttons()) {
             if (knop->text() == kant1) {
                 knop->click();
                 return;
             }
         }
-        ADD_FAILURE() << "another question: " << doos->text().toStdString();
-        doos->reject();
+        ADD_FAILURE() << "another question: " << doos.text().toStdString();
+        doos.reject();
     });
-    antwoord.start(20);
 
     tabel.GaNaarWedstrijd(zevende);
     tabel.setFocus();
