@@ -176,6 +176,16 @@ int main(int argc, char* argv[])
     const QStringList bestanden = parser.positionalArguments();
     if (bestanden.size() != 1)
         return GebruikFout(QStringLiteral("geef precies één toernooibestand op."));
+    // An export never replaces its own tournament; said before anything is read or built.
+    for (const QCommandLineOption* optie : {&csv, &html, &ics}) {
+        if (!parser.isSet(*optie))
+            continue;
+        if (QString fout = Uitwisselbestanden::ControleerDoel(parser.value(*optie), bestanden.constFirst());
+            !fout.isEmpty()) {
+            Fout(fout);
+            return BestandFout;
+        }
+    }
     PdfPapier pdfPapier;
     if ((parser.isSet(papier) || parser.isSet(liggend)) && !parser.isSet(pdf))
         return GebruikFout(QStringLiteral("--papier en --liggend kunnen alleen samen met --pdf."));
@@ -240,9 +250,10 @@ int main(int argc, char* argv[])
     // The schedule stands, but the organiser has to know it needs more time than planned.
     if (const QString overloop = SchemaOverloop(boom, model.Velden()); !overloop.isEmpty())
         Fout(overloop);
+    const QString invoer = bestanden.constFirst();
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
-                                             pdfPapier);
+                                             pdfPapier, invoer);
         if (!fout.isEmpty()) {
             Fout(fout);
             return BestandFout;
@@ -253,28 +264,31 @@ int main(int argc, char* argv[])
         // Exports carry the results entered so far: scores, standings and cross matches
         // with the teams they know.
         const TWedstrijdDag dag(model, boom);
-        QString fout;
+        // Every asked file is tried; each that fails is named, and keeps its previous version.
+        QStringList fouten;
+        const auto schrijf = [&fouten](const QString& pad, const QByteArray& inhoud) {
+            if (QString fout = Uitwisselbestanden::Schrijf(pad, inhoud); !fout.isEmpty())
+                fouten.append(fout);
+        };
         if (parser.isSet(csv))
-            fout = Uitwisselbestanden::Schrijf(parser.value(csv),
-                                               CsvSchema::Schrijf(boom, model.Velden(), &dag));
-        if (fout.isEmpty() && parser.isSet(html))
-            fout = Uitwisselbestanden::Schrijf(parser.value(html), HtmlSchema::Schrijf(model, boom, &dag));
-        if (fout.isEmpty() && parser.isSet(ics)) {
+            schrijf(parser.value(csv), CsvSchema::Schrijf(boom, model.Velden(), &dag));
+        if (parser.isSet(html))
+            schrijf(parser.value(html), HtmlSchema::Schrijf(model, boom, &dag));
+        if (parser.isSet(ics)) {
             const TIcsUitkomst agenda = IcsSchema::Schrijf(
                 model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc(), &dag);
             if (agenda.Status == TIcsStatus::OnbekendTeam) {
                 Fout(agenda.Fout);
                 return InvoerFout;
             }
-            fout = agenda.Status == TIcsStatus::Gelukt
-                       ? Uitwisselbestanden::Schrijf(parser.value(ics), agenda.Inhoud)
-                       : parser.positionalArguments().constFirst() + QStringLiteral(": ") + agenda.Fout;
+            if (agenda.Status == TIcsStatus::Gelukt)
+                schrijf(parser.value(ics), agenda.Inhoud);
+            else
+                fouten.append(invoer + QStringLiteral(": ") + agenda.Fout);
         }
-        if (!fout.isEmpty()) {
+        for (const QString& fout : std::as_const(fouten))
             Fout(fout);
-            return BestandFout;
-        }
-        return Gelukt;
+        return fouten.isEmpty() ? Gelukt : BestandFout;
     }
     if (parser.isSet(stand))
         Schrijf(stdout, StandTekst(TWedstrijdDag(model, boom)));

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace BestandOpslag {
@@ -40,6 +41,11 @@ QString SchrijfKlaar(QSaveFile& bestand, const QByteArray& bytes)
     if (!fout.isEmpty())
         bestand.cancelWriting();
     return fout;
+}
+
+QString TeGroot(qint64 maxGrootte)
+{
+    return QStringLiteral("Het bestand is groter dan %1 MB").arg(maxGrootte / (1024 * 1024));
 }
 
 QString LegVast(QSaveFile& bestand)
@@ -89,7 +95,7 @@ QString Bewaar(const QString& pad, const QByteArray& bytes, const QString& backu
     return LegVast(*bestand);
 }
 
-QString LeesAlles(const QString& pad, QByteArray& bytes)
+QString LeesAlles(const QString& pad, QByteArray& bytes, qint64 maxGrootte)
 {
     bytes.clear();
     // Checked before opening: opening a pipe blocks until someone writes to it, and a device
@@ -99,12 +105,12 @@ QString LeesAlles(const QString& pad, QByteArray& bytes)
         return Bestandsfout::VanErrno(EISDIR);
     if (info.exists() && !info.isFile())
         return QStringLiteral("Geen gewoon bestand (maar een apparaat, pijp of socket)");
-    if (info.size() > MaxLeesGrootte)
-        return QStringLiteral("Het bestand is groter dan 64 MB");
+    if (info.size() > maxGrootte)
+        return TeGroot(maxGrootte);
     QFile bestand(pad);
     if (!bestand.open(QIODevice::ReadOnly))
         return Bestandsfout::Tekst(bestand);
-    bytes.reserve(qsizetype(std::min(info.size(), MaxLeesGrootte)));
+    bytes.reserve(qsizetype(std::min(info.size(), maxGrootte)));
     // Read in pieces, so that a file that grows while it is read, or reports no size (as
     // in /proc), is still bounded.
     constexpr qint64 Stuk = 1 << 16;
@@ -117,11 +123,27 @@ QString LeesAlles(const QString& pad, QByteArray& bytes)
         if (stuk.isEmpty())
             return {};
         bytes += stuk;
-        if (bytes.size() > MaxLeesGrootte) {
+        if (bytes.size() > maxGrootte) {
             bytes.clear();
-            return QStringLiteral("Het bestand is groter dan 64 MB");
+            return TeGroot(maxGrootte);
         }
     }
+}
+
+bool IsZelfdeBestand(const QString& een, const QString& ander)
+{
+    struct stat a{};
+    struct stat b{};
+    if (::stat(QFile::encodeName(een).constData(), &a) == 0
+        && ::stat(QFile::encodeName(ander).constData(), &b) == 0)
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    // A file yet to be made: its folder followed through links, and its name.
+    const auto naam = [](const QString& pad) {
+        const QFileInfo info(pad);
+        const QString map = QFileInfo(info.absolutePath()).canonicalFilePath();
+        return (map.isEmpty() ? info.absolutePath() : map) + u'/' + info.fileName();
+    };
+    return naam(een) == naam(ander);
 }
 
 } // namespace BestandOpslag

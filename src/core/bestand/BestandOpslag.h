@@ -26,14 +26,21 @@ using BestandMaker = std::function<std::unique_ptr<QSaveFile>(const QString& pad
 // replaced by ".bak", or ".bak" appended when it has none. Zomer.trn gives Zomer.bak.
 [[nodiscard]] QString BackupNaam(const QString& pad);
 
-// Writes the bytes atomically to the path. When backup is not empty, the file now at the
+// Writes the bytes atomically to the path. Bytes the reader would refuse (more than
+// MaxLeesGrootte) are refused before anything is written. When backup is not empty, the file now at the
 // path is first copied to the backup path; the copy replaces an older backup only once the
 // new file is completely written too.
 [[nodiscard]] QString Bewaar(const QString& pad, const QByteArray& bytes,
                              const QString& backup = {}, const BestandMaker& maker = {});
 
 // Reads the whole file. Anything but a regular file (a folder, a pipe, a device) and a file
-// larger than MaxLeesGrootte is refused before reading.
-[[nodiscard]] QString LeesAlles(const QString& pad, QByteArray& bytes);
+// larger than maxGrootte is refused before reading.
+[[nodiscard]] QString LeesAlles(const QString& pad, QByteArray& bytes,
+                                qint64 maxGrootte = MaxLeesGrootte);
+
+// True when both paths name the same file: the same name after following links, or the
+// same file on the disk through another name (a hard link). A path that does not exist yet
+// is the same as another only by name.
+[[nodiscard]] bool IsZelfdeBestand(const QString& een, const QString& ander);
 
 } // namespace BestandOpslag

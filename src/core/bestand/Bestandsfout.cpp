@@ -31,7 +31,7 @@ constexpr TFoutNaam ErrnoTeksten[] = {
     {EMFILE, "Te veel geopende bestanden"},
     {ETXTBSY, "Bestand is in gebruik"},
     {EFBIG, "Bestand is te groot"},
-    {ENOSPC, "Geen ruimte meer op het apparaat"},
+    {ENOSPC, "Schijf vol"},
     {ESPIPE, "Ongeldige positie in het bestand"},
     {EROFS, "Het bestandssysteem is alleen-lezen"},
     {EMLINK, "Te veel koppelingen"},

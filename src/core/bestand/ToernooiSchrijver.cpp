@@ -9,11 +9,18 @@
 #include <QIODevice>
 #include <QSet>
 
+#include <algorithm>
+
 namespace ToernooiSchrijver {
 
 namespace {
 
 constexpr QStringView Einde = u"\r\n";
+
+bool IsRegelEinde(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar(26);
+}
 
 class Regels
 {
@@ -29,7 +36,14 @@ public:
     {
         m_tekst += sleutel;
         m_tekst += u'=';
-        m_tekst += waarde;
+        // A value is one line up to the file's end: a line break or a Ctrl-Z in it would
+        // split or end the file for the reader, so such a character is written as a space.
+        if (std::any_of(waarde.begin(), waarde.end(), IsRegelEinde)) {
+            for (const QChar c : waarde)
+                m_tekst += IsRegelEinde(c) ? QChar(u' ') : c;
+        } else {
+            m_tekst += waarde;
+        }
         m_tekst += Einde;
     }
     void Sleutel(QStringView sleutel, int waarde) { Sleutel(sleutel, QString::number(waarde)); }

@@ -1,6 +1,10 @@
 #include "model/ToernooiModel.h"
 
+#include "model/Invoertekst.h"
 #include "model/Tijdnotatie.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
 #include <tuple>
@@ -111,8 +115,9 @@ QString ToernooiModel::PouleAantalTekst() const
            + QString::number(ingedeeld) + QStringLiteral(" teams ingedeeld)");
 }
 
-TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& naam)
+TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& getypt)
 {
+    const QString naam = Invoertekst::ZonderStuurtekens(getypt);
     TToevoegUitkomst<TTeamDetails> uitkomst;
     for (const auto& team : m_teams) {
         if (QString::compare(team->TeamNaam, naam, Qt::CaseInsensitive) == 0) {
@@ -132,6 +137,88 @@ TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& naam)
     return uitkomst;
 }
 
+QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<TTeamDetails>& teams)
+{
+    QSet<QString> namen;
+    namen.reserve(qsizetype(m_teams.size()) + teams.size());
+    for (const auto& team : m_teams)
+        namen.insert(team->TeamNaam.toCaseFolded());
+    QList<TTeamDetails*> nieuw;
+    nieuw.reserve(teams.size());
+    const auto bestaand = std::ptrdiff_t(m_teams.size());
+    for (const TTeamDetails& waarden : teams) {
+        const QString naam = Invoertekst::ZonderStuurtekens(waarden.TeamNaam);
+        if (naam.isEmpty() || namen.contains(naam.toCaseFolded())) {
+            nieuw.append(nullptr);
+            continue;
+        }
+        namen.insert(naam.toCaseFolded());
+        auto team = std::make_unique<TTeamDetails>(naam);
+        for (auto veld : {&TTeamDetails::ClubNaam, &TTeamDetails::ClubAdres,
+                          &TTeamDetails::ClubPostcodePlaats, &TTeamDetails::ClubTelefoon,
+                          &TTeamDetails::ClubFax, &TTeamDetails::BegeleiderNaam,
+                          &TTeamDetails::BegeleiderAdres, &TTeamDetails::BegeleiderPostcodePlaats,
+                          &TTeamDetails::BegeleiderTelefoon, &TTeamDetails::BegeleiderFax})
+            (*team).*veld = Invoertekst::ZonderStuurtekens(waarden.*veld);
+        nieuw.append(team.get());
+        m_teams.push_back(std::move(team));
+    }
+    if (std::ptrdiff_t(m_teams.size()) == bestaand)
+        return nieuw;
+    // The same order as adding them one by one: each after the equal names already there.
+    std::stable_sort(m_teams.begin() + bestaand, m_teams.end(), TeamVoor);
+    std::inplace_merge(m_teams.begin(), m_teams.begin() + bestaand, m_teams.end(), TeamVoor);
+    MaakGewijzigd();
+    emit teamsVeranderd();
+    return nieuw;
+}
+
+void ToernooiModel::VoegPoulesToe(const QStringList& namen)
+{
+    QSet<QString> inBoom;
+    for (const auto& poule : m_poules) {
+        inBoom.insert(poule->Details->PouleNaam);
+        for (const TTeamDetails* team : poule->Teams)
+            inBoom.insert(team->TeamNaam);
+    }
+    const std::size_t bestaand = m_poules.size();
+    for (const QString& getypt : namen) {
+        const QString naam = Invoertekst::ZonderStuurtekens(getypt);
+        if (naam.isEmpty() || inBoom.contains(naam))
+            continue;
+        inBoom.insert(naam);
+        m_poules.push_back(std::make_unique<TPoule>(naam));
+    }
+    if (m_poules.size() == bestaand)
+        return;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
+void ToernooiModel::VoegToeAanPoules(const QList<std::pair<TTeamDetails*, TPouleDetails*>>& plaatsing)
+{
+    QHash<const TPouleDetails*, TPoule*> poules;
+    QSet<const TTeamDetails*> geplaatst;
+    for (const auto& poule : m_poules) {
+        poules.insert(poule->Details.get(), poule.get());
+        for (const TTeamDetails* team : poule->Teams)
+            geplaatst.insert(team);
+    }
+    bool anders = false;
+    for (const auto& [team, details] : plaatsing) {
+        TPoule* poule = poules.value(details);
+        if (!team || !poule || geplaatst.contains(team))
+            continue;
+        geplaatst.insert(team);
+        poule->Teams.push_back(team);
+        anders = true;
+    }
+    if (!anders)
+        return;
+    MaakGewijzigd();
+    emit poulesVeranderd();
+}
+
 bool ToernooiModel::NaamInBoom(const QString& naam) const
 {
     for (const auto& poule : m_poules) {
@@ -145,8 +232,9 @@ bool ToernooiModel::NaamInBoom(const QString& naam) const
     return false;
 }
 
-TToevoegUitkomst<TPouleDetails> ToernooiModel::VoegPouleToe(const QString& naam)
+TToevoegUitkomst<TPouleDetails> ToernooiModel::VoegPouleToe(const QString& getypt)
 {
+    const QString naam = Invoertekst::ZonderStuurtekens(getypt);
     TToevoegUitkomst<TPouleDetails> uitkomst;
     if (NaamInBoom(naam)) {
         uitkomst.Fout = QStringLiteral("Poule naam bestaat al.");
@@ -300,7 +388,8 @@ void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waard
     if (!team)
         return;
     bool anders = false;
-    auto zet = [&anders](QString& veld, const QString& waarde) {
+    auto zet = [&anders](QString& veld, const QString& getypt) {
+        const QString waarde = Invoertekst::ZonderStuurtekens(getypt);
         if (veld != waarde) {
             veld = waarde;
             anders = true;
@@ -407,12 +496,12 @@ QString ToernooiModel::DagDeelLabel(int rij)
 
 void ToernooiModel::ZetToernooiNaam(const QString& naam)
 {
-    Zet(m_toernooiNaam, naam, &ToernooiModel::instellingenVeranderd);
+    Zet(m_toernooiNaam, Invoertekst::ZonderStuurtekens(naam), &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::ZetStartDatum(const QString& datum)
 {
-    Zet(m_startDatum, datum, &ToernooiModel::instellingenVeranderd);
+    Zet(m_startDatum, Invoertekst::ZonderStuurtekens(datum), &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::HerstelDagDelen()

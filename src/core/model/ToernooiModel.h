@@ -78,6 +78,16 @@ public:
     // Refused with "Poule naam bestaat al." when the name equals, letter case included, the
     // text of any entry of the poule tree (poules and the teams in them).
     TToevoegUitkomst<TPouleDetails> VoegPouleToe(const QString& naam);
+    // Many teams in one step, for an imported list: every record with its details, names
+    // without control characters. A name that is empty or exists (in any letter case, also
+    // earlier in the list) is left out: nullptr in its place. One teamsVeranderd.
+    QList<TTeamDetails*> VoegTeamsToe(const QList<TTeamDetails>& teams);
+    // Many poules in one step, after the existing ones; a name refused by VoegPouleToe is
+    // left out. One poulesVeranderd.
+    void VoegPoulesToe(const QStringList& namen);
+    // Puts teams that are in no poule at the end of the poules given, in this order. One
+    // poulesVeranderd.
+    void VoegToeAanPoules(const QList<std::pair<TTeamDetails*, TPouleDetails*>>& plaatsing);
     // Removes the teams from every poule and discards their records.
     void VerwijderTeams(const QList<TTeamDetails*>& teams);
     // Removes a poule; its teams stay in the team list, links to it are cleared and the links

@@ -2,14 +2,48 @@
 
 #include "bestand/Tekstcodering.h"
 
+#include <QStringDecoder>
+
 namespace CsvLezer {
 
-QString Decodeer(QByteArrayView bytes)
+namespace {
+
+// True when the bytes hold at least one well-formed UTF-8 sequence of two or more bytes: text
+// that was meant as UTF-8, even when a stray byte makes the whole invalid.
+bool HeeftUtf8Reeks(QByteArrayView bytes)
 {
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        const int lengte = b >= 0xC2 && b <= 0xDF ? 2 : b >= 0xE0 && b <= 0xEF ? 3
+                         : b >= 0xF0 && b <= 0xF4 ? 4 : 0;
+        if (lengte == 0 || i + lengte > bytes.size())
+            continue;
+        if (Tekstcodering::IsGeldigeUtf8(bytes.sliced(i, lengte)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString Decodeer(QByteArrayView bytes, bool* geraden)
+{
+    if (geraden)
+        *geraden = false;
+    const bool le = bytes.startsWith("\xFF\xFE");
+    if (le || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        QString tekst = decoder(bytes.sliced(2));
+        if (geraden)
+            *geraden = decoder.hasError();
+        return tekst;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     if (Tekstcodering::IsGeldigeUtf8(bytes))
         return QString::fromUtf8(bytes);
+    if (geraden)
+        *geraden = HeeftUtf8Reeks(bytes);
     return Tekstcodering::VanWindows1252(bytes);
 }
 

@@ -26,8 +26,11 @@ struct TCsvInhoud
 // value is one line. Rows without any value are skipped.
 namespace CsvLezer {
 
-// UTF-8 with or without byte-order mark, otherwise Windows-1252.
-[[nodiscard]] QString Decodeer(QByteArrayView bytes);
+// UTF-16 with its byte-order mark; UTF-8 with or without byte-order mark; otherwise
+// Windows-1252. geraden tells whether that last choice is a guess that may show some names
+// wrongly: bytes that are mostly UTF-8 but not valid as a whole (or UTF-16 with broken
+// characters).
+[[nodiscard]] QString Decodeer(QByteArrayView bytes, bool* geraden = nullptr);
 
 // The separator the header row uses: TAB when it holds one, else whichever of ";" and ","
 // occurs more often outside quotes (";" on a tie, as Dutch spreadsheet programs write).

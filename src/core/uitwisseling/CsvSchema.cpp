@@ -6,8 +6,13 @@
 
 namespace CsvSchema {
 
-QString Veld(const QString& waarde, QChar scheiding)
+QString Veld(const QString& tekst, QChar scheiding)
 {
+    // A spreadsheet program runs a cell that starts with one of these as a formula (a team
+    // named "=HYPERLINK(...)" would be a live link); a leading apostrophe keeps it text.
+    QString waarde = tekst;
+    if (!waarde.isEmpty() && QStringView(u"=+-@\t\r").contains(waarde.front()))
+        waarde.prepend(u'\'');
     if (!waarde.contains(scheiding) && !waarde.contains(u'"') && !waarde.contains(u'\n')
         && !waarde.contains(u'\r'))
         return waarde;

@@ -12,7 +12,9 @@ struct TSchemaBoom;
 // Dutch spreadsheet program opens it with the right columns and characters.
 namespace CsvSchema {
 
-// A value quoted as RFC 4180 asks when it holds the separator, a quote or a line break.
+// A value quoted as RFC 4180 asks when it holds the separator, a quote or a line break; a
+// value that starts with "=", "+", "-", "@", a TAB or a CR gets a leading "'", so that a
+// spreadsheet program shows it as text and never runs it as a formula.
 [[nodiscard]] QString Veld(const QString& waarde, QChar scheiding = u';');
 
 // With a match day: cross matches name the teams the results know, and a played match has

@@ -1,5 +1,6 @@
 #include "uitwisseling/TeamImport.h"
 
+#include "model/Invoertekst.h"
 #include "model/ToernooiModel.h"
 #include "uitwisseling/CsvLezer.h"
 
@@ -57,14 +58,30 @@ void VoegSamen(QString& veld, const QString& waarde)
     veld = veld.isEmpty() ? waarde : veld + u' ' + waarde;
 }
 
-TImportRij LeesRij(const QList<Kolom>& kolommen, const TCsvRij& csv)
+// What a row's values say about it before its names are compared.
+struct TRijInhoud
+{
+    bool Stuurtekens = false;   // control characters were left out
+    QString TeLang;             // the column whose value is too long, else empty
+};
+
+TImportRij LeesRij(const QList<Kolom>& kolommen, const QStringList& koppen, const TCsvRij& csv,
+                   TRijInhoud& inhoud)
 {
     TImportRij rij;
     rij.Regel = csv.Regel;
     TTeamDetails& t = rij.Team;
     QString clubPostcode, clubPlaats, begeleiderPostcode, begeleiderPlaats;
     for (qsizetype i = 0; i < kolommen.size() && i < csv.Waarden.size(); ++i) {
-        const QString& w = csv.Waarden.at(i);
+        if (kolommen.at(i) == Kolom::Onbekend)
+            continue;
+        QString w = csv.Waarden.at(i);
+        if (Invoertekst::HeeftStuurtekens(w)) {
+            w = Invoertekst::ZonderStuurtekens(w).trimmed();
+            inhoud.Stuurtekens = true;
+        }
+        if (w.size() > MaxVeldLengte && inhoud.TeLang.isEmpty())
+            inhoud.TeLang = koppen.at(i);
         switch (kolommen.at(i)) {
         case Kolom::Team: t.TeamNaam = w; break;
         case Kolom::Club: t.ClubNaam = w; break;
@@ -123,7 +140,13 @@ QHash<QString, QString> BestaandePoules(const ToernooiModel& model)
 
 TImportVoorbeeld Voorbeeld(const ToernooiModel& model, QByteArrayView bytes)
 {
-    return Voorbeeld(model, CsvLezer::Decodeer(bytes));
+    bool geraden = false;
+    TImportVoorbeeld voorbeeld = Voorbeeld(model, CsvLezer::Decodeer(bytes, &geraden));
+    if (geraden)
+        voorbeeld.Waarschuwing = QStringLiteral(
+            "Let op: het bestand is geen geldige UTF-8; de tekenset is geraden (Windows-1252), "
+            "dus controleer de namen met bijzondere tekens.");
+    return voorbeeld;
 }
 
 TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
@@ -141,7 +164,8 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
         return voorbeeld;
     }
     QList<Kolom> kolommen;
-    for (const QString& naam : csv.Rijen.constFirst().Waarden)
+    const QStringList& koppen = csv.Rijen.constFirst().Waarden;
+    for (const QString& naam : koppen)
         kolommen.append(HerkenKolom(naam));
     if (!kolommen.contains(Kolom::Team)) {
         voorbeeld.Fout = QStringLiteral("De eerste regel noemt geen kolom \"Team\".");
@@ -157,12 +181,19 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
     // Poule names as the tournament or the list first spells them, by their folded names:
     // "poule a" in a row is the poule "Poule A".
     QHash<QString, QString> poules = BestaandePoules(model);
+    QSet<QString> pouleNamen;
+    for (const auto& poule : model.PouleLijst())
+        pouleNamen.insert(poule->Details->PouleNaam);
 
     for (qsizetype i = 1; i < csv.Rijen.size(); ++i) {
-        TImportRij rij = LeesRij(kolommen, csv.Rijen.at(i));
+        TRijInhoud inhoud;
+        TImportRij rij = LeesRij(kolommen, koppen, csv.Rijen.at(i), inhoud);
         const QString sleutel = rij.Team.TeamNaam.toCaseFolded();
         if (rij.Team.TeamNaam.isEmpty()) {
             rij.Reden = QStringLiteral("Geen teamnaam.");
+        } else if (!inhoud.TeLang.isEmpty()) {
+            rij.Reden = QStringLiteral("De waarde in kolom \"%1\" is langer dan %2 tekens.")
+                            .arg(inhoud.TeLang).arg(MaxVeldLengte);
         } else if (bestaand.contains(sleutel)) {
             rij.Reden = QStringLiteral("Team naam bestaat al.");
         } else if (inBestand.contains(sleutel)) {
@@ -170,7 +201,7 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
         } else {
             inBestand.insert(sleutel, rij.Regel);
             rij.Geaccepteerd = true;
-            if (!rij.Poule.isEmpty() && !model.ZoekPoule(rij.Poule)) {
+            if (!rij.Poule.isEmpty() && !pouleNamen.contains(rij.Poule)) {
                 const QString pouleSleutel = rij.Poule.toCaseFolded();
                 if (const auto bekend = poules.constFind(pouleSleutel); bekend != poules.cend()) {
                     rij.Poule = *bekend;
@@ -184,6 +215,10 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
                 }
             }
         }
+        if (rij.Geaccepteerd && inhoud.Stuurtekens) {
+            const QString noot = QStringLiteral("Stuurtekens zijn weggelaten.");
+            rij.Reden = rij.Reden.isEmpty() ? noot : rij.Reden + u' ' + noot;
+        }
         voorbeeld.Rijen.append(rij);
     }
     return voorbeeld;
@@ -193,34 +228,27 @@ void Pas(ToernooiModel& model, const TImportVoorbeeld& voorbeeld)
 {
     if (!voorbeeld.Fout.isEmpty())
         return;
-    QList<std::pair<TTeamDetails*, QString>> geplaatst;
+    // In three steps of the model, each over the whole list, so a long list takes no longer
+    // than its length: the teams, the missing poules, every team into its poule in file order.
+    QList<TTeamDetails> teams;
+    QStringList poules;
     for (const TImportRij& rij : voorbeeld.Rijen) {
-        if (!rij.Geaccepteerd)
-            continue;
-        TTeamDetails* team = model.VoegTeamToe(rij.Team.TeamNaam).Nieuw;
-        if (!team)
-            continue;
-        model.ZetTeamDetails(team, rij.Team);
-        if (!rij.Poule.isEmpty())
-            geplaatst.append({team, rij.Poule});
+        if (rij.Geaccepteerd) {
+            teams.append(rij.Team);
+            poules.append(rij.Poule);
+        }
     }
-    for (const QString& poule : voorbeeld.NieuwePoules) {
-        if (!model.ZoekPoule(poule))
-            (void)model.VoegPouleToe(poule);
+    const QList<TTeamDetails*> nieuw = model.VoegTeamsToe(teams);
+    model.VoegPoulesToe(voorbeeld.NieuwePoules);
+    QHash<QString, TPouleDetails*> pouleVan;
+    for (const auto& poule : model.PouleLijst())
+        pouleVan.insert(poule->Details->PouleNaam, poule->Details.get());
+    QList<std::pair<TTeamDetails*, TPouleDetails*>> plaatsing;
+    for (qsizetype i = 0; i < nieuw.size(); ++i) {
+        if (nieuw.at(i) && !poules.at(i).isEmpty())
+            plaatsing.append({nieuw.at(i), pouleVan.value(poules.at(i))});
     }
-    // Each poule takes its teams in one call, in file order.
-    QStringList volgorde;
-    QHash<QString, QList<TTeamDetails*>> perPoule;
-    for (const auto& [team, poule] : geplaatst) {
-        if (!perPoule.contains(poule))
-            volgorde.append(poule);
-        perPoule[poule].append(team);
-    }
-    for (const QString& poule : volgorde) {
-        const int index = model.PouleIndex(model.ZoekPoule(poule));
-        if (index >= 0)
-            model.ZetTeamsInPoule(index, perPoule.value(poule));
-    }
+    model.VoegToeAanPoules(plaatsing);
 }
 
 } // namespace TeamImport

@@ -27,6 +27,7 @@ struct TImportVoorbeeld
     QStringList NieuwePoules;  // poules to create, in file order
     QString Fout;              // the whole list cannot be read; nothing will be added
     int FoutRegel = 0;
+    QString Waarschuwing;      // the encoding was guessed: names may read wrongly
 
     [[nodiscard]] int AantalGeaccepteerd() const;
 };
@@ -35,11 +36,15 @@ struct TImportVoorbeeld
 // columns; the names are recognised with letter case and spaces ignored.
 namespace TeamImport {
 
+// A value longer than this (a name, an address) is no name: its row is refused.
+constexpr qsizetype MaxVeldLengte = 200;
+
 [[nodiscard]] TImportVoorbeeld Voorbeeld(const ToernooiModel& model, QByteArrayView bytes);
 [[nodiscard]] TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst);
 
 // Adds the accepted rows through the model's own operations: the teams, then the missing
-// poules after the existing ones, then every team into its poule in file order.
+// poules after the existing ones, then every team into its poule in file order. Control
+// characters are left out of every value (the preview shows the names without them).
 void Pas(ToernooiModel& model, const TImportVoorbeeld& voorbeeld);
 
 } // namespace TeamImport

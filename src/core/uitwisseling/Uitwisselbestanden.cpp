@@ -1,21 +1,28 @@
 #include "uitwisseling/Uitwisselbestanden.h"
 
+#include "bestand/BestandOpslag.h"
 #include "uitwisseling/TeamImport.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 namespace Uitwisselbestanden {
 
+QString LeesLijst(const QString& pad, QByteArray& bytes)
+{
+    const QString fout = BestandOpslag::LeesAlles(pad, bytes, MaxLijstGrootte);
+    if (fout.isEmpty())
+        return {};
+    return QStringLiteral("Het bestand \"%1\" kan niet gelezen worden: %2.").arg(pad, fout);
+}
+
 QString Importeer(ToernooiModel& model, const QString& pad, QString& meldingen)
 {
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1: kan het bestand niet lezen (%2).").arg(pad, bestand.errorString());
-    const QByteArray bytes = bestand.readAll();
+    QByteArray bytes;
+    if (QString fout = LeesLijst(pad, bytes); !fout.isEmpty())
+        return fout;
     const TImportVoorbeeld voorbeeld = TeamImport::Voorbeeld(model, QByteArrayView(bytes));
     if (!voorbeeld.Fout.isEmpty())
         return QStringLiteral("%1, regel %2: %3").arg(pad).arg(voorbeeld.FoutRegel).arg(voorbeeld.Fout);
+    if (!voorbeeld.Waarschuwing.isEmpty())
+        meldingen += pad + QStringLiteral(": ") + voorbeeld.Waarschuwing + u'\n';
     for (const TImportRij& rij : voorbeeld.Rijen) {
         if (rij.Reden.isEmpty())
             continue;
@@ -26,13 +33,20 @@ QString Importeer(ToernooiModel& model, const QString& pad, QString& meldingen)
     return {};
 }
 
+QString ControleerDoel(const QString& doel, const QString& toernooi)
+{
+    if (toernooi.isEmpty() || !BestandOpslag::IsZelfdeBestand(doel, toernooi))
+        return {};
+    return QStringLiteral("Het bestand \"%1\" is het toernooibestand zelf; er is niets geschreven. "
+                          "Kies een andere naam.").arg(doel);
+}
+
 QString Schrijf(const QString& pad, const QByteArray& inhoud)
 {
-    QSaveFile bestand(pad);
-    if (!bestand.open(QIODevice::WriteOnly) || bestand.write(inhoud) != inhoud.size()
-        || !bestand.commit())
-        return QStringLiteral("%1: kan het bestand niet schrijven (%2).").arg(pad, bestand.errorString());
-    return {};
+    const QString fout = BestandOpslag::Bewaar(pad, inhoud);
+    if (fout.isEmpty())
+        return {};
+    return QStringLiteral("Het bestand \"%1\" kon niet geschreven worden: %2.").arg(pad, fout);
 }
 
 } // namespace Uitwisselbestanden

@@ -3,7 +3,9 @@
 #include "afdruk/PaginaOpmaak.h"
 #include "afdruk/QPainterCanvas.h"
 
-#include <QFileInfo>
+#include "bestand/BestandOpslag.h"
+
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -75,17 +77,25 @@ void DrukReeks(QPagedPaintDevice& apparaat, const QList<TDocument>& documenten)
 QString DrukNaarPdf(const QString& pad, const TAfdrukGegevens& gegevens,
                     const PrintOpdrachten::TOpdracht& opdracht, const PdfPapier& papier)
 {
-    QPdfWriter pdf(pad);
-    pdf.setTitle(opdracht.Titel);
-    pdf.setCreator(QStringLiteral("Rondoplan"));
-    pdf.setResolution(600);
-    papier.PasToe(pdf);
-    const QString fout = Druk(pdf, gegevens, opdracht.Soort, pad);
-    if (!fout.isEmpty())
-        return fout;
-    const QFileInfo info(pad);
-    if (!info.exists() || info.size() == 0)
+    // The document is made in memory and written in one go, so a full disk leaves the
+    // previous file as it was instead of half a document.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(opdracht.Titel);
+        pdf.setCreator(QStringLiteral("Rondoplan"));
+        pdf.setResolution(600);
+        papier.PasToe(pdf);
+        const QString fout = Druk(pdf, gegevens, opdracht.Soort, pad);
+        if (!fout.isEmpty())
+            return fout;
+    }
+    if (buffer.data().isEmpty())
         return QStringLiteral("Het bestand %1 kon niet worden geschreven.").arg(pad);
+    const QString fout = BestandOpslag::Bewaar(pad, buffer.data());
+    if (!fout.isEmpty())
+        return QStringLiteral("Het bestand %1 kon niet worden geschreven: %2.").arg(pad, fout);
     return {};
 }
 

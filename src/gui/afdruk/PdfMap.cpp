@@ -3,6 +3,7 @@
 #include "afdruk/AfdrukDocument.h"
 #include "afdruk/AfdrukInhoud.h"
 #include "model/ToernooiModel.h"
+#include "uitwisseling/Uitwisselbestanden.h"
 
 #include <QDir>
 
@@ -19,7 +20,8 @@ int TeamPositie(const ToernooiModel& model, const QString& naam)
 }
 
 QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QString& map,
-                const QStringList& teams, const QString& printDatum, const PdfPapier& papier)
+                const QStringList& teams, const QString& printDatum, const PdfPapier& papier,
+                const QString& toernooi)
 {
     QDir doel(map);
     if (!doel.mkpath(QStringLiteral(".")))
@@ -45,15 +47,20 @@ QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QSt
                           {QStringLiteral("Rondoplan. Team ") + team + QStringLiteral(". ") + naam,
                            PrintOpdrachten::TSoort::Schema, TeamPositie(model, team)}});
     }
+    // Every file is tried: one that fails leaves its previous version, and is named.
+    QStringList fouten;
     for (const Bestand& bestand : std::as_const(bestanden)) {
-        TAfdrukGegevens gegevens = basis;
-        ZetVetTeam(gegevens, model, bestand.Opdracht.VetTeamIndex);
-        const QString fout =
-            AfdrukDocument::DrukNaarPdf(doel.filePath(bestand.Naam), gegevens, bestand.Opdracht, papier);
+        const QString pad = doel.filePath(bestand.Naam);
+        QString fout = Uitwisselbestanden::ControleerDoel(pad, toernooi);
+        if (fout.isEmpty()) {
+            TAfdrukGegevens gegevens = basis;
+            ZetVetTeam(gegevens, model, bestand.Opdracht.VetTeamIndex);
+            fout = AfdrukDocument::DrukNaarPdf(pad, gegevens, bestand.Opdracht, papier);
+        }
         if (!fout.isEmpty())
-            return fout;
+            fouten.append(fout);
     }
-    return {};
+    return fouten.join(u'\n');
 }
 
 } // namespace PdfMap

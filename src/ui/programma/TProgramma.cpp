@@ -101,6 +101,7 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     // The exports take the results from the match day the results window keeps.
     m_wedstrijdSchema->Export().ZetDagBron([this] { return m_uitslagen->Dag(); });
     m_wedstrijdSchema->Export().ZetStartMap([this] { return m_form1->Bestand().LaatsteMap(); });
+    m_wedstrijdSchema->Export().ZetToernooiPad([this] { return m_form1->Bestand().HuidigPad(); });
     m_kwaliteit = new TKwaliteitVenster(m_form1->Model(), m_bouw->Schema(), *m_printer, *m_printSetup,
                                         *m_vraagsteller, [this] { return m_wedstrijdSchema->PrintDatum(); },
                                         m_wedstrijdSchema);

@@ -54,6 +54,11 @@ void ExportBediening::Bewaar(const QByteArray& inhoud, const QString& filter,
         return;
     if (QFileInfo(pad).suffix().isEmpty())
         pad += u'.' + extensie;
+    if (const QString fout = Uitwisselbestanden::ControleerDoel(pad, m_toernooiPad ? m_toernooiPad() : QString());
+        !fout.isEmpty()) {
+        m_vragen.Melding(QStringLiteral("Fout"), fout);
+        return;
+    }
     if (QFileInfo::exists(pad)
         && !m_vragen.VraagJaNee(QStringLiteral("Bestand bestaat"),
                                 QStringLiteral("Het bestand \"%1\" bestaat al.\nOverschrijven?").arg(pad)))

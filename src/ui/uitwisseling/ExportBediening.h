@@ -31,6 +31,8 @@ public:
     void ZetDagBron(DagBron bron) { m_dagBron = std::move(bron); }
     // The folder the save dialog starts in.
     void ZetStartMap(std::function<QString()> map) { m_startMap = std::move(map); }
+    // The open tournament file, which no export may overwrite.
+    void ZetToernooiPad(std::function<QString()> pad) { m_toernooiPad = std::move(pad); }
 
     void SpreadsheetClick();
     void WebpaginaClick();
@@ -60,4 +62,5 @@ private:
     Klok m_klok;
     DagBron m_dagBron;
     std::function<QString()> m_startMap;
+    std::function<QString()> m_toernooiPad;
 };

@@ -1,6 +1,7 @@
 #include "uitwisseling/TTeamsImporteren.h"
 
 #include "programma/TVraagsteller.h"
+#include "uitwisseling/Uitwisselbestanden.h"
 
 #include <QBrush>
 #include <QClipboard>
@@ -15,10 +16,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A team list of a few hundred rows is a few kilobytes; anything this large is not one, and
-// reading it whole would only make the program wait.
-constexpr qint64 MaxBestandGrootte = 8 * 1024 * 1024;
 
 const QString Filter = QStringLiteral(
     "Teamlijst (*.csv *.txt)|*.csv;*.txt|Alles (*.*)|*.*");
@@ -118,17 +115,11 @@ void TTeamsImporteren::ToonBestand(const QString& pad)
 {
     m_bron->setText(QFileInfo(pad).fileName());
     m_bron->setToolTip(pad);
-    QFile bestand(pad);
-    if (!bestand.open(QIODevice::ReadOnly)) {
-        ToonFout(QStringLiteral("Het bestand \"%1\" kan niet gelezen worden (%2).")
-                     .arg(pad, bestand.errorString()));
+    QByteArray bytes;
+    if (const QString fout = Uitwisselbestanden::LeesLijst(pad, bytes); !fout.isEmpty()) {
+        ToonFout(fout);
         return;
     }
-    if (bestand.size() > MaxBestandGrootte) {
-        ToonFout(QStringLiteral("Het bestand \"%1\" is te groot voor een teamlijst.").arg(pad));
-        return;
-    }
-    const QByteArray bytes = bestand.readAll();
     Toon(TeamImport::Voorbeeld(m_model, QByteArrayView(bytes)), QFileInfo(pad).fileName());
 }
 
@@ -193,7 +184,10 @@ void TTeamsImporteren::Toon(TImportVoorbeeld voorbeeld, const QString& bron)
         }
     }
     m_samenvatting->setStyleSheet(QString());
-    m_samenvatting->setText(SamenvattingTekst(m_voorbeeld));
+    // A guessed encoding is said before the counts: the names may be read wrongly.
+    m_samenvatting->setText(m_voorbeeld.Waarschuwing.isEmpty()
+                                ? SamenvattingTekst(m_voorbeeld)
+                                : m_voorbeeld.Waarschuwing + u' ' + SamenvattingTekst(m_voorbeeld));
     m_toevoegen->setEnabled(m_voorbeeld.AantalGeaccepteerd() > 0);
     if (m_toevoegen->isEnabled())
         m_toevoegen->setDefault(true);

@@ -1,5 +1,6 @@
 // Replays the fuzz corpus and every input that ever made the fuzz target fail.
 
+#include "ImportControle.h"
 #include "LezerControle.h"
 #include "SchemaControle.h"
 
@@ -37,4 +38,20 @@ TEST(FuzzRegressie, EveryStoredTournamentBuildsViewsPrintsAndSavesSoundly)
         }
     }
     EXPECT_GE(aantal, 12);
+}
+
+TEST(FuzzRegressie, EveryStoredTeamListImportsAndSurvivesASave)
+{
+    int aantal = 0;
+    for (const char* map : {"import-corpus", "import-regressies"}) {
+        const QDir dir(QStringLiteral(RONDOPLAN_FUZZ_MAP "/") + QString::fromUtf8(map));
+        for (const QFileInfo& info : dir.entryInfoList(QDir::Files)) {
+            QFile bestand(info.filePath());
+            ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
+            EXPECT_EQ(ImportControle::Controleer(bestand.readAll()), QString())
+                << info.filePath().toStdString();
+            ++aantal;
+        }
+    }
+    EXPECT_GE(aantal, 4);
 }

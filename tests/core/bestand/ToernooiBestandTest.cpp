@@ -1,3 +1,4 @@
+#include "bestand/BestandOpslag.h"
 #include "bestand/ToernooiBestand.h"
 #include "bestand/ToernooiSchrijver.h"
 #include "hulp/ScriptVraagsteller.h"
@@ -172,7 +173,7 @@ TEST_F(ToernooiBestandTest, AFailedWriteLeavesTheOldFileAndGewijzigdSet)
     ASSERT_EQ(vraag.Gevraagd.last().Soort, T("Melding"));
     EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
     EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(Pad("Zomer.trn")));
-    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")));
+    EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Schijf vol")));
     // The backup of the old file was complete, but replaces nothing while the file failed.
     EXPECT_EQ(QDir(map.path()).entryList(QDir::Files), QStringList{T("Zomer.trn")});
 }
@@ -196,7 +197,7 @@ TEST_F(ToernooiBestandTest, AnErrorOnlyAtFlushFailsTheSaveAndKeepsBothFiles)
         EXPECT_EQ(QDir(map.path()).entryList(QDir::Files).size(), 2);
         EXPECT_TRUE(model.Gewijzigd());
         EXPECT_EQ(vraag.Gevraagd.last().Titel, T("Fout"));
-        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")))
+        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Schijf vol")))
             << vraag.Gevraagd.last().Tekst.toStdString();
     }
 }
@@ -230,7 +231,7 @@ TEST_F(ToernooiBestandTest, SavingOntoAFullDiskKeepsTheFileAndItsBackup)
         EXPECT_EQ(Inhoud(BestandOpslag::BackupNaam(pad)), QByteArray("heel oud"));
         EXPECT_FALSE(QFile::exists(QString::fromLocal8Bit(schijf) + T("/Ander.trn")));
         EXPECT_TRUE(model.Gewijzigd());
-        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Geen ruimte meer op het apparaat")))
+        EXPECT_TRUE(vraag.Gevraagd.last().Tekst.contains(T("Schijf vol")))
             << vraag.Gevraagd.last().Tekst.toStdString();
     }
 }
@@ -548,4 +549,31 @@ TEST_F(ToernooiBestandTest, OpnieuwAsksFirstAndKeepsTheSettings)
     QByteArray verwacht = LeesTestBestand("Voorbeeld.trn");
     verwacht.truncate(verwacht.indexOf("PouleNaam="));
     EXPECT_EQ(Inhoud(Pad("Leeg.trn")), verwacht);
+}
+
+TEST_F(ToernooiBestandTest, WhatTheReaderWouldRefuseIsNeverWritten)
+{
+    Schrijf(Pad("Zomer.trn"), "vorige");
+    const QByteArray groot(qsizetype(BestandOpslag::MaxLeesGrootte) + 1, 'x');
+    EXPECT_TRUE(BestandOpslag::Bewaar(Pad("Zomer.trn"), groot, Pad("Zomer.bak")).contains(T("64 MB")));
+    EXPECT_EQ(Inhoud(Pad("Zomer.trn")), QByteArray("vorige"));
+    EXPECT_FALSE(QFile::exists(Pad("Zomer.bak")));
+}
+
+TEST_F(ToernooiBestandTest, TheSameFileThroughLinksAndOtherNames)
+{
+    Schrijf(Pad("Zomer.trn"), "toernooi");
+    Schrijf(Pad("Winter.trn"), "toernooi");
+    ASSERT_TRUE(QFile::link(Pad("Zomer.trn"), Pad("snelkoppeling.trn")));
+    ASSERT_EQ(::link(QFile::encodeName(Pad("Zomer.trn")).constData(),
+                     QFile::encodeName(Pad("harde.trn")).constData()), 0);
+    ASSERT_TRUE(QDir(map.path()).mkdir(T("sub")));
+    ASSERT_TRUE(QFile::link(map.path(), Pad("sub/terug")));
+    for (const char* zelfde : {"Zomer.trn", "snelkoppeling.trn", "harde.trn", "sub/../Zomer.trn",
+                               "sub/terug/Zomer.trn"})
+        EXPECT_TRUE(BestandOpslag::IsZelfdeBestand(Pad(zelfde), Pad("Zomer.trn"))) << zelfde;
+    EXPECT_FALSE(BestandOpslag::IsZelfdeBestand(Pad("Winter.trn"), Pad("Zomer.trn")));
+    // Files yet to be made are compared by name, through the links of their folder.
+    EXPECT_TRUE(BestandOpslag::IsZelfdeBestand(Pad("sub/terug/nieuw.csv"), Pad("nieuw.csv")));
+    EXPECT_FALSE(BestandOpslag::IsZelfdeBestand(Pad("nieuw.csv"), Pad("Zomer.trn")));
 }

@@ -185,7 +185,7 @@ protected:
     {
         const qint64 ruimte = m_limiet - Geschreven.size();
         if (ruimte <= 0) {
-            setErrorString(QStringLiteral("Geen ruimte meer op het apparaat"));
+            setErrorString(QStringLiteral("Schijf vol"));
             return -1;
         }
         const qint64 n = std::min(len, ruimte);

@@ -174,6 +174,13 @@ TEST_F(Export, CsvHasOneRowPerSlotWithSidesAsWritten)
     EXPECT_EQ(rijen[4].mid(5, 3),
               QStringList({T("1e&2e"), T("Nummer 1 B"), T("Nummer 1 A")}));
     EXPECT_EQ(CsvSchema::Veld(T("a\nb")), T("\"a\nb\""));
+    // A cell a spreadsheet would run as a formula stays text.
+    for (const QString& formule : {T("=HYPERLINK(\"x\")"), T("+1"), T("-1"), T("@A1"), T("\tx"), T("\r")})
+        EXPECT_TRUE(CsvSchema::Veld(formule).startsWith(T("'")) ||
+                    CsvSchema::Veld(formule).startsWith(T("\"'")))
+            << formule.toStdString();
+    EXPECT_EQ(CsvSchema::Veld(T("12")), T("12"));
+    EXPECT_EQ(CsvSchema::Veld(T("A=B")), T("A=B"));
 }
 
 TEST_F(Export, CalendarEventsCarryDateTimeFieldAndStableIds)

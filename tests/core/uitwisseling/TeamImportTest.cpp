@@ -1,11 +1,13 @@
 // Import of teams from spreadsheet lists: the awkward files real spreadsheet programs write.
 
+#include "ImportControle.h"
 #include "hulp/ToernooiHulp.h"
 #include "model/ToernooiModel.h"
 #include "uitwisseling/CsvLezer.h"
 #include "uitwisseling/TeamImport.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 using ToernooiHulp::T;
 
@@ -47,6 +49,120 @@ TEST(CsvLezer, CodingsWithAndWithoutByteOrderMark)
     EXPECT_EQ(CsvLezer::Decodeer("\xEF\xBB\xBFTeam\nCaf\xC3\xA9"), T("Team\nCafé"));
     EXPECT_EQ(CsvLezer::Decodeer("Team\nCaf\xC3\xA9"), T("Team\nCafé"));
     EXPECT_EQ(CsvLezer::Decodeer("Team\nCaf\xE9 \x80"), T("Team\nCafé €"));
+
+    // UTF-16 is known by its byte-order mark.
+    const QString tekst = T("Team\nCafé €");
+    QByteArray le("\xFF\xFE");
+    QByteArray be("\xFE\xFF");
+    for (const QChar c : tekst) {
+        le += char(c.unicode() & 0xFF);
+        le += char(c.unicode() >> 8);
+        be += char(c.unicode() >> 8);
+        be += char(c.unicode() & 0xFF);
+    }
+    bool geraden = true;
+    EXPECT_EQ(CsvLezer::Decodeer(le, &geraden), tekst);
+    EXPECT_FALSE(geraden);
+    EXPECT_EQ(CsvLezer::Decodeer(be), tekst);
+
+    // A plain Windows-1252 list is no guess; UTF-8 with one stray byte is, and is said.
+    (void)CsvLezer::Decodeer("Team\nCaf\xE9", &geraden);
+    EXPECT_FALSE(geraden);
+    ToernooiModel model;
+    const TImportVoorbeeld voorbeeld =
+        TeamImport::Voorbeeld(model, QByteArrayView("Team\nK\xC3\xB6ln\nCaf\xE9\n"));
+    EXPECT_TRUE(voorbeeld.Waarschuwing.contains(T("geraden")));
+    EXPECT_EQ(voorbeeld.Rijen[1].Team.TeamNaam, T("Café"));
+    EXPECT_TRUE(TeamImport::Voorbeeld(model, QByteArrayView("Team\nK\xC3\xB6ln\n")).Waarschuwing.isEmpty());
+}
+
+// Every byte value inside a quoted name, as a spreadsheet might write it: the list is
+// imported, saved and loaded, and what comes back is what was added, with nothing lost after
+// it (a Ctrl-Z once cut off every later team) and no control character in any name.
+TEST(TeamImport, EveryByteInANameSurvivesImportSaveAndLoad)
+{
+    for (int b = 0; b < 256; ++b) {
+        QByteArray lijst("Team;Club;Poule\r\n\"A");
+        lijst += char(b);
+        lijst += "B\";Club ";
+        lijst += char(b);
+        lijst += ";Poule A\r\nLaatste;L;Poule A\r\n";
+        EXPECT_EQ(ImportControle::Controleer(lijst), QString()) << "byte " << b;
+
+        ToernooiModel model;
+        TeamImport::Pas(model, TeamImport::Voorbeeld(model, QByteArrayView(lijst)));
+        EXPECT_EQ(model.TeamLijst().size(), 2u) << "byte " << b;
+
+        // The same character typed or pasted into a name.
+        ToernooiModel getypt;
+        const QString naam = T("Getypt ") + QChar(b) + T(" team");
+        (void)getypt.VoegTeamToe(naam);
+        getypt.ZetToernooiNaam(naam);
+        ToernooiModel gelezen;
+        ToernooiLezer::LeesToernooiBytes(
+            gelezen, ToernooiSchrijver::ToernooiBytes(getypt, ToernooiHulp::VasteKlok(), QLocale::c()));
+        EXPECT_EQ(ImportControle::Teams(gelezen), ImportControle::Teams(getypt)) << "byte " << b;
+        EXPECT_EQ(gelezen.ToernooiNaam(), getypt.ToernooiNaam()) << "byte " << b;
+        EXPECT_FALSE(Invoertekst::HeeftStuurtekens(getypt.ToernooiNaam())) << "byte " << b;
+    }
+}
+
+TEST(TeamImport, OverlongValuesRefuseTheirRow)
+{
+    ToernooiModel model;
+    const QString lang(TeamImport::MaxVeldLengte + 1, u'x');
+    const TImportVoorbeeld voorbeeld = TeamImport::Voorbeeld(
+        model, T("Team;Begeleider\nA;") + lang + T("\nB;") + lang.left(TeamImport::MaxVeldLengte));
+    ASSERT_EQ(voorbeeld.Rijen.size(), 2);
+    EXPECT_FALSE(voorbeeld.Rijen[0].Geaccepteerd);
+    EXPECT_EQ(voorbeeld.Rijen[0].Reden, T("De waarde in kolom \"Begeleider\" is langer dan 200 tekens."));
+    EXPECT_TRUE(voorbeeld.Rijen[1].Geaccepteerd);
+}
+
+// Applying a list in one step gives the tournament that adding the rows one by one gave.
+TEST(TeamImport, ApplyingAListEqualsAddingItsRowsOneByOne)
+{
+    std::mt19937 kans(7);
+    const QStringList stukken = {T("a"), T("B"), T("é"), T("É"), T("Poule A"), T(" "), T("1")};
+    for (int ronde = 0; ronde < 50; ++ronde) {
+        QString lijst = T("Team;Club;Poule\n");
+        for (int r = 0; r < 30; ++r) {
+            QString naam;
+            for (int k = int(kans() % 3); k >= 0; --k)
+                naam += stukken.at(qsizetype(kans() % stukken.size()));
+            lijst += naam + T(";c;P") + QString::number(kans() % 4) + u'\n';
+        }
+        ToernooiModel inEen;
+        (void)inEen.VoegTeamToe(T("b"));
+        (void)inEen.VoegPouleToe(T("P1"));
+        ToernooiModel eenVoorEen;
+        (void)eenVoorEen.VoegTeamToe(T("b"));
+        (void)eenVoorEen.VoegPouleToe(T("P1"));
+
+        const TImportVoorbeeld voorbeeld = TeamImport::Voorbeeld(inEen, lijst);
+        TeamImport::Pas(inEen, voorbeeld);
+        // The teams one by one, then the new poules, then each poule's teams in file order.
+        QList<std::pair<TTeamDetails*, QString>> geplaatst;
+        for (const TImportRij& rij : voorbeeld.Rijen) {
+            if (!rij.Geaccepteerd)
+                continue;
+            TTeamDetails* team = eenVoorEen.VoegTeamToe(rij.Team.TeamNaam).Nieuw;
+            ASSERT_NE(team, nullptr);
+            eenVoorEen.ZetTeamDetails(team, rij.Team);
+            if (!rij.Poule.isEmpty())
+                geplaatst.append({team, rij.Poule});
+        }
+        for (const QString& poule : voorbeeld.NieuwePoules)
+            (void)eenVoorEen.VoegPouleToe(poule);
+        for (const auto& [team, poule] : geplaatst) {
+            const int index = eenVoorEen.PouleIndex(eenVoorEen.ZoekPoule(poule));
+            QList<TTeamDetails*> lid{team};
+            if (index >= 0)
+                eenVoorEen.ZetTeamsInPoule(index, lid);
+        }
+        EXPECT_EQ(ImportControle::Teams(inEen), ImportControle::Teams(eenVoorEen));
+        EXPECT_EQ(inEen.PouleLijst().size(), eenVoorEen.PouleLijst().size());
+    }
 }
 
 TEST(TeamImport, PreviewRefusesExistingEmptyAndDuplicateNames)

@@ -141,3 +141,21 @@ TEST_F(Export, AFileThatCannotBeWrittenIsReportedByName)
     EXPECT_EQ(Inhoud(Pad("oud.csv")), QByteArray("oud"));
     EXPECT_TRUE(Status().isEmpty());
 }
+
+TEST_F(Export, NoExportReplacesTheOpenTournament)
+{
+    QFile toernooi(Pad("zomer.trn"));
+    ASSERT_TRUE(toernooi.open(QIODevice::WriteOnly));
+    toernooi.write("toernooi");
+    toernooi.close();
+    ASSERT_TRUE(QFile::link(Pad("zomer.trn"), Pad("koppeling.csv")));
+    venster.Export().ZetToernooiPad([this] { return Pad("zomer.trn"); });
+    vragen.Bestand(Pad("zomer.trn")).Bestand(Pad("koppeling.csv"));
+    Item("ExportCsv1")->trigger();
+    Item("ExportHtml1")->trigger();
+    ASSERT_EQ(vragen.Berichten().size(), 2);
+    for (const auto& bericht : vragen.Berichten())
+        EXPECT_TRUE(bericht.Tekst.contains(T("het toernooibestand zelf"))) << bericht.Tekst.toStdString();
+    EXPECT_EQ(Inhoud(Pad("zomer.trn")), QByteArray("toernooi"));
+    EXPECT_TRUE(Status().isEmpty());
+}
