@@ -66,6 +66,11 @@ QString BackupNaam(const QString& pad)
 QString Bewaar(const QString& pad, const QByteArray& bytes, const QString& backup,
                const BestandMaker& maker)
 {
+    // A file the program would refuse to open again is no save at all.
+    if (bytes.size() > MaxLeesGrootte)
+        return QStringLiteral("Er is niets bewaard: het bestand zou groter worden dan %1 MB, "
+                              "en zo'n groot bestand kan niet meer geopend worden")
+            .arg(MaxLeesGrootte / (1024 * 1024));
     std::unique_ptr<QSaveFile> kopie;
     if (!backup.isEmpty()) {
         QByteArray vorige;

@@ -496,12 +496,12 @@ QString ToernooiModel::DagDeelLabel(int rij)
 
 void ToernooiModel::ZetToernooiNaam(const QString& naam)
 {
-    Zet(m_toernooiNaam, Invoertekst::ZonderStuurtekens(naam), &ToernooiModel::instellingenVeranderd);
+    Zet(m_toernooiNaam, naam, &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::ZetStartDatum(const QString& datum)
 {
-    Zet(m_startDatum, Invoertekst::ZonderStuurtekens(datum), &ToernooiModel::instellingenVeranderd);
+    Zet(m_startDatum, datum, &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::HerstelDagDelen()

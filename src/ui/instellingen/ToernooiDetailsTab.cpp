@@ -3,6 +3,7 @@
 #include "gemeen/GetalVeld.h"
 #include "instellingen/DagTijdenModel.h"
 #include "instellingen/TijdInvoer.h"
+#include "model/Invoertekst.h"
 #include "model/ToernooiModel.h"
 
 #include <QGridLayout>
@@ -41,8 +42,11 @@ ToernooiDetailsTab::ToernooiDetailsTab(ToernooiModel& model, QWidget* parent)
                                + m_dagTijden->horizontalHeader()->length() + 2 * m_dagTijden->frameWidth()
                                + m_dagTijden->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
-    connect(m_naam, &QLineEdit::textEdited, &m_model, &ToernooiModel::ZetToernooiNaam);
-    connect(m_datum, &QLineEdit::textEdited, &m_model, &ToernooiModel::ZetStartDatum);
+    // Control characters pasted into a name could not be saved; they are left out.
+    connect(m_naam, &QLineEdit::textEdited, &m_model,
+            [this](const QString& naam) { m_model.ZetToernooiNaam(Invoertekst::ZonderStuurtekens(naam)); });
+    connect(m_datum, &QLineEdit::textEdited, &m_model,
+            [this](const QString& datum) { m_model.ZetStartDatum(Invoertekst::ZonderStuurtekens(datum)); });
     connect(m_dagen, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetAantalDelen);
     connect(m_delen, &GetalVeld::ingevoerd, &m_model, &ToernooiModel::ZetAantalDelenPerDag);
     connect(&m_model, &ToernooiModel::instellingenVeranderd, this, &ToernooiDetailsTab::ToonInstellingen);
