@@ -32,6 +32,16 @@ void BM_Importeer(benchmark::State& state)
 }
 BENCHMARK(BM_Importeer)->Arg(60000)->Unit(benchmark::kMillisecond);
 
+// The preview alone: reading the list and judging every row.
+void BM_Voorbeeld(benchmark::State& state)
+{
+    const QByteArray lijst = LangeLijst(int(state.range(0)));
+    const ToernooiModel model;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TeamImport::Voorbeeld(model, QByteArrayView(lijst)).Rijen.size());
+}
+BENCHMARK(BM_Voorbeeld)->Arg(60000)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

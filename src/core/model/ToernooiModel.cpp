@@ -137,7 +137,7 @@ TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& getypt)
     return uitkomst;
 }
 
-QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<TTeamDetails>& teams)
+QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<const TTeamDetails*>& teams)
 {
     QSet<QString> namen;
     namen.reserve(qsizetype(m_teams.size()) + teams.size());
@@ -146,7 +146,9 @@ QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<TTeamDetails>& team
     QList<TTeamDetails*> nieuw;
     nieuw.reserve(teams.size());
     const auto bestaand = std::ptrdiff_t(m_teams.size());
-    for (const TTeamDetails& waarden : teams) {
+    m_teams.reserve(m_teams.size() + std::size_t(teams.size()));
+    for (const TTeamDetails* gegeven : teams) {
+        const TTeamDetails& waarden = *gegeven;
         const QString naam = Invoertekst::ZonderStuurtekens(waarden.TeamNaam);
         if (naam.isEmpty() || namen.contains(naam.toCaseFolded())) {
             nieuw.append(nullptr);

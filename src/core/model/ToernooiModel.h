@@ -81,7 +81,7 @@ public:
     // Many teams in one step, for an imported list: every record with its details, names
     // without control characters. A name that is empty or exists (in any letter case, also
     // earlier in the list) is left out: nullptr in its place. One teamsVeranderd.
-    QList<TTeamDetails*> VoegTeamsToe(const QList<TTeamDetails>& teams);
+    QList<TTeamDetails*> VoegTeamsToe(const QList<const TTeamDetails*>& teams);
     // Many poules in one step, after the existing ones; a name refused by VoegPouleToe is
     // left out. One poulesVeranderd.
     void VoegPoulesToe(const QStringList& namen);

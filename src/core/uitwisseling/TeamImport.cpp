@@ -185,6 +185,7 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
     for (const auto& poule : model.PouleLijst())
         pouleNamen.insert(poule->Details->PouleNaam);
 
+    voorbeeld.Rijen.reserve(csv.Rijen.size() - 1);
     for (qsizetype i = 1; i < csv.Rijen.size(); ++i) {
         TRijInhoud inhoud;
         TImportRij rij = LeesRij(kolommen, koppen, csv.Rijen.at(i), inhoud);
@@ -219,7 +220,7 @@ TImportVoorbeeld Voorbeeld(const ToernooiModel& model, const QString& tekst)
             const QString noot = QStringLiteral("Stuurtekens zijn weggelaten.");
             rij.Reden = rij.Reden.isEmpty() ? noot : rij.Reden + u' ' + noot;
         }
-        voorbeeld.Rijen.append(rij);
+        voorbeeld.Rijen.append(std::move(rij));
     }
     return voorbeeld;
 }
@@ -230,11 +231,13 @@ void Pas(ToernooiModel& model, const TImportVoorbeeld& voorbeeld)
         return;
     // In three steps of the model, each over the whole list, so a long list takes no longer
     // than its length: the teams, the missing poules, every team into its poule in file order.
-    QList<TTeamDetails> teams;
+    QList<const TTeamDetails*> teams;
     QStringList poules;
+    teams.reserve(voorbeeld.Rijen.size());
+    poules.reserve(voorbeeld.Rijen.size());
     for (const TImportRij& rij : voorbeeld.Rijen) {
         if (rij.Geaccepteerd) {
-            teams.append(rij.Team);
+            teams.append(&rij.Team);
             poules.append(rij.Poule);
         }
     }
