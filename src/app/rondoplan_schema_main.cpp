@@ -240,6 +240,11 @@ int main(int argc, char* argv[])
     // The schedule stands, but the organiser has to know it needs more time than planned.
     if (const QString overloop = SchemaOverloop(boom, model.Velden()); !overloop.isEmpty())
         Fout(overloop);
+    // Results that count for no match of this schedule would otherwise go unnoticed here.
+    if (!parser.isSet(pdf) && !parser.isSet(kwaliteit) && !model.Uitslagen().Leeg()) {
+        if (const QString melding = VervallenMelding(TWedstrijdDag(model, boom)); !melding.isEmpty())
+            Fout(melding);
+    }
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
                                              pdfPapier);
