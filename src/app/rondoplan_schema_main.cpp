@@ -251,6 +251,11 @@ int main(int argc, char* argv[])
     if (const QString overloop = SchemaOverloop(boom, model.Velden()); !overloop.isEmpty())
         Fout(overloop);
     const QString invoer = bestanden.constFirst();
+    // Results that count for no match of this schedule would otherwise go unnoticed here.
+    if (!parser.isSet(pdf) && !parser.isSet(kwaliteit) && !model.Uitslagen().Leeg()) {
+        if (const QString melding = VervallenMelding(TWedstrijdDag(model, boom)); !melding.isEmpty())
+            Fout(melding);
+    }
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),
                                              pdfPapier, invoer);

@@ -126,8 +126,8 @@ void PrintUitslagen(TCanvas& canvas, const TAfdrukGegevens& gegevens)
             const TStandRegel& regel = stand.Regels[r];
             regels.Tekst(0, QString::number(r + 1) + u'.');
             regels.Tekst(label / 4, poules[p]->Teams[std::size_t(regel.Team)]->TeamNaam);
-            const int getallen[] = {regel.Gespeeld, regel.Gewonnen, regel.Gelijk, regel.Verloren,
-                                    regel.Voor, regel.Tegen, regel.Punten};
+            const qint64 getallen[] = {regel.Gespeeld, regel.Gewonnen, regel.Gelijk, regel.Verloren,
+                                       regel.Voor, regel.Tegen, regel.Punten};
             for (int k = 0; k < int(std::size(getallen)); ++k)
                 regels.Tekst(cijfersX + k * kolom, QString::number(getallen[k]));
             if (regel.GelijkMerk)

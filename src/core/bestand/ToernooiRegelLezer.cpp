@@ -86,6 +86,7 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     // A comment, then the spaces before the key, then key and value at the first "=".
     if (regel.startsWith(u'#'))
         return;
+    const QStringView heel = regel;
     qsizetype begin = 0;
     while (begin < regel.size() && regel[begin] == u' ')
         ++begin;
@@ -101,7 +102,7 @@ void ToernooiRegelLezer::Regel(QStringView regel)
         return;
     }
 
-    if (UitslagenBestand::LeesRegel(m_uitslagen, sleutel, waarde))
+    if (UitslagenBestand::LeesRegel(m_uitslagen, sleutel, waarde, heel))
         return;
 
     const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);

@@ -88,10 +88,20 @@ QStringList ToernooiModel::KruisPouleLijst() const
 
 QStringList ToernooiModel::TeamsInPoule() const
 {
+    // As PouleVanTeam for every team, in one walk over the tree: a name belongs to the first
+    // poule (in tree order) that holds a team of that name.
+    QHash<QString, const TPoule*> pouleVanNaam;
+    pouleVanNaam.reserve(qsizetype(m_teams.size()));
+    for (const auto& poule : m_poules) {
+        for (const TTeamDetails* lid : poule->Teams) {
+            if (!pouleVanNaam.contains(lid->TeamNaam))
+                pouleVanNaam.insert(lid->TeamNaam, poule.get());
+        }
+    }
     QStringList rijen;
     rijen.reserve(qsizetype(m_teams.size()));
     for (const auto& team : m_teams) {
-        const TPoule* poule = PouleVanTeam(team.get());
+        const TPoule* poule = pouleVanNaam.value(team->TeamNaam, nullptr);
         rijen.append(poule ? poule->Details->PouleNaam : QString());
     }
     return rijen;

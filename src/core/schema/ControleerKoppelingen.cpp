@@ -2,10 +2,26 @@
 
 #include "model/PouleTitel.h"
 
+#include <QSet>
+#include <vector>
+
 QStringList ControleerKoppelingen(const ToernooiModel& model)
 {
     const auto& poules = model.PouleLijst();
     const int aantal = int(poules.size());
+    // Which poules come first with their name, worked out once rather than per link.
+    std::vector<bool> eersteMetNaam(std::size_t(aantal), false);
+    {
+        QSet<QString> gezien;
+        gezien.reserve(aantal);
+        for (int p = 0; p < aantal; ++p) {
+            const QString& naam = poules[std::size_t(p)]->Details->PouleNaam;
+            if (!gezien.contains(naam)) {
+                gezien.insert(naam);
+                eersteMetNaam[std::size_t(p)] = true;
+            }
+        }
+    }
     QStringList problemen;
     for (int p = 0; p < aantal; ++p) {
         const TPouleDetails& poule = *poules[std::size_t(p)]->Details;
@@ -27,7 +43,7 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
             continue;
         }
         // The builder finds a partner by its name, so the name must lead to that poule.
-        if (model.ZoekPoule(partnerNaam) != &partner) {
+        if (!eersteMetNaam[std::size_t(positie - 1)]) {
             problemen.append(QStringLiteral("Er zijn meerdere poules met de naam ") + partnerNaam +
                              QStringLiteral("; kruispoule van ") +
                              PouleTitel(naam, QStringLiteral("poule")) +

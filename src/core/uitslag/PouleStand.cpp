@@ -6,7 +6,7 @@
 namespace {
 
 // Points, goal difference and goals for, the numbers every rule compares.
-using TDrietal = std::array<int, 3>;
+using TDrietal = std::array<qint64, 3>;
 
 void Tel(TStandRegel& team, int voor, int tegen, const TPunten& punten)
 {

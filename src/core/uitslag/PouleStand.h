@@ -3,6 +3,7 @@
 #include "uitslag/TUitslag.h"
 
 #include <QList>
+#include <QtGlobal>
 #include <optional>
 #include <vector>
 
@@ -23,9 +24,10 @@ struct TStandRegel
     int Gewonnen = 0;
     int Gelijk = 0;
     int Verloren = 0;
-    int Voor = 0;
-    int Tegen = 0;
-    int Punten = 0;
+    // Sums over every match of the team: wider than a score, so no sum can overflow.
+    qint64 Voor = 0;
+    qint64 Tegen = 0;
+    qint64 Punten = 0;
     // Equal to another team on every rule: its place is settled by the poule order alone and
     // a lot is still to be drawn. Never set while the poule has played nothing.
     bool GelijkMerk = false;
@@ -33,7 +35,7 @@ struct TStandRegel
     // lot decides between the two.
     bool GelijkAanVorige = false;
 
-    [[nodiscard]] int Saldo() const { return Voor - Tegen; }
+    [[nodiscard]] qint64 Saldo() const { return Voor - Tegen; }
 };
 
 // The standings of a poule, best first; final when every own match has a result.

@@ -25,11 +25,11 @@ QString StandTekst(const TWedstrijdDag& dag)
         const auto& regels = dag.Stand(int(p)).Regels;
         for (std::size_t i = 0; i < regels.size(); ++i) {
             const TStandRegel& r = regels[i];
-            const QList<int> getallen{r.Gespeeld, r.Gewonnen, r.Gelijk,   r.Verloren,
+            const QList<qint64> getallen{r.Gespeeld, r.Gewonnen, r.Gelijk,   r.Verloren,
                                       r.Voor,     r.Tegen,    r.Punten};
             tekst += QString::number(i + 1) + u'\t'
                      + poules[p]->Teams[std::size_t(r.Team)]->TeamNaam;
-            for (int getal : getallen)
+            for (qint64 getal : getallen)
                 tekst += u'\t' + QString::number(getal);
             if (r.GelijkMerk)
                 tekst += QStringLiteral("\tgelijk");
@@ -48,4 +48,17 @@ QString StandTekst(const TWedstrijdDag& dag)
         tekst += u'\n';
     }
     return tekst;
+}
+
+QString VervallenMelding(const TWedstrijdDag& dag)
+{
+    const qsizetype aantal = qsizetype(dag.Vervallen().size()) + dag.Onleesbaar().size();
+    if (aantal == 0)
+        return {};
+    if (aantal == 1)
+        return QStringLiteral("1 uitslag hoort bij geen wedstrijd in het schema; de uitslagenlijst "
+                              "toont die als vervallen.");
+    return QString::number(aantal)
+           + QStringLiteral(" uitslagen horen bij geen wedstrijd in het schema; de uitslagenlijst "
+                            "toont ze als vervallen.");
 }

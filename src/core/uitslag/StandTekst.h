@@ -16,3 +16,8 @@ struct TUitslag;
 // schedule order its text with the known names filled in, a TAB and the score "g1-g2" (a "*"
 // after the goals of the side a decision after a level score made the winner), or nothing.
 [[nodiscard]] QString StandTekst(const TWedstrijdDag& dag);
+
+// The note of the command-line tool on the results that count for no match of the schedule,
+// the rows the results window shows as lapsed ("vervallen"): how many there are, or empty
+// when there are none.
+[[nodiscard]] QString VervallenMelding(const TWedstrijdDag& dag);

@@ -15,6 +15,10 @@
 // known.
 struct TUitslag
 {
+    // A score is 0..MaxDoelpunten: the results window takes no more and the reader keeps a
+    // line with more as unreadable, so no sum of the standings comes near overflow.
+    static constexpr int MaxDoelpunten = 999;
+
     int Keer = 1;
     int Doelpunten1 = 0;
     int Doelpunten2 = 0;
@@ -28,9 +32,11 @@ struct TUitslag
     friend bool operator==(const TUitslag&, const TUitslag&) = default;
 };
 
-// Points for a win, a draw and a loss.
+// Points for a win, a draw and a loss, each 0..Max.
 struct TPunten
 {
+    static constexpr int Max = 99;
+
     int Winst = 3;
     int Gelijk = 1;
     int Verlies = 0;

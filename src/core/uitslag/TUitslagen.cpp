@@ -4,8 +4,8 @@
 
 bool TUitslagen::Leeg() const
 {
-    return m_lijst.empty() && m_terzijde.empty() && m_onleesbaar.isEmpty() && m_punten == TPunten{}
-           && m_lotingen.empty();
+    return m_lijst.empty() && m_terzijde.empty() && m_onleesbaar.isEmpty()
+           && m_ongelezen.isEmpty() && m_punten == TPunten{} && m_lotingen.empty();
 }
 
 QString TUitslagen::Sleutel(const QString& wedstrijd, int keer)
@@ -55,12 +55,34 @@ void TUitslagen::ZetTerzijde(const TUitslag& uitslag)
     m_terzijde.push_back(uitslag);
 }
 
-void TUitslagen::ZetTeamVanLaatste(int kant, const QString& naam)
+void TUitslagen::ZetTeamVanLaatste(int kant, const QString& naam, const QString& regel)
 {
-    if (m_laatste < 0)
-        return;
-    TUitslag& uitslag = (m_laatsteTerzijde ? m_terzijde : m_lijst)[std::size_t(m_laatste)];
-    (kant == 1 ? uitslag.Team1 : uitslag.Team2) = naam;
+    if (m_laatste >= 0) {
+        TUitslag& uitslag = (m_laatsteTerzijde ? m_terzijde : m_lijst)[std::size_t(m_laatste)];
+        (kant == 1 ? uitslag.Team1 : uitslag.Team2) = naam;
+    } else if (m_laatsteRuw >= 0) {
+        QString& ruw = (m_laatsteRuwGetoond ? m_onleesbaarRegels : m_ongelezen)[m_laatsteRuw];
+        ruw += QStringLiteral("\r\n") + regel;
+    } else {
+        VoegOngelezenToe(regel);
+    }
+}
+
+void TUitslagen::VoegOnleesbaarToe(const QString& waarde, const QString& regel)
+{
+    m_onleesbaar.append(waarde);
+    m_onleesbaarRegels.append(regel);
+    m_laatste = -1;
+    m_laatsteRuw = m_onleesbaarRegels.size() - 1;
+    m_laatsteRuwGetoond = true;
+}
+
+void TUitslagen::VoegOngelezenToe(const QString& regel)
+{
+    m_ongelezen.append(regel);
+    m_laatste = -1;
+    m_laatsteRuw = m_ongelezen.size() - 1;
+    m_laatsteRuwGetoond = false;
 }
 
 bool TUitslagen::Wis(const QString& wedstrijd, int keer)
@@ -79,12 +101,16 @@ bool TUitslagen::WisOnleesbaar(qsizetype index)
     if (index < 0 || index >= m_onleesbaar.size())
         return false;
     m_onleesbaar.removeAt(index);
+    m_onleesbaarRegels.removeAt(index);
+    m_laatsteRuw = -1;
     return true;
 }
 
 bool TUitslagen::ZetPunten(const TPunten& punten)
 {
-    if (punten.Winst < 0 || punten.Gelijk < 0 || punten.Verlies < 0 || m_punten == punten)
+    const auto buiten = [](int waarde) { return waarde < 0 || waarde > TPunten::Max; };
+    if (buiten(punten.Winst) || buiten(punten.Gelijk) || buiten(punten.Verlies)
+        || m_punten == punten)
         return false;
     m_punten = punten;
     return true;

@@ -30,21 +30,30 @@ public:
     void ZetTerzijde(const TUitslag& uitslag);
 
     // The reader: the team of side 1 or 2 of the result read last (an "Uitslag=" or a result
-    // set aside); nothing when the line before was not a result that could be read.
-    void ZetTeamVanLaatste(int kant, const QString& naam);
-    void VergeetLaatste() { m_laatste = -1; }
-
-    // Result lines of a file that could not be read but name a match text: kept as they were
-    // (the value after "Uitslag="), shown as lapsed and saved again.
-    [[nodiscard]] const QStringList& Onleesbaar() const { return m_onleesbaar; }
-    void VoegOnleesbaarToe(const QString& waarde)
+    // set aside). After a line that could not be read the team line is kept with it, as it
+    // stood (regel); with neither before it, it is kept as a line of its own.
+    void ZetTeamVanLaatste(int kant, const QString& naam, const QString& regel);
+    void VergeetLaatste()
     {
-        m_onleesbaar.append(waarde);
         m_laatste = -1;
+        m_laatsteRuw = -1;
     }
+
+    // Result lines of a file that could not be read but name a match text: shown as lapsed
+    // (the value after "Uitslag=") and saved again exactly as they stood (regel), with the
+    // team lines that followed them.
+    [[nodiscard]] const QStringList& Onleesbaar() const { return m_onleesbaar; }
+    // Every line kept as it stood, shown or not, in the order the writer puts them back; an
+    // entry may hold several lines separated by CR LF.
+    [[nodiscard]] QStringList BewaardeRegels() const { return m_onleesbaarRegels + m_ongelezen; }
+    void VoegOnleesbaarToe(const QString& waarde, const QString& regel);
     bool WisOnleesbaar(qsizetype index);
+    // The other lines of the group that could not be read (a result that names no match, a
+    // result set aside, points, a lot order): not shown, saved again exactly as they stood.
+    void VoegOngelezenToe(const QString& regel);
 
     [[nodiscard]] const TPunten& Punten() const { return m_punten; }
+    // Refused (false) when a value is outside 0..TPunten::Max.
     bool ZetPunten(const TPunten& punten);
 
     // The lot lines in the order they were read or set.
@@ -60,7 +69,8 @@ public:
     friend bool operator==(const TUitslagen& a, const TUitslagen& b)
     {
         return a.m_lijst == b.m_lijst && a.m_terzijde == b.m_terzijde
-               && a.m_onleesbaar == b.m_onleesbaar
+               && a.m_onleesbaar == b.m_onleesbaar && a.m_onleesbaarRegels == b.m_onleesbaarRegels
+               && a.m_ongelezen == b.m_ongelezen
                && a.m_punten == b.m_punten && a.m_lotingen == b.m_lotingen;
     }
 
@@ -75,7 +85,14 @@ private:
     // list or into the results set aside.
     qsizetype m_laatste = -1;
     bool m_laatsteTerzijde = false;
+    // The lines kept as they stood that the reader took last, for its team lines: none (-1),
+    // or an index into m_onleesbaarRegels or m_ongelezen.
+    qsizetype m_laatsteRuw = -1;
+    bool m_laatsteRuwGetoond = false;
     QStringList m_onleesbaar;
+    // Per entry of m_onleesbaar: its lines as they stood, separated by CR LF.
+    QStringList m_onleesbaarRegels;
+    QStringList m_ongelezen;
     TPunten m_punten;
     std::vector<TLoting> m_lotingen;
 };

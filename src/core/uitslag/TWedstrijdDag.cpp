@@ -10,6 +10,15 @@ namespace {
 
 QString Sleutel(const QString& tekst, int keer) { return QString::number(keer) + u'|' + tekst; }
 
+// The kept result as it counts for the match: only a cross match with a level score is decided
+// by its flag, whatever a file says of a poule match or of a score that is not level.
+std::optional<TUitslag> AlsTellend(const TDagWedstrijd& w, std::optional<TUitslag> uitslag)
+{
+    if (uitslag && (!w.IsKruis() || uitslag->Doelpunten1 != uitslag->Doelpunten2))
+        uitslag->Beslist = 0;
+    return uitslag;
+}
+
 } // namespace
 
 TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
@@ -25,6 +34,16 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
     }
     m_eigen.resize(poules.size());
     m_standen.resize(poules.size());
+    m_eersteMetNaam.assign(poules.size(), false);
+    QSet<QString> pouleNamen;
+    pouleNamen.reserve(qsizetype(poules.size()));
+    for (std::size_t p = 0; p < poules.size(); ++p) {
+        const QString& naam = poules[p]->Details->PouleNaam;
+        if (!pouleNamen.contains(naam)) {
+            pouleNamen.insert(naam);
+            m_eersteMetNaam[p] = true;
+        }
+    }
     QHash<int, int> paarVanPoule; // lower poule of a pair -> pair index
 
     boom.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails& record,
@@ -76,7 +95,7 @@ void TWedstrijdDag::LeesUitslagen()
     for (TDagWedstrijd& w : m_wedstrijden) {
         const TUitslag* uitslag = uitslagen.Zoek(w.Tekst, w.Keer);
         w.Opgeslagen = uitslag ? std::optional<TUitslag>(*uitslag) : std::nullopt;
-        w.Uitslag = w.Opgeslagen;
+        w.Uitslag = AlsTellend(w, w.Opgeslagen);
         bekend.insert(Sleutel(w.Tekst, w.Keer));
     }
     m_nietInSchema.clear();
@@ -112,7 +131,7 @@ void TWedstrijdDag::Herbereken(int wedstrijd)
 {
     TDagWedstrijd& w = m_wedstrijden[std::size_t(wedstrijd)];
     if (!w.IsKruis()) {
-        w.Uitslag = w.Opgeslagen;
+        w.Uitslag = AlsTellend(w, w.Opgeslagen);
         BerekenPoule(w.Poule);
     }
     BerekenKruis();
@@ -249,7 +268,7 @@ void TWedstrijdDag::BerekenPoule(int poule)
     // A lot line counts for the first poule of its exact name only.
     const QString& naam = p.Details->PouleNaam;
     std::optional<QList<int>> loting;
-    if (m_model.ZoekPoule(naam) == p.Details.get())
+    if (m_eersteMetNaam[std::size_t(poule)])
         loting = m_bron->Loting(naam, aantal);
     TPouleStand stand = BerekenStand(aantal, gespeeld, m_bron->Punten(), loting);
     stand.Definitief = !eigen.empty() && gespeeld.size() == eigen.size();
@@ -329,7 +348,7 @@ void TWedstrijdDag::BerekenKruis()
         // A result counts for the teams that played it: a result kept with other teams than
         // the sides now have lapses (a result entered before its sides were known counts for
         // whoever they turn out to be).
-        w.Uitslag = w.Opgeslagen;
+        w.Uitslag = AlsTellend(w, w.Opgeslagen);
         if (w.Opgeslagen && w.Opgeslagen->HeeftTeams()
             && !(w.Kant1 && w.Kant2 && w.Kant1->TeamNaam == w.Opgeslagen->Team1
                  && w.Kant2->TeamNaam == w.Opgeslagen->Team2)) {

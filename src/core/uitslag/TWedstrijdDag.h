@@ -32,7 +32,8 @@ struct TDagWedstrijd
 
     // The result kept for this match, and the result that counts: the same, except for a
     // cross match whose result was played by other teams than its sides now have (it is then
-    // lapsed and counts for no one).
+    // lapsed and counts for no one), and that the counted one carries a decision (Beslist)
+    // only for a cross match with a level score.
     std::optional<TUitslag> Opgeslagen;
     std::optional<TUitslag> Uitslag;
     // A cross match: the teams of its sides as far as known, and the side that won (1 or 2;
@@ -151,6 +152,7 @@ private:
     std::vector<TDagWedstrijd> m_wedstrijden;
     std::vector<std::vector<int>> m_eigen; // per poule: its own matches
     std::vector<TPouleStand> m_standen;
+    std::vector<bool> m_eersteMetNaam; // per poule: no earlier poule has its name
     std::vector<TDagPaar> m_paren;
     std::vector<int> m_kruisVolgorde;     // the cross matches in schedule order
     QHash<QString, int> m_kruisen;        // "Kr. L1L2k" -> its match

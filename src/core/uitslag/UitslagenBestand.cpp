@@ -3,6 +3,8 @@
 #include "bestand/ToernooiSleutel.h"
 #include "uitslag/TUitslagen.h"
 
+#include <algorithm>
+
 namespace UitslagenBestand {
 
 namespace {
@@ -23,25 +25,34 @@ std::optional<QList<int>> Getallen(QStringView waarde)
     return getallen;
 }
 
-void LeesUitslag(TUitslagen& uitslagen, QStringView waarde, bool terzijde)
+// A score the standings can add up without overflow.
+bool IsScore(int doelpunten)
+{
+    return doelpunten >= 0 && doelpunten <= TUitslag::MaxDoelpunten;
+}
+
+void LeesUitslag(TUitslagen& uitslagen, QStringView waarde, bool terzijde, QStringView regel)
 {
     // Team lines after a line that is no result belong to nothing.
     uitslagen.VergeetLaatste();
     // Keer, goals, goals, decided, and the match text after the fourth comma.
     qsizetype komma = -1;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4 && (i == 0 || komma >= 0); ++i)
         komma = waarde.indexOf(u',', komma + 1);
-        if (komma < 0)
-            return; // names no match text
-    }
-    const QStringView tekst = waarde.sliced(komma + 1);
-    if (tekst.isEmpty())
+    const QStringView tekst = komma < 0 ? QStringView() : waarde.sliced(komma + 1);
+    if (tekst.isEmpty()) {
+        // Names no match: nothing to show, but it is saved again as it stood.
+        uitslagen.VoegOngelezenToe(regel.toString());
         return;
+    }
     const auto getallen = Getallen(waarde.first(komma));
-    if (!getallen || getallen->at(0) < 1 || getallen->at(3) > 2) {
-        // A result set aside that cannot be read is dropped rather than made a current one.
-        if (!terzijde)
-            uitslagen.VoegOnleesbaarToe(waarde.toString());
+    if (!getallen || getallen->at(0) < 1 || !IsScore(getallen->at(1))
+        || !IsScore(getallen->at(2)) || getallen->at(3) > 2) {
+        // A result set aside that cannot be read is kept rather than made a current one.
+        if (terzijde)
+            uitslagen.VoegOngelezenToe(regel.toString());
+        else
+            uitslagen.VoegOnleesbaarToe(waarde.toString(), regel.toString());
         return;
     }
     const TUitslag uitslag{getallen->at(0), getallen->at(1), getallen->at(2), getallen->at(3),
@@ -52,21 +63,25 @@ void LeesUitslag(TUitslagen& uitslagen, QStringView waarde, bool terzijde)
         uitslagen.Zet(uitslag);
 }
 
-void LeesPunten(TUitslagen& uitslagen, QStringView waarde)
+void LeesPunten(TUitslagen& uitslagen, QStringView waarde, QStringView regel)
 {
     const auto getallen = Getallen(waarde);
-    if (getallen && getallen->size() == 3)
+    const auto isPunten = [](int punten) { return punten <= TPunten::Max; };
+    if (getallen && getallen->size() == 3 && std::all_of(getallen->begin(), getallen->end(), isPunten))
         uitslagen.ZetPunten(TPunten{getallen->at(0), getallen->at(1), getallen->at(2)});
+    else
+        uitslagen.VoegOngelezenToe(regel.toString());
 }
 
-void LeesLoting(TUitslagen& uitslagen, QStringView waarde)
+void LeesLoting(TUitslagen& uitslagen, QStringView waarde, QStringView regel)
 {
     const qsizetype dubbelepunt = waarde.indexOf(u':');
-    if (dubbelepunt < 0)
+    const auto posities =
+        dubbelepunt < 0 ? std::nullopt : Getallen(waarde.first(dubbelepunt));
+    if (!posities) {
+        uitslagen.VoegOngelezenToe(regel.toString());
         return;
-    const auto posities = Getallen(waarde.first(dubbelepunt));
-    if (!posities)
-        return;
+    }
     uitslagen.VoegLotingToe(TLoting{waarde.sliced(dubbelepunt + 1).toString(), *posities});
 }
 
@@ -108,25 +123,27 @@ QString Regels(const TUitslagen& uitslagen)
         uitslag(QStringLiteral("Uitslag="), u);
     for (const TUitslag& u : uitslagen.Terzijde())
         uitslag(QStringLiteral("UitslagVervallen="), u);
-    for (const QString& ruw : uitslagen.Onleesbaar())
-        tekst += QStringLiteral("Uitslag=") + ruw + Einde;
+    for (const QString& ruw : uitslagen.BewaardeRegels())
+        tekst += ruw + Einde;
     tekst += u'#';
     tekst += Einde;
     return tekst;
 }
 
-bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde)
+bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde,
+               QStringView regel)
 {
     if (hoofdSleutel == u"UITSLAG")
-        LeesUitslag(uitslagen, waarde, false);
+        LeesUitslag(uitslagen, waarde, false, regel);
     else if (hoofdSleutel == u"UITSLAGVERVALLEN")
-        LeesUitslag(uitslagen, waarde, true);
+        LeesUitslag(uitslagen, waarde, true, regel);
     else if (hoofdSleutel == u"UITSLAGTEAM1" || hoofdSleutel == u"UITSLAGTEAM2")
-        uitslagen.ZetTeamVanLaatste(hoofdSleutel.back() == u'1' ? 1 : 2, waarde.toString());
+        uitslagen.ZetTeamVanLaatste(hoofdSleutel.back() == u'1' ? 1 : 2, waarde.toString(),
+                                    regel.toString());
     else if (hoofdSleutel == u"PUNTEN")
-        LeesPunten(uitslagen, waarde);
+        LeesPunten(uitslagen, waarde, regel);
     else if (hoofdSleutel == u"LOTING")
-        LeesLoting(uitslagen, waarde);
+        LeesLoting(uitslagen, waarde, regel);
     else
         return false;
     return true;

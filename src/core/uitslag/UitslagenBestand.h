@@ -16,9 +16,10 @@ namespace UitslagenBestand {
 // The lines of the group, each ending in CR LF; empty when there is nothing to keep.
 [[nodiscard]] QString Regels(const TUitslagen& uitslagen);
 
-// One key line for the reader, with the key already upper-cased. True when the key is one of
-// the group's (the line is then taken, or skipped when it cannot be read); false for any
-// other key.
-bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde);
+// One key line for the reader, with the key already upper-cased, its value, and the whole line
+// as it stood. True when the key is one of the group's (the line is then taken, or kept as it
+// stood when it cannot be read, to be saved again unchanged); false for any other key.
+bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde,
+               QStringView regel);
 
 } // namespace UitslagenBestand

@@ -167,7 +167,8 @@ void Standen(QString& uit, const TWedstrijdDag& dag)
             if (r.GelijkMerk)
                 uit += QStringLiteral(" (gelijk)");
             uit += QStringLiteral("</td>");
-            for (int getal : {r.Gespeeld, r.Gewonnen, r.Gelijk, r.Verloren, r.Voor, r.Tegen, r.Punten})
+            for (qint64 getal : {qint64(r.Gespeeld), qint64(r.Gewonnen), qint64(r.Gelijk),
+                                  qint64(r.Verloren), r.Voor, r.Tegen, r.Punten})
                 uit += QStringLiteral("<td class=\"getal\">") + QString::number(getal) + QStringLiteral("</td>");
             uit += QStringLiteral("</tr>\n");
         }

@@ -136,7 +136,10 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
             return Fout(TIcsStatus::GeenTijden,
                         QStringLiteral("Ronde %1 heeft geen dag en tijden.").arg(r.Ronde));
         const QDate datum = start.addDays(dag - 1);
-        const QDate eindDatum = eind > begin ? datum : datum.addDays(1);
+        // The header shows the end as a clock time; the match's duration tells on which day
+        // it falls, so a duration of 0 gives an event of no length, not one of a day.
+        const int eindMinuut = begin.hour() * 60 + begin.minute() + model.DuurWedstrijd();
+        const QDate eindDatum = datum.addDays(eindMinuut / (24 * 60));
         QString samenvatting = r.Team2.isEmpty()
                                    ? r.Wedstrijd
                                    : r.Poule + QStringLiteral(" : ") + r.Team1

@@ -58,7 +58,7 @@ TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& sc
         punten->addWidget(new QLabel(QString::fromUtf8(tekst), standPagina));
         auto* veld = new QSpinBox(standPagina);
         veld->setObjectName(QString::fromUtf8(naam));
-        veld->setRange(0, 99);
+        veld->setRange(0, TPunten::Max);
         punten->addWidget(veld);
         connect(veld, &QSpinBox::valueChanged, this, &TUitslagenVenster::PuntenChange);
         return veld;

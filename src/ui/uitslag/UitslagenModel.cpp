@@ -196,7 +196,7 @@ bool UitslagenModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!tekst.isEmpty()) {
         bool goed = false;
         const int getal = tekst.toInt(&goed);
-        if (!goed || getal < 0 || getal > 999)
+        if (!goed || getal < 0 || getal > TUitslag::MaxDoelpunten)
             return false;
         doelpunten = getal;
     }

@@ -21,8 +21,10 @@ public:
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* regel = qobject_cast<QLineEdit*>(editor)) {
+            // As many digits as the largest score has.
+            const auto cijfers = QString::number(TUitslag::MaxDoelpunten).size();
             regel->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("\\d{0,3}")), regel));
+                QRegularExpression(QStringLiteral("\\d{0,%1}").arg(cijfers)), regel));
             regel->setAlignment(Qt::AlignCenter);
         }
         return editor;

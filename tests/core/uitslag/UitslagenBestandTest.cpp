@@ -90,33 +90,80 @@ TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
 TEST(UitslagenBestand, LeestMild)
 {
     TUitslagen u;
-    const auto lees = [&u](const char* sleutel, const char* waarde) {
-        return UitslagenBestand::LeesRegel(u, QString::fromUtf8(sleutel), QString::fromUtf8(waarde));
+    // One line as the reader hands it over: the key upper-cased, the value and the whole line.
+    const auto lees = [&u](const char* tekst) {
+        const QString regel = QString::fromUtf8(tekst);
+        const QStringView r(regel);
+        const qsizetype is = r.indexOf(u'=');
+        return UitslagenBestand::LeesRegel(u, HoofdLetters(r.first(is)), r.sliced(is + 1), r);
     };
-    EXPECT_FALSE(lees("TEAMNAAM", "T1"));
-    lees("UITSLAG", "1,1,0,0,A : T1 x T2");
-    lees("UITSLAG", "1,4,4,0,A : T1 x T2");          // the last counts
-    lees("UITSLAG", "1,x,0,0,A : T3 x T4");          // kept as it was
-    lees("UITSLAGTEAM1", "T9");                      // belongs to no result that was read
-    lees("UITSLAG", "1,1,-2,0,A : T3 x T4");
-    lees("UITSLAG", "1,1,0");                        // names no match: skipped
-    lees("UITSLAG", "1,1,0,3,");
-    lees("PUNTEN", "2,1,0");
-    lees("PUNTEN", "5,1");                           // skipped: the earlier line counts
-    lees("LOTING", "2,1:A");
-    lees("LOTING", "3,1:A");                         // position 3 not in a poule of 2
-    lees("LOTING", "2,x:A");
+    EXPECT_FALSE(lees("TeamNaam=T1"));
+    lees("Uitslag=1,1,0,0,A : T1 x T2");
+    lees("Uitslag=1,4,4,0,A : T1 x T2");           // the last counts
+    lees("Uitslag=1,x,0,0,A : T3 x T4");           // shown as lapsed
+    lees("Uitslag=1,1,-2,0,A : T3 x T4");
+    lees("Uitslag=1,1000,0,0,A : T3 x T4");        // more goals than a score may have
+    lees("Punten=2,1,0");
+    lees("Punten=5,1");                            // the earlier line counts
+    lees("Punten=100,1,0");
+    lees("Loting=2,1:A");
+    lees("Loting=3,1:A");                          // position 3 not in a poule of 2
 
     ASSERT_EQ(u.Lijst().size(), 1u);
     EXPECT_EQ(u.Lijst()[0].Doelpunten1, 4);
     EXPECT_FALSE(u.Lijst()[0].HeeftTeams());
     EXPECT_EQ(u.Onleesbaar(),
               QStringList({QStringLiteral("1,x,0,0,A : T3 x T4"),
-                           QStringLiteral("1,1,-2,0,A : T3 x T4")}));
+                           QStringLiteral("1,1,-2,0,A : T3 x T4"),
+                           QStringLiteral("1,1000,0,0,A : T3 x T4")}));
     EXPECT_EQ(u.Punten(), (TPunten{2, 1, 0}));
     EXPECT_EQ(u.Loting(QStringLiteral("A"), 2), (QList<int>{2, 1}));
     EXPECT_EQ(u.Loting(QStringLiteral("a"), 2), std::nullopt);
+}
 
-    // The unreadable lines are written back as they were.
-    EXPECT_TRUE(UitslagenBestand::Regels(u).contains(QStringLiteral("Uitslag=1,x,0,0,A : T3 x T4\r\n")));
+// Every kind of result, points or lot line that cannot be read survives a load and a save as
+// it stood, a team line with the line it followed; a second round changes nothing.
+TEST(UitslagenBestand, OnleesbareRegelsBlijvenLetterlijkBewaard)
+{
+    ToernooiModel model;
+    Laad(model);
+    const QString zonder = Tekst(model);
+    const QStringList onleesbaar = {
+        QStringLiteral("UitslagTeam2=Los"),
+        QStringLiteral("Punten=2,x,0"),
+        QStringLiteral("Punten=5,1"),
+        QStringLiteral("punten=2147483647,1,0"),
+        QStringLiteral("Loting=2,1"),
+        QStringLiteral("Loting=2,x:A"),
+        QStringLiteral("Loting=-1,2:B"),
+        QStringLiteral("Uitslag=1,1,0"),
+        QStringLiteral("Uitslag=1,1,0,3,"),
+        QStringLiteral("Uitslag=0,1,0,0,A : T1 x T2"),
+        QStringLiteral("  UITSLAG=1,x,0,0,Kr. AB1:Nummer 1 A x Nummer 2 B\r\n"
+                       "UitslagTeam1=T1\r\nUitslagTeam2=T6"),
+        QStringLiteral("Uitslag=1,2147483647,0,0,A : T1 x T3"),
+        QStringLiteral("UitslagVervallen=1,1,-1,0,Kr. AB1:Nummer 1 A x Nummer 2 B\r\n"
+                       "UitslagTeam1=T2"),
+        QStringLiteral("UitslagVervallen=1"),
+    };
+    const QString goed = QStringLiteral("Uitslag=1,2,1,0,A : T1 x T2\r\n");
+    const QString bestand = zonder + onleesbaar.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")
+                            + goed + QStringLiteral("#\r\n");
+    ToernooiModel gelezen;
+    ASSERT_TRUE(ToernooiLezer::LeesToernooi(gelezen, bestand));
+    ASSERT_EQ(gelezen.Uitslagen().Lijst().size(), 1u);
+    EXPECT_EQ(gelezen.Uitslagen().Punten(), TPunten{});
+
+    const QString bewaard = Tekst(gelezen);
+    ASSERT_TRUE(bewaard.startsWith(zonder + goed));
+    const QString groep = bewaard.sliced(zonder.size());
+    for (const QString& regels : onleesbaar)
+        EXPECT_TRUE(groep.contains(QStringLiteral("\n") + regels + QStringLiteral("\r\n")))
+            << qPrintable(regels);
+    EXPECT_TRUE(groep.endsWith(QStringLiteral("\r\n#\r\n")));
+
+    ToernooiModel nogmaals;
+    ASSERT_TRUE(ToernooiLezer::LeesToernooi(nogmaals, bewaard));
+    EXPECT_EQ(nogmaals.Uitslagen().Onleesbaar(), gelezen.Uitslagen().Onleesbaar());
+    EXPECT_EQ(Tekst(nogmaals), bewaard);
 }

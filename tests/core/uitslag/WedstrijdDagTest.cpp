@@ -263,3 +263,67 @@ TEST(WedstrijdDag, StandKoppenEnGelijkMerkenVoorHetSpelen)
     dag.ZetUitslag(Zoek(dag, u"Poule A : T1 x T2"), Score(1, 1));
     EXPECT_TRUE(StandTekst(dag).contains(QStringLiteral("\tgelijk\n")));
 }
+
+// Numbers near the end of the int range in a file: such points and scores are not taken, so
+// the standings stay sane (two wins used to add up past the range), and the note of the
+// command-line tool counts the scores as results of no match.
+TEST(WedstrijdDag, GroteGetallenUitEenBestandGevenEenGezondeStand)
+{
+    QFile bestand(QStringLiteral(RONDOPLAN_SCHEMA_MAP "/kruis_4_4_dubbel.trn"));
+    ASSERT_TRUE(bestand.open(QIODevice::ReadOnly));
+    const QByteArray bytes = bestand.readAll()
+                             + "Punten=2147483647,1,0\n"
+                               "Uitslag=1,2147483647,0,0,A : T1 x T2\n"
+                               "Uitslag=1,2147483647,0,0,A : T1 x T3\n"
+                               "Uitslag=1,999,0,0,A : T1 x T4\n"
+                               "Uitslag=1,0,999,0,B : T5 x T6\n";
+    ToernooiModel model;
+    ToernooiLezer::LeesToernooiBytes(model, bytes);
+    const TSchemaBoom boom = Bouw(model);
+    const TWedstrijdDag dag(model, boom);
+
+    for (int p = 0; p < 2; ++p) {
+        for (const TStandRegel& r : dag.Stand(p).Regels) {
+            EXPECT_GE(r.Punten, 0);
+            EXPECT_LE(r.Punten, 3 * r.Gespeeld);
+            EXPECT_LE(r.Voor, 999 * r.Gespeeld);
+            EXPECT_LE(r.Tegen, 999 * r.Gespeeld);
+        }
+    }
+    const TStandRegel& eerste = dag.Stand(0).Regels.front();
+    EXPECT_EQ(eerste.Team, 0);
+    EXPECT_EQ(eerste.Punten, 3);
+    EXPECT_EQ(eerste.Voor, 999);
+    EXPECT_EQ(dag.Stand(1).Regels.front().Punten, 3);
+    EXPECT_EQ(VervallenMelding(dag),
+              QStringLiteral("2 uitslagen horen bij geen wedstrijd in het schema; de "
+                             "uitslagenlijst toont ze als vervallen."));
+}
+
+// A decision flag read with a result counts only for a cross match with a level score: no
+// other match shows a "*" or has a winner by it.
+TEST(WedstrijdDag, AlleenEenGelijkeKruiswedstrijdIsBeslist)
+{
+    ToernooiModel model;
+    Laad(model, "kruis_4_4_dubbel.trn");
+    const TSchemaBoom boom = Bouw(model);
+    TUitslagen uitslagen;
+    {
+        const TWedstrijdDag leeg(model, boom);
+        for (std::size_t i = 0; i < leeg.Wedstrijden().size(); ++i) {
+            const TDagWedstrijd& w = leeg.Wedstrijden()[i];
+            // Level and not level, decided for either side.
+            uitslagen.Zet(TUitslag{w.Keer, 1, i % 3 == 0 ? 0 : 1, 1 + int(i % 2), w.Tekst, {}, {}});
+        }
+    }
+    model.ZetUitslagen(uitslagen);
+    const TWedstrijdDag dag(model, boom);
+    int beslist = 0;
+    for (const TDagWedstrijd& w : dag.Wedstrijden()) {
+        ASSERT_TRUE(w.Uitslag) << w.Tekst.toStdString();
+        const bool telt = w.IsKruis() && w.Uitslag->Doelpunten1 == w.Uitslag->Doelpunten2;
+        EXPECT_EQ(ScoreTekst(*w.Uitslag).contains(u'*'), telt) << w.Tekst.toStdString();
+        beslist += telt ? 1 : 0;
+    }
+    EXPECT_GT(beslist, 0);
+}

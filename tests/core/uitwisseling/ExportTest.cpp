@@ -211,6 +211,26 @@ TEST_F(Export, CalendarEventsCarryDateTimeFieldAndStableIds)
     EXPECT_EQ(LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu).Inhoud), events);
 }
 
+// Every event lasts the match's duration, also across midnight, and no time at all for a
+// duration of 0.
+TEST_F(Export, CalendarEventsLastTheMatchDuration)
+{
+    for (const int minuten : {0, 20, 50}) {
+        model.ZetDuurWedstrijd(minuten);
+        const TIcsUitkomst agenda = IcsSchema::Schrijf(model, boom, QString(), QDate(), nu);
+        ASSERT_EQ(agenda.Status, TIcsStatus::Gelukt) << agenda.Fout.toStdString();
+        for (const TIcsEvent& e : LeesIcsStrikt(agenda.Inhoud)) {
+            const auto moment = [&e](const char* veld) {
+                return QDateTime::fromString(e.value(QString::fromUtf8(veld)),
+                                             QStringLiteral("yyyyMMdd'T'HHmmss"));
+            };
+            ASSERT_TRUE(moment("DTSTART").isValid());
+            EXPECT_EQ(moment("DTSTART").secsTo(moment("DTEND")), 60 * minuten)
+                << minuten << ' ' << e.value(T("DTSTART")).toStdString();
+        }
+    }
+}
+
 TEST_F(Export, CalendarRefusesUnreadableDateAndUnknownTeam)
 {
     EXPECT_EQ(IcsSchema::LeesStartDatum(T("5/6/24")), QDate(2024, 6, 5));
