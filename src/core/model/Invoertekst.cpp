@@ -19,11 +19,26 @@ bool WordtSpatie(QChar c)
            || u == 0x2028 || u == 0x2029;
 }
 
+// A half of a surrogate pair without its other half is no character; UTF-8 cannot hold it.
+bool IsLosseHelft(QStringView tekst, qsizetype i)
+{
+    const QChar c = tekst[i];
+    if (c.isHighSurrogate())
+        return i + 1 >= tekst.size() || !tekst[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !tekst[i - 1].isHighSurrogate();
+    return false;
+}
+
 } // namespace
 
 bool HeeftStuurtekens(QStringView tekst)
 {
-    return std::any_of(tekst.begin(), tekst.end(), IsStuurteken);
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (IsStuurteken(tekst[i]) || IsLosseHelft(tekst, i))
+            return true;
+    }
+    return false;
 }
 
 QString ZonderStuurtekens(const QString& tekst)
@@ -32,8 +47,11 @@ QString ZonderStuurtekens(const QString& tekst)
         return tekst;
     QString schoon;
     schoon.reserve(tekst.size());
-    for (const QChar c : tekst) {
-        if (!IsStuurteken(c))
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar c = tekst.at(i);
+        if (IsLosseHelft(tekst, i))
+            schoon += QChar(QChar::ReplacementCharacter);
+        else if (!IsStuurteken(c))
             schoon += c;
         else if (WordtSpatie(c))
             schoon += u' ';
