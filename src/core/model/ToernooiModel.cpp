@@ -1,7 +1,7 @@
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
-#include "model/Invoertekst.h"
-#include "model/Tijdnotatie.h"
+#include "core/model/Invoertekst.h"
+#include "core/model/Tijdnotatie.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/TDagDeel.h"
-#include "model/TLettertype.h"
-#include "model/TPoule.h"
-#include "model/TTeamDetails.h"
-#include "model/VeldenEnRonden.h"
-#include "uitslag/TUitslagen.h"
+#include "core/model/TDagDeel.h"
+#include "core/model/TLettertype.h"
+#include "core/model/TPoule.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <QList>
 #include <QObject>
