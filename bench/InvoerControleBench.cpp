@@ -1,9 +1,9 @@
 // The input check runs before every build (window, schedule tool, exports), so a tournament
 // of hundreds of thousands of teams must pass it in well under a second.
 
-#include "model/ToernooiModel.h"
-#include "schema/ControleerKoppelingen.h"
-#include "schema/TInvoerControle.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/ControleerKoppelingen.h"
+#include "core/schema/TInvoerControle.h"
 
 #include <benchmark/benchmark.h>
 

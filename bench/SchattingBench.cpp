@@ -1,8 +1,8 @@
 // The estimate shown while editing runs on every change, so it must stay far below a frame.
 
 #include "GrootToernooi.h"
-#include "kwaliteit/SchemaSchatting.h"
-#include "model/ToernooiModel.h"
+#include "core/kwaliteit/SchemaSchatting.h"
+#include "core/model/ToernooiModel.h"
 
 #include <benchmark/benchmark.h>
 

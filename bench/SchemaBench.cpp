@@ -2,8 +2,8 @@
 // of the field usage table.
 
 #include "GrootToernooi.h"
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBouwer.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBouwer.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,10 @@
 // changing the highlighted team there: the view's own cost, with the screen fonts.
 
 #include "GrootToernooi.h"
-#include "afdruk/LettertypeOmzetting.h"
-#include "afdruk/SchemaWeergave.h"
-#include "schema/SchemaTekstVeld.h"
-#include "schema/TSchemaBouwer.h"
+#include "core/afdruk/SchemaWeergave.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
+#include "ui/schema/SchemaTekstVeld.h"
 
 #include <QApplication>
 #include <QFontMetrics>

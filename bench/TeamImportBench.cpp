@@ -2,8 +2,8 @@
 // poules of ten, from the bytes of the file to the teams in their poules. Target: well under
 // a second, Release build.
 
-#include "model/ToernooiModel.h"
-#include "uitwisseling/TeamImport.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitwisseling/TeamImport.h"
 
 #include <benchmark/benchmark.h>
 

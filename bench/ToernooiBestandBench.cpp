@@ -1,11 +1,11 @@
 // Saving and loading a large tournament: 10,000 teams in 500 poules of 20, every team with
 // its contact details, partners linked in pairs. Target: under 100 ms each, Release build.
 
-#include "bestand/ToernooiBestand.h"
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/bestand/ToernooiBestand.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
 
 #include <QDateTime>
 #include <QLocale>

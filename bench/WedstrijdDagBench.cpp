@@ -4,8 +4,8 @@
 // 20 ms, Release build.
 
 #include "GrootToernooi.h"
-#include "schema/TSchemaBouwer.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 #include <benchmark/benchmark.h>
 

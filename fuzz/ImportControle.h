@@ -1,8 +1,8 @@
 #pragma once
 
 #include "LezerControle.h"
-#include "model/Invoertekst.h"
-#include "uitwisseling/TeamImport.h"
+#include "core/model/Invoertekst.h"
+#include "core/uitwisseling/TeamImport.h"
 
 #include <QStringList>
 

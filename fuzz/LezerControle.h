@@ -1,8 +1,8 @@
 #pragma once
 
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "model/ToernooiModel.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QByteArrayView>
 #include <QDateTime>

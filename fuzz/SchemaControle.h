@@ -1,19 +1,19 @@
 #pragma once
 
 #include "LezerControle.h"
-#include "afdruk/AfdrukInhoud.h"
-#include "afdruk/PaginaOpmaak.h"
-#include "afdruk/SchemaWeergave.h"
-#include "afdruk/TCanvas.h"
-#include "afdruk/TTelCanvas.h"
-#include "bestand/ToernooiLezer.h"
-#include "model/ToernooiModel.h"
-#include "schema/TInvoerControle.h"
-#include "schema/TSchemaBouwer.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitwisseling/CsvSchema.h"
-#include "uitwisseling/HtmlSchema.h"
-#include "uitwisseling/IcsSchema.h"
+#include "core/afdruk/AfdrukInhoud.h"
+#include "core/afdruk/PaginaOpmaak.h"
+#include "core/afdruk/SchemaWeergave.h"
+#include "core/afdruk/TCanvas.h"
+#include "core/afdruk/TTelCanvas.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TInvoerControle.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitwisseling/CsvSchema.h"
+#include "core/uitwisseling/HtmlSchema.h"
+#include "core/uitwisseling/IcsSchema.h"
 
 #include <QByteArrayView>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "TOpdrachtregelVraagsteller.h"
+#include "app/TOpdrachtregelVraagsteller.h"
 
 #include <cstdio>
 

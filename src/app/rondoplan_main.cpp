@@ -1,6 +1,6 @@
-#include "programma/TForm1.h"
-#include "programma/TProgramma.h"
-#include "programma/Vertaling.h"
+#include "ui/programma/TForm1.h"
+#include "ui/programma/TProgramma.h"
+#include "ui/programma/Vertaling.h"
 
 #include <QApplication>
 

@@ -1,16 +1,16 @@
 // Prints a tournament through the print run onto a real CUPS queue. Run by druk_via_cups.sh,
 // which starts a private CUPS server, adds the queue and checks the PDFs that come out of it;
 // the queue name and the tournament file come from the environment.
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/PrintRun.h"
-#include "afdruk/TPrintSetup.h"
-#include "bestand/ToernooiBestand.h"
+#include "core/bestand/ToernooiBestand.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TInvoerControle.h"
+#include "core/schema/TSchemaBouwer.h"
 #include "hulp/ModaalVenster.h"
 #include "hulp/VensterVraagsteller.h"
-#include "model/ToernooiModel.h"
-#include "schema/TInvoerControle.h"
-#include "schema/TSchemaBouwer.h"
-#include "schema/TWedstrijdSchema.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/afdruk/PrintRun.h"
+#include "ui/afdruk/TPrintSetup.h"
+#include "ui/schema/TWedstrijdSchema.h"
 
 #include <QApplication>
 #include <QCheckBox>

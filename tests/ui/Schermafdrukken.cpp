@@ -1,14 +1,14 @@
 // Draws every window of the program with the example tournament into PNG files, so their
 // layout can be looked at without clicking through the program:
 //   rondoplan_schermafdrukken <example.trn> <output folder>
-#include "indeling/TToevoegen.h"
-#include "instellingen/TVeldInvulling.h"
-#include "programma/TAbout.h"
-#include "programma/TDialoogVraagsteller.h"
-#include "programma/TForm1.h"
-#include "programma/THelpVenster.h"
-#include "programma/TProgramma.h"
-#include "programma/Vertaling.h"
+#include "ui/indeling/TToevoegen.h"
+#include "ui/instellingen/TVeldInvulling.h"
+#include "ui/programma/TAbout.h"
+#include "ui/programma/TDialoogVraagsteller.h"
+#include "ui/programma/TForm1.h"
+#include "ui/programma/THelpVenster.h"
+#include "ui/programma/TProgramma.h"
+#include "ui/programma/Vertaling.h"
 
 #include <QApplication>
 #include <QDir>

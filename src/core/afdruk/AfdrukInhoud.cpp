@@ -1,6 +1,6 @@
-#include "afdruk/AfdrukInhoud.h"
+#include "core/afdruk/AfdrukInhoud.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
                              const TPaginaMaten& maten, const QString& printDatum)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TAfdrukGegevens.h"
 
 class ToernooiModel;
 

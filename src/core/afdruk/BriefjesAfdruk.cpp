@@ -1,11 +1,11 @@
 // The referee notes: one small form per match, to cut from the page.
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "afdruk/TCanvas.h"
-#include "model/RondeKop.h"
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TCanvas.h"
+#include "core/model/RondeKop.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
 
 namespace PaginaOpmaak {
 

@@ -1,11 +1,11 @@
 // The quality report on paper: the summary lines, then the team table, continued with its
 // header on a new page when the rows run past the body.
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "afdruk/TCanvas.h"
-#include "kwaliteit/KwaliteitTabel.h"
-#include "kwaliteit/SchemaKwaliteit.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TCanvas.h"
+#include "core/kwaliteit/KwaliteitTabel.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
 
 #include <algorithm>
 #include <array>

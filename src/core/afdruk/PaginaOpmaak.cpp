@@ -1,10 +1,10 @@
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "afdruk/TCanvas.h"
-#include "afdruk/TTelCanvas.h"
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TCanvas.h"
+#include "core/afdruk/TTelCanvas.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
 
 namespace PaginaOpmaak {
 

@@ -1,8 +1,8 @@
 // The poule overview on paper: a block per poule, three blocks to a row.
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "afdruk/TCanvas.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TCanvas.h"
 
 #include <algorithm>
 

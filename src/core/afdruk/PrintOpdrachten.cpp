@@ -1,4 +1,4 @@
-#include "afdruk/PrintOpdrachten.h"
+#include "core/afdruk/PrintOpdrachten.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "afdruk/SchemaWeergave.h"
+#include "core/afdruk/SchemaWeergave.h"
 
-#include "model/RondeKop.h"
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
+#include "core/model/RondeKop.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
 
 const QString SchemaWeergave::VolgendePagina = QStringLiteral("    --- Volgende pagina ---");
 

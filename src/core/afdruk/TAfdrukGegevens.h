@@ -1,7 +1,7 @@
 #pragma once
 
-#include "afdruk/TPaginaMaten.h"
-#include "model/TLettertype.h"
+#include "core/afdruk/TPaginaMaten.h"
+#include "core/model/TLettertype.h"
 
 #include <QString>
 #include <QStringList>

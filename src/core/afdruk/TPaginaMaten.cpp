@@ -1,6 +1,6 @@
-#include "afdruk/TPaginaMaten.h"
+#include "core/afdruk/TPaginaMaten.h"
 
-#include "afdruk/TCanvas.h"
+#include "core/afdruk/TCanvas.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afdruk/TCanvas.h"
+#include "core/afdruk/TCanvas.h"
 
 // A canvas that draws nothing and counts pages. It measures on another canvas, so a
 // document laid out on it breaks its pages exactly where it would on that canvas.

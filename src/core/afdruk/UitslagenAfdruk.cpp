@@ -1,16 +1,16 @@
 // The results and standings on paper: every match with its score per round, the standings
 // of every poule and the final ranking of every linked pair, in the frame of every page.
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "afdruk/TCanvas.h"
-#include "model/PouleTitel.h"
-#include "model/RondeKop.h"
-#include "model/TPoule.h"
-#include "model/TPouleDetails.h"
-#include "model/TTeamDetails.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/TCanvas.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/RondeKop.h"
+#include "core/model/TPoule.h"
+#include "core/model/TPouleDetails.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 namespace PaginaOpmaak {
 

@@ -1,7 +1,7 @@
-#include "bestand/BestandOpslag.h"
+#include "core/bestand/BestandOpslag.h"
 
-#include "bestand/Bestandsfout.h"
-#include "bestand/ToernooiSchrijver.h"
+#include "core/bestand/Bestandsfout.h"
+#include "core/bestand/ToernooiSchrijver.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "bestand/Bestandsfout.h"
+#include "core/bestand/Bestandsfout.h"
 
 #include <cerrno>
 #include <utility>

@@ -1,10 +1,10 @@
-#include "bestand/ToernooiBestand.h"
+#include "core/bestand/ToernooiBestand.h"
 
-#include "bestand/Bestandsfout.h"
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/bestand/Bestandsfout.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
 
 #include <QDir>
 #include <QFileInfo>

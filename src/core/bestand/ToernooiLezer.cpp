@@ -1,8 +1,8 @@
-#include "bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiLezer.h"
 
-#include "bestand/Tekstcodering.h"
-#include "bestand/ToernooiRegelLezer.h"
-#include "bestand/ToernooiSleutel.h"
+#include "core/bestand/Tekstcodering.h"
+#include "core/bestand/ToernooiRegelLezer.h"
+#include "core/bestand/ToernooiSleutel.h"
 
 namespace ToernooiLezer {
 

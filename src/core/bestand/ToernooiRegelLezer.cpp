@@ -1,7 +1,7 @@
-#include "bestand/ToernooiRegelLezer.h"
+#include "core/bestand/ToernooiRegelLezer.h"
 
-#include "bestand/ToernooiSleutel.h"
-#include "uitslag/UitslagenBestand.h"
+#include "core/bestand/ToernooiSleutel.h"
+#include "core/uitslag/UitslagenBestand.h"
 
 #include <QHash>
 #include <algorithm>

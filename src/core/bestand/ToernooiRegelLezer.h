@@ -1,9 +1,9 @@
 #pragma once
 
-#include "bestand/ToernooiSleutel.h"
-#include "model/TLettertype.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/TUitslagen.h"
+#include "core/bestand/ToernooiSleutel.h"
+#include "core/model/TLettertype.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <QStringView>
 

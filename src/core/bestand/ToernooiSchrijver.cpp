@@ -1,10 +1,10 @@
-#include "bestand/ToernooiSchrijver.h"
+#include "core/bestand/ToernooiSchrijver.h"
 
-#include "bestand/Tekstcodering.h"
-#include "bestand/ToernooiSleutel.h"
-#include "model/Tijdstempel.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/UitslagenBestand.h"
+#include "core/bestand/Tekstcodering.h"
+#include "core/bestand/ToernooiSleutel.h"
+#include "core/model/Tijdstempel.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/UitslagenBestand.h"
 
 #include <QIODevice>
 #include <QSet>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Tijdstempel.h"
+#include "core/model/Tijdstempel.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "bestand/ToernooiSleutel.h"
+#include "core/bestand/ToernooiSleutel.h"
 
 #include <QHash>
 #include <limits>

@@ -1,9 +1,9 @@
-#include "herstel/HerstelAanbod.h"
+#include "core/herstel/HerstelAanbod.h"
 
-#include "bestand/ToernooiLezer.h"
-#include "herstel/HerstelBestand.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/herstel/HerstelBestand.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "herstel/HerstelBestand.h"
+#include "core/herstel/HerstelBestand.h"
 
-#include "bestand/BestandOpslag.h"
-#include "bestand/Bestandsfout.h"
+#include "core/bestand/BestandOpslag.h"
+#include "core/bestand/Bestandsfout.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "herstel/HerstelKopie.h"
+#include "core/herstel/HerstelKopie.h"
 
-#include "bestand/Bestandsfout.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "herstel/HerstelBestand.h"
-#include "model/ToernooiModel.h"
+#include "core/bestand/Bestandsfout.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/herstel/HerstelBestand.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "bestand/BestandOpslag.h"
-#include "model/Tijdstempel.h"
+#include "core/bestand/BestandOpslag.h"
+#include "core/model/Tijdstempel.h"
 
 #include <QDateTime>
 #include <QLocale>

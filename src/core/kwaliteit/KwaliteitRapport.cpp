@@ -1,7 +1,7 @@
-#include "kwaliteit/KwaliteitRapport.h"
+#include "core/kwaliteit/KwaliteitRapport.h"
 
-#include "kwaliteit/SchemaKwaliteit.h"
-#include "model/TTeamDetails.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
+#include "core/model/TTeamDetails.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
-#include "kwaliteit/KwaliteitTabel.h"
+#include "core/kwaliteit/KwaliteitTabel.h"
 
-#include "kwaliteit/SchemaKwaliteit.h"
-#include "model/TTeamDetails.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
+#include "core/model/TTeamDetails.h"
 
 #include <algorithm>
 

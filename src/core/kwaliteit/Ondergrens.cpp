@@ -1,6 +1,6 @@
-#include "kwaliteit/Ondergrens.h"
+#include "core/kwaliteit/Ondergrens.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <algorithm>
 #include <limits>

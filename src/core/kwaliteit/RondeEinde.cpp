@@ -1,7 +1,7 @@
-#include "kwaliteit/RondeEinde.h"
+#include "core/kwaliteit/RondeEinde.h"
 
-#include "model/RondeKop.h"
-#include "model/VeldenEnRonden.h"
+#include "core/model/RondeKop.h"
+#include "core/model/VeldenEnRonden.h"
 
 TRondeEinde RondeEinde(const VeldenEnRonden& velden, int ronde)
 {

@@ -1,7 +1,7 @@
-#include "kwaliteit/SchemaKwaliteit.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
 
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBoom.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,6 +1,6 @@
-#include "kwaliteit/SchemaSchatting.h"
+#include "core/kwaliteit/SchemaSchatting.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kwaliteit/Ondergrens.h"
-#include "kwaliteit/RondeEinde.h"
+#include "core/kwaliteit/Ondergrens.h"
+#include "core/kwaliteit/RondeEinde.h"
 
 #include <QString>
 

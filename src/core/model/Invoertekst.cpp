@@ -1,4 +1,4 @@
-#include "model/Invoertekst.h"
+#include "core/model/Invoertekst.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "model/PouleTitel.h"
+#include "core/model/PouleTitel.h"
 
 QString PouleTitel(const QString& pouleNaam, const QString& woord)
 {

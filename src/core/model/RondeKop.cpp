@@ -1,4 +1,4 @@
-#include "model/RondeKop.h"
+#include "core/model/RondeKop.h"
 
 namespace RondeKop {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TPouleDetails.h"
+#include "core/model/TPouleDetails.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "model/Tijdnotatie.h"
+#include "core/model/Tijdnotatie.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TDagDeel.h"
+#include "core/model/TDagDeel.h"
 
 #include <QString>
 #include <optional>

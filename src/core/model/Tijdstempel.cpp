@@ -1,4 +1,4 @@
-#include "model/Tijdstempel.h"
+#include "core/model/Tijdstempel.h"
 
 namespace Tijdstempel {
 

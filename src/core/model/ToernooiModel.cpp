@@ -1,7 +1,7 @@
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
-#include "model/Invoertekst.h"
-#include "model/Tijdnotatie.h"
+#include "core/model/Invoertekst.h"
+#include "core/model/Tijdnotatie.h"
 
 #include <QHash>
 #include <QSet>
@@ -127,6 +127,7 @@ QString ToernooiModel::PouleAantalTekst() const
 
 TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& getypt)
 {
+    Noem(u"team toevoegen");
     const QString naam = Invoertekst::ZonderStuurtekens(getypt);
     TToevoegUitkomst<TTeamDetails> uitkomst;
     for (const auto& team : m_teams) {
@@ -149,6 +150,7 @@ TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& getypt)
 
 QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<const TTeamDetails*>& teams)
 {
+    Noem(u"teams importeren");
     QSet<QString> namen;
     namen.reserve(qsizetype(m_teams.size()) + teams.size());
     for (const auto& team : m_teams)
@@ -246,6 +248,7 @@ bool ToernooiModel::NaamInBoom(const QString& naam) const
 
 TToevoegUitkomst<TPouleDetails> ToernooiModel::VoegPouleToe(const QString& getypt)
 {
+    Noem(u"poule toevoegen");
     const QString naam = Invoertekst::ZonderStuurtekens(getypt);
     TToevoegUitkomst<TPouleDetails> uitkomst;
     if (NaamInBoom(naam)) {
@@ -272,6 +275,7 @@ void ToernooiModel::VerwijderTeamUitBoom(const TTeamDetails* team)
 
 void ToernooiModel::VerwijderTeams(const QList<TTeamDetails*>& teams)
 {
+    Noem(u"teams verwijderen");
     // Last to first in list order, as the selection is walked.
     QList<TTeamDetails*> teVerwijderen = teams;
     std::sort(teVerwijderen.begin(), teVerwijderen.end(),
@@ -284,6 +288,7 @@ void ToernooiModel::VerwijderTeams(const QList<TTeamDetails*>& teams)
         VerwijderTeamUitBoom(team);
         if (m_huidigTeam == team)
             m_huidigTeam = nullptr;
+        Bewaar(std::move(m_teams[std::size_t(index)]));
         m_teams.erase(m_teams.begin() + index);
         iets = true;
     }
@@ -296,6 +301,7 @@ void ToernooiModel::VerwijderTeams(const QList<TTeamDetails*>& teams)
 
 void ToernooiModel::VerwijderPoule(int pouleIndex)
 {
+    Noem(u"poule verwijderen");
     if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
         return;
     // Links are positions in the partner list; the removed poule's position is index + 1.
@@ -309,6 +315,7 @@ void ToernooiModel::VerwijderPoule(int pouleIndex)
     }
     if (m_huidigePoule == m_poules[std::size_t(pouleIndex)]->Details.get())
         m_huidigePoule = nullptr;
+    Bewaar(std::move(m_poules[std::size_t(pouleIndex)]));
     m_poules.erase(m_poules.begin() + pouleIndex);
     MaakGewijzigd();
     emit poulesVeranderd();
@@ -316,6 +323,7 @@ void ToernooiModel::VerwijderPoule(int pouleIndex)
 
 void ToernooiModel::VerwijderTeamUitPoule(int pouleIndex, int teamIndex)
 {
+    Noem(u"team uit poule halen");
     if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
         return;
     auto& teams = m_poules[std::size_t(pouleIndex)]->Teams;
@@ -328,6 +336,7 @@ void ToernooiModel::VerwijderTeamUitPoule(int pouleIndex, int teamIndex)
 
 void ToernooiModel::HaalTeamsUitPoule(int pouleIndex)
 {
+    Noem(u"poule leegmaken");
     if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
         return;
     auto& teams = m_poules[std::size_t(pouleIndex)]->Teams;
@@ -340,6 +349,7 @@ void ToernooiModel::HaalTeamsUitPoule(int pouleIndex)
 
 void ToernooiModel::ZetTeamsInPoule(int pouleIndex, const QList<TTeamDetails*>& teams)
 {
+    Noem(u"teams in poule zetten");
     if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
         return;
     const auto voor = Indeling(m_poules);
@@ -365,18 +375,27 @@ void ToernooiModel::VervangPoulesEnTeams(PouleLijstType poules, TeamLijstType te
 {
     m_huidigTeam = nullptr;
     m_huidigePoule = nullptr;
+    for (auto& poule : m_poules)
+        Bewaar(std::move(poule));
+    for (auto& team : m_teams)
+        Bewaar(std::move(team));
     m_poules = std::move(poules);
     m_teams = std::move(teams);
     SorteerTeams();
     emit poulesVeranderd();
     emit teamsVeranderd();
+    emit vervangen();
 }
 
 void ToernooiModel::LeegPoulesEnTeams()
 {
     m_huidigTeam = nullptr;
     m_huidigePoule = nullptr;
-    // The tree refers to the team records, so it goes first.
+    // Kept aside, not destroyed: a built schedule or an earlier state may still name them.
+    for (auto& poule : m_poules)
+        Bewaar(std::move(poule));
+    for (auto& team : m_teams)
+        Bewaar(std::move(team));
     m_poules.clear();
     m_teams.clear();
     // The results name the teams and poules that are gone.
@@ -384,6 +403,7 @@ void ToernooiModel::LeegPoulesEnTeams()
     emit poulesVeranderd();
     emit teamsVeranderd();
     emit uitslagenVeranderd();
+    emit vervangen();
 }
 
 void ToernooiModel::ZetUitslagen(TUitslagen uitslagen)
@@ -397,6 +417,7 @@ void ToernooiModel::ZetUitslagen(TUitslagen uitslagen)
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)
 {
+    Noem(u"teamgegevens wijzigen", true);
     if (!team)
         return;
     bool anders = false;
@@ -425,6 +446,7 @@ void ToernooiModel::ZetPouleDetails(TPouleDetails* poule, TCompetitieType compet
                                     int kruisPoule, TKruisPouleCompetitieType kruisType,
                                     int minimaleRust)
 {
+    Noem(u"poule wijzigen");
     if (!poule)
         return;
     const int rust = std::clamp(minimaleRust, MinMinimaleRust, MaxMinimaleRust);
@@ -453,6 +475,7 @@ QString ToernooiModel::KruisPouleVraag(const TPouleDetails* getoond, int keuze) 
 
 int ToernooiModel::KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbreekBestaande)
 {
+    Noem(u"kruispoule kiezen");
     MaakGewijzigd();
     const QStringList lijst = KruisPouleLijst();
     if (!getoond || keuze < 0 || keuze >= lijst.size())
@@ -488,6 +511,7 @@ int ToernooiModel::KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbre
 
 void ToernooiModel::ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitieType type)
 {
+    Noem(u"kruispoule kiezen");
     const QStringList lijst = KruisPouleLijst();
     if (keuze < 0 || keuze >= lijst.size())
         return;
@@ -508,11 +532,13 @@ QString ToernooiModel::DagDeelLabel(int rij)
 
 void ToernooiModel::ZetToernooiNaam(const QString& naam)
 {
+    Noem(u"toernooinaam wijzigen", true);
     Zet(m_toernooiNaam, naam, &ToernooiModel::instellingenVeranderd);
 }
 
 void ToernooiModel::ZetStartDatum(const QString& datum)
 {
+    Noem(u"startdatum wijzigen", true);
     Zet(m_startDatum, datum, &ToernooiModel::instellingenVeranderd);
 }
 
@@ -524,18 +550,21 @@ void ToernooiModel::HerstelDagDelen()
 
 void ToernooiModel::ZetAantalDelen(int aantal)
 {
+    Noem(u"dagdelen wijzigen");
     Zet(m_aantalDelen, std::clamp(aantal, MinAantalDelen, MaxAantalDelen),
         &ToernooiModel::instellingenVeranderd, [this] { HerstelDagDelen(); });
 }
 
 void ToernooiModel::ZetAantalDelenPerDag(int aantal)
 {
+    Noem(u"dagdelen wijzigen");
     Zet(m_delenPerDag, std::clamp(aantal, MinDelenPerDag, MaxDelenPerDag),
         &ToernooiModel::instellingenVeranderd, [this] { HerstelDagDelen(); });
 }
 
 void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
 {
+    Noem(u"tijd wijzigen");
     if (rij < 1 || rij > m_dagTijden.size() || (kolom != 1 && kolom != 2))
         return;
     const QString genormaliseerd = Tijdnotatie::NormaliseerTijd(tijd);
@@ -559,11 +588,13 @@ void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
 
 void ToernooiModel::ZetLettertypen(const TLettertypen& lettertypen)
 {
+    Noem(u"lettertypen wijzigen");
     Zet(m_lettertypen, lettertypen, &ToernooiModel::lettertypenVeranderd);
 }
 
 void ToernooiModel::ZetGewoneVelden(int aantal)
 {
+    Noem(u"velden wijzigen");
     if (aantal == m_gewoneVelden)
         return;
     int speciaal = m_specialeVelden;
@@ -576,6 +607,7 @@ void ToernooiModel::ZetGewoneVelden(int aantal)
 
 void ToernooiModel::ZetSpecialeVelden(int aantal)
 {
+    Noem(u"velden wijzigen");
     if (aantal == m_specialeVelden)
         return;
     Zet(m_specialeVelden, std::clamp(aantal, MinSpecialeVelden, MaxSpecialeVelden),
@@ -584,12 +616,14 @@ void ToernooiModel::ZetSpecialeVelden(int aantal)
 
 void ToernooiModel::ZetDuurWedstrijd(int minuten)
 {
+    Noem(u"wedstrijdduur wijzigen");
     Zet(m_duur, std::clamp(minuten, MinMinuten, MaxMinuten), &ToernooiModel::instellingenVeranderd,
         [this] { VulRondeKoppen(); });
 }
 
 void ToernooiModel::ZetPauze(int minuten)
 {
+    Noem(u"pauze wijzigen");
     Zet(m_pauze, std::clamp(minuten, MinMinuten, MaxMinuten), &ToernooiModel::instellingenVeranderd,
         [this] { VulRondeKoppen(); });
 }
@@ -609,6 +643,7 @@ void ToernooiModel::PasVeldAantalToe()
 
 void ToernooiModel::WisselVeld(int kolom, int rij)
 {
+    Noem(u"veldgebruik wijzigen");
     if (!m_velden.Wissel(kolom, rij))
         return;
     MaakGewijzigd();
@@ -617,6 +652,7 @@ void ToernooiModel::WisselVeld(int kolom, int rij)
 
 void ToernooiModel::ResetAlleVelden()
 {
+    Noem(u"veldgebruik herstellen");
     m_velden.ResetAlleVelden();
     emit veldGebruikVeranderd();
 }
@@ -643,5 +679,7 @@ void ToernooiModel::ZetGewijzigd(bool gewijzigd)
 
 void ToernooiModel::ZetSchemaGebouwd(bool gebouwd)
 {
+    if (gebouwd && !m_schemaGebouwd)
+        ++m_bouwNummer;
     m_schemaGebouwd = gebouwd;
 }

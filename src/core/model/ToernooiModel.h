@@ -1,11 +1,12 @@
 #pragma once
 
-#include "model/TDagDeel.h"
-#include "model/TLettertype.h"
-#include "model/TPoule.h"
-#include "model/TTeamDetails.h"
-#include "model/VeldenEnRonden.h"
-#include "uitslag/TUitslagen.h"
+#include "core/model/TDagDeel.h"
+#include "core/model/TLettertype.h"
+#include "core/model/TPoule.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiToestand.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <QList>
 #include <QObject>
@@ -177,9 +178,12 @@ public:
     [[nodiscard]] const TUitslagen& Uitslagen() const { return m_uitslagen; }
     // Replaces them all (the reader).
     void ZetUitslagen(TUitslagen uitslagen);
-    // Applies one change to them; wijziging returns true when it changed something.
-    template<typename Wijziging> bool WijzigUitslagen(Wijziging wijziging)
+    // Applies one change to them; wijziging returns true when it changed something. naam
+    // names the change as an undo step ("uitslag invoeren").
+    template<typename Wijziging>
+    bool WijzigUitslagen(Wijziging wijziging, QStringView naam = u"uitslagen wijzigen")
     {
+        Noem(naam);
         if (!wijziging(m_uitslagen))
             return false;
         MaakGewijzigd();
@@ -191,7 +195,27 @@ public:
     [[nodiscard]] bool Gewijzigd() const { return m_gewijzigd; }
     void ZetGewijzigd(bool gewijzigd);
     [[nodiscard]] bool SchemaGebouwd() const { return m_schemaGebouwd; }
+    // Setting it counts a build: BouwNummer tells builds apart.
     void ZetSchemaGebouwd(bool gebouwd);
+    [[nodiscard]] quint64 BouwNummer() const { return m_bouwNummer; }
+    // The name of the first change since the last call, as an undo step names it ("team
+    // toevoegen"), and whether typing on in the same field may join it; cleared by the call.
+    struct TBewerking
+    {
+        QString Naam;
+        bool Samenvoegbaar = false;
+    };
+    [[nodiscard]] TBewerking NeemBewerking() { return std::exchange(m_bewerking, {}); }
+
+    // Everything that is saved, as it is now; the records themselves stay with the model.
+    [[nodiscard]] ToernooiToestand Toestand() const;
+    // Brings back a state taken earlier: the records it names come back as they were (also
+    // deleted ones, which the model keeps until VergeetVerwijderde), in its order. Every
+    // signal of a change is emitted; Gewijzigd and the built flag are left to the caller.
+    void HerstelToestand(const ToernooiToestand& toestand);
+    // Lets go of the deleted records: no state taken before may be restored after this.
+    void VergeetVerwijderde();
+
     [[nodiscard]] TTeamDetails* HuidigTeam() const { return m_huidigTeam; }
     void ZetHuidigTeam(TTeamDetails* team) { m_huidigTeam = team; }
     [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
@@ -209,13 +233,27 @@ signals:
     // Any change of the tournament itself, of whatever kind, also while it is already marked
     // changed (the recovery copy follows every one).
     void veranderd();
+    // All teams and poules were replaced or cleared: a load or a fresh start.
+    void vervangen();
 
 private:
     void MaakGewijzigd()
     {
+        if (m_bewerking.Naam.isEmpty())
+            m_bewerking = m_noem;
         ZetGewijzigd(true);
         emit veranderd();
     }
+    // The name of the operation under way, taken as the undo step's name when it changes
+    // something.
+    void Noem(QStringView naam, bool samenvoegbaar = false)
+    {
+        m_noem = {naam.toString(), samenvoegbaar};
+    }
+    // Takes a record out of the tournament without destroying it: a state taken earlier may
+    // still name it, and the built schedule may still point at it.
+    void Bewaar(std::unique_ptr<TTeamDetails> team) { m_verwijderdeTeams.push_back(std::move(team)); }
+    void Bewaar(std::unique_ptr<TPoule> poule) { m_verwijderdePoules.push_back(std::move(poule)); }
     // Every setting changes through here: nothing when the value is already there; otherwise
     // it is stored, the tournament marked changed, the follow-up run (round headers, field
     // count) and the signal emitted once. Two fields that change together go in as std::tie.
@@ -257,8 +295,14 @@ private:
     TLettertypen m_lettertypen;
     TUitslagen m_uitslagen;
 
+    TeamLijstType m_verwijderdeTeams;
+    PouleLijstType m_verwijderdePoules;
+    TBewerking m_noem;
+    TBewerking m_bewerking;
+
     bool m_gewijzigd = false;
     bool m_schemaGebouwd = false;
+    quint64 m_bouwNummer = 0;
     TTeamDetails* m_huidigTeam = nullptr;
     TPouleDetails* m_huidigePoule = nullptr;
 };

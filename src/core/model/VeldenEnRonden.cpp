@@ -1,4 +1,4 @@
-#include "model/VeldenEnRonden.h"
+#include "core/model/VeldenEnRonden.h"
 
 #include <algorithm>
 

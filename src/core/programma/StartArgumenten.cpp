@@ -1,4 +1,4 @@
-#include "programma/StartArgumenten.h"
+#include "core/programma/StartArgumenten.h"
 
 namespace StartArgumenten {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TLettertype.h"
+#include "core/model/TLettertype.h"
 
 #include <QDate>
 #include <QString>

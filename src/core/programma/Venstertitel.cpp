@@ -1,4 +1,4 @@
-#include "programma/Venstertitel.h"
+#include "core/programma/Venstertitel.h"
 
 QString Venstertitel(const QString& toernooiNaam)
 {

@@ -1,10 +1,10 @@
-#include "schema/BouwDriver.h"
+#include "core/schema/BouwDriver.h"
 
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
-#include "schema/SchemaOverloop.h"
-#include "schema/TInvoerControle.h"
-#include "schema/TSchemaBouwer.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/schema/SchemaOverloop.h"
+#include "core/schema/TInvoerControle.h"
+#include "core/schema/TSchemaBouwer.h"
 
 BouwDriver::BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen)
     : m_model(model), m_vragen(vragen), m_stappen(std::move(stappen))

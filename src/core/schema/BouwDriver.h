@@ -1,7 +1,7 @@
 #pragma once
 
-#include "schema/TBouwUitkomst.h"
-#include "schema/TSchemaBoom.h"
+#include "core/schema/TBouwUitkomst.h"
+#include "core/schema/TSchemaBoom.h"
 
 #include <QStringList>
 #include <atomic>

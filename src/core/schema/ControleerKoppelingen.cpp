@@ -1,6 +1,6 @@
-#include "schema/ControleerKoppelingen.h"
+#include "core/schema/ControleerKoppelingen.h"
 
-#include "model/PouleTitel.h"
+#include "core/model/PouleTitel.h"
 
 #include <QSet>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QStringList>
 

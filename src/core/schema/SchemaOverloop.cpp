@@ -1,8 +1,8 @@
-#include "schema/SchemaOverloop.h"
+#include "core/schema/SchemaOverloop.h"
 
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
-#include "uitslag/TUitslagen.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "schema/TInvoerControle.h"
+#include "core/schema/TInvoerControle.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <algorithm>
 

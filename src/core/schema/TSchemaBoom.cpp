@@ -1,6 +1,6 @@
-#include "schema/TSchemaBoom.h"
+#include "core/schema/TSchemaBoom.h"
 
-#include "model/VeldenEnRonden.h"
+#include "core/model/VeldenEnRonden.h"
 
 QString TSchemaBoom::AlsTekst(const VeldenEnRonden* rondeKoppen) const
 {

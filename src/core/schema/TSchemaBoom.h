@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schema/TSchemaRonde.h"
+#include "core/schema/TSchemaRonde.h"
 
 #include <QHash>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "schema/TSchemaBouwer.h"
+#include "core/schema/TSchemaBouwer.h"
 
-#include "model/PouleTitel.h"
-#include "model/ToernooiModel.h"
-#include "schema/ControleerKoppelingen.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/ControleerKoppelingen.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schema/TBouwUitkomst.h"
-#include "schema/TSchemaBoom.h"
-#include "schema/TWedstrijdGenerator.h"
+#include "core/schema/TBouwUitkomst.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/schema/TWedstrijdGenerator.h"
 
 #include <atomic>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schema/TSchemaVeld.h"
+#include "core/schema/TSchemaVeld.h"
 
 #include <QString>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TWedstrijdDetails.h"
+#include "core/model/TWedstrijdDetails.h"
 
 #include <QString>
 #include <optional>

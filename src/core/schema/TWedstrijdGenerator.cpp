@@ -1,4 +1,4 @@
-#include "schema/TWedstrijdGenerator.h"
+#include "core/schema/TWedstrijdGenerator.h"
 
 #include <array>
 

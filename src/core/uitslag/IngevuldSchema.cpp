@@ -1,7 +1,7 @@
-#include "uitslag/IngevuldSchema.h"
+#include "core/uitslag/IngevuldSchema.h"
 
-#include "schema/TSchemaBoom.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 TSchemaBoom IngevuldSchema(const TSchemaBoom& boom, const TWedstrijdDag& dag)
 {

@@ -1,6 +1,6 @@
-#include "uitslag/KruisTekst.h"
+#include "core/uitslag/KruisTekst.h"
 
-#include "bestand/ToernooiSleutel.h"
+#include "core/bestand/ToernooiSleutel.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "uitslag/PouleStand.h"
+#include "core/uitslag/PouleStand.h"
 
 #include <algorithm>
 #include <array>

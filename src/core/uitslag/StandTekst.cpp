@@ -1,8 +1,8 @@
-#include "uitslag/StandTekst.h"
+#include "core/uitslag/StandTekst.h"
 
-#include "model/PouleTitel.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 QString ScoreTekst(const TUitslag& uitslag)
 {

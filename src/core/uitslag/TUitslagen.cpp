@@ -1,4 +1,4 @@
-#include "uitslag/TUitslagen.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uitslag/TUitslag.h"
+#include "core/uitslag/TUitslag.h"
 
 #include <QHash>
 #include <QStringList>

@@ -1,7 +1,7 @@
-#include "uitslag/TWedstrijdDag.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBoom.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
 
 #include <QSet>
 #include <algorithm>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "uitslag/KruisTekst.h"
-#include "uitslag/PouleStand.h"
-#include "uitslag/TUitslag.h"
-#include "uitslag/TUitslagen.h"
+#include "core/uitslag/KruisTekst.h"
+#include "core/uitslag/PouleStand.h"
+#include "core/uitslag/TUitslag.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <QHash>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "uitslag/UitslagWijziging.h"
+#include "core/uitslag/UitslagWijziging.h"
 
-#include "model/TTeamDetails.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 namespace UitslagWijziging {
 

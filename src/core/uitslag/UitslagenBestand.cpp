@@ -1,7 +1,7 @@
-#include "uitslag/UitslagenBestand.h"
+#include "core/uitslag/UitslagenBestand.h"
 
-#include "bestand/ToernooiSleutel.h"
-#include "uitslag/TUitslagen.h"
+#include "core/bestand/ToernooiSleutel.h"
+#include "core/uitslag/TUitslagen.h"
 
 #include <algorithm>
 

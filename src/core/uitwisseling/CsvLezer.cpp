@@ -1,6 +1,6 @@
-#include "uitwisseling/CsvLezer.h"
+#include "core/uitwisseling/CsvLezer.h"
 
-#include "bestand/Tekstcodering.h"
+#include "core/bestand/Tekstcodering.h"
 
 #include <QStringDecoder>
 

@@ -1,6 +1,6 @@
-#include "uitwisseling/CsvSchema.h"
+#include "core/uitwisseling/CsvSchema.h"
 
-#include "uitwisseling/SchemaRegels.h"
+#include "core/uitwisseling/SchemaRegels.h"
 
 #include <QStringList>
 

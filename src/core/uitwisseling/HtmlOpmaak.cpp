@@ -1,4 +1,4 @@
-#include "uitwisseling/HtmlOpmaak.h"
+#include "core/uitwisseling/HtmlOpmaak.h"
 
 namespace HtmlOpmaak {
 

@@ -1,13 +1,13 @@
-#include "uitwisseling/HtmlSchema.h"
+#include "core/uitwisseling/HtmlSchema.h"
 
-#include "model/PouleTitel.h"
-#include "model/TPoule.h"
-#include "model/TTeamDetails.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitwisseling/HtmlOpmaak.h"
-#include "uitwisseling/IcsSchema.h"
-#include "uitwisseling/SchemaRegels.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/TPoule.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitwisseling/HtmlOpmaak.h"
+#include "core/uitwisseling/IcsSchema.h"
+#include "core/uitwisseling/SchemaRegels.h"
 
 #include <QLocale>
 

@@ -1,7 +1,7 @@
-#include "uitwisseling/IcsSchema.h"
+#include "core/uitwisseling/IcsSchema.h"
 
-#include "model/ToernooiModel.h"
-#include "uitwisseling/SchemaRegels.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitwisseling/SchemaRegels.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>

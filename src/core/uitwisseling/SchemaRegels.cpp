@@ -1,12 +1,12 @@
-#include "uitwisseling/SchemaRegels.h"
+#include "core/uitwisseling/SchemaRegels.h"
 
-#include "model/RondeKop.h"
-#include "model/TPouleDetails.h"
-#include "model/TTeamDetails.h"
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
-#include "uitslag/StandTekst.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/model/RondeKop.h"
+#include "core/model/TPouleDetails.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/StandTekst.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 #include <QHash>
 

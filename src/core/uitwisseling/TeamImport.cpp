@@ -1,8 +1,8 @@
-#include "uitwisseling/TeamImport.h"
+#include "core/uitwisseling/TeamImport.h"
 
-#include "model/Invoertekst.h"
-#include "model/ToernooiModel.h"
-#include "uitwisseling/CsvLezer.h"
+#include "core/model/Invoertekst.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitwisseling/CsvLezer.h"
 
 #include <QHash>
 #include <QSet>

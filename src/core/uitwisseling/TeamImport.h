@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/TTeamDetails.h"
+#include "core/model/TTeamDetails.h"
 
 #include <QByteArrayView>
 #include <QList>

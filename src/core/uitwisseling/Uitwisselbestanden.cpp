@@ -1,7 +1,7 @@
-#include "uitwisseling/Uitwisselbestanden.h"
+#include "core/uitwisseling/Uitwisselbestanden.h"
 
-#include "bestand/BestandOpslag.h"
-#include "uitwisseling/TeamImport.h"
+#include "core/bestand/BestandOpslag.h"
+#include "core/uitwisseling/TeamImport.h"
 
 namespace Uitwisselbestanden {
 

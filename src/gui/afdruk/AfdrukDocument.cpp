@@ -1,9 +1,9 @@
-#include "afdruk/AfdrukDocument.h"
+#include "gui/afdruk/AfdrukDocument.h"
 
-#include "afdruk/PaginaOpmaak.h"
-#include "afdruk/QPainterCanvas.h"
+#include "core/afdruk/PaginaOpmaak.h"
+#include "gui/afdruk/QPainterCanvas.h"
 
-#include "bestand/BestandOpslag.h"
+#include "core/bestand/BestandOpslag.h"
 
 #include <QBuffer>
 #include <QPainter>

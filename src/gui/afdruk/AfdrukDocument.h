@@ -1,8 +1,8 @@
 #pragma once
 
-#include "afdruk/PdfPapier.h"
-#include "afdruk/PrintOpdrachten.h"
-#include "afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/PrintOpdrachten.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "gui/afdruk/PdfPapier.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "afdruk/LettertypeOmzetting.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
 
 #include <QGuiApplication>
 #include <QPalette>

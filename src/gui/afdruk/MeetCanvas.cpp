@@ -1,6 +1,6 @@
-#include "afdruk/MeetCanvas.h"
+#include "gui/afdruk/MeetCanvas.h"
 
-#include "afdruk/LettertypeOmzetting.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

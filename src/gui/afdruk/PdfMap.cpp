@@ -1,9 +1,9 @@
-#include "afdruk/PdfMap.h"
+#include "gui/afdruk/PdfMap.h"
 
-#include "afdruk/AfdrukDocument.h"
-#include "afdruk/AfdrukInhoud.h"
-#include "model/ToernooiModel.h"
-#include "uitwisseling/Uitwisselbestanden.h"
+#include "core/afdruk/AfdrukInhoud.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitwisseling/Uitwisselbestanden.h"
+#include "gui/afdruk/AfdrukDocument.h"
 
 #include <QDir>
 

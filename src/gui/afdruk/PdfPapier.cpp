@@ -1,4 +1,4 @@
-#include "afdruk/PdfPapier.h"
+#include "gui/afdruk/PdfPapier.h"
 
 #include <QPagedPaintDevice>
 #include <array>

@@ -1,6 +1,6 @@
-#include "afdruk/QPainterCanvas.h"
+#include "gui/afdruk/QPainterCanvas.h"
 
-#include "afdruk/LettertypeOmzetting.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
 
 #include <QFontMetrics>
 #include <QPagedPaintDevice>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afdruk/TCanvas.h"
+#include "core/afdruk/TCanvas.h"
 
 #include <QFont>
 #include <QPainter>

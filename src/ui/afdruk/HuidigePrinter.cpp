@@ -1,4 +1,4 @@
-#include "afdruk/HuidigePrinter.h"
+#include "ui/afdruk/HuidigePrinter.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

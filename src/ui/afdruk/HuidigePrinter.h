@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afdruk/PdfPapier.h"
+#include "gui/afdruk/PdfPapier.h"
 
 #include <QString>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "afdruk/PrinterDocument.h"
+#include "ui/afdruk/PrinterDocument.h"
 
-#include "afdruk/AfdrukDocument.h"
+#include "gui/afdruk/AfdrukDocument.h"
 
 #include <QPrinter>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "afdruk/PrintOpdrachten.h"
-#include "afdruk/TAfdrukGegevens.h"
+#include "core/afdruk/PrintOpdrachten.h"
+#include "core/afdruk/TAfdrukGegevens.h"
 
 #include <QString>
 

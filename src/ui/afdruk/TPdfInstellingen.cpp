@@ -1,4 +1,4 @@
-#include "afdruk/TPdfInstellingen.h"
+#include "ui/afdruk/TPdfInstellingen.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -1,8 +1,8 @@
-#include "afdruk/TPrintSetup.h"
+#include "ui/afdruk/TPrintSetup.h"
 
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/TPdfInstellingen.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/afdruk/TPdfInstellingen.h"
 
 #include <QCheckBox>
 #include <QComboBox>

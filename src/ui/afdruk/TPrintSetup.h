@@ -1,6 +1,6 @@
 #pragma once
 
-#include "afdruk/PrintOpdrachten.h"
+#include "core/afdruk/PrintOpdrachten.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "afdruk/TVoorbeeldVenster.h"
+#include "ui/afdruk/TVoorbeeldVenster.h"
 
-#include "gemeen/VensterPlaatsing.h"
+#include "ui/gemeen/VensterPlaatsing.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "gemeen/GetalVeld.h"
+#include "ui/gemeen/GetalVeld.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

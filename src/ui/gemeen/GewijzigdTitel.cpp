@@ -1,6 +1,6 @@
-#include "gemeen/GewijzigdTitel.h"
+#include "ui/gemeen/GewijzigdTitel.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "gemeen/Knop.h"
+#include "ui/gemeen/Knop.h"
 
 #include <QVariant>
 

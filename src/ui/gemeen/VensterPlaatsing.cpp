@@ -1,4 +1,4 @@
-#include "gemeen/VensterPlaatsing.h"
+#include "ui/gemeen/VensterPlaatsing.h"
 
 #include <QGuiApplication>
 #include <QMargins>

@@ -1,11 +1,11 @@
-#include "indeling/DetailsBediening.h"
+#include "ui/indeling/DetailsBediening.h"
 
-#include "indeling/PouleDetailsTab.h"
-#include "indeling/PouleLijstBoom.h"
-#include "indeling/TeamDetailsTab.h"
-#include "indeling/TeamLijstLijst.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "ui/indeling/PouleDetailsTab.h"
+#include "ui/indeling/PouleLijstBoom.h"
+#include "ui/indeling/TeamDetailsTab.h"
+#include "ui/indeling/TeamLijstLijst.h"
 
 DetailsBediening::DetailsBediening(ToernooiModel& model, TVraagsteller& vraagsteller,
                                    TeamLijstLijst& teamLijst, PouleLijstBoom& pouleLijst,

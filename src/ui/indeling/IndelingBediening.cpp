@@ -1,12 +1,12 @@
-#include "indeling/IndelingBediening.h"
+#include "ui/indeling/IndelingBediening.h"
 
-#include "indeling/DetailsBediening.h"
-#include "indeling/PouleGroep.h"
-#include "indeling/PouleLijstBoom.h"
-#include "indeling/TeamGroep.h"
-#include "indeling/TeamLijstLijst.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "ui/indeling/DetailsBediening.h"
+#include "ui/indeling/PouleGroep.h"
+#include "ui/indeling/PouleLijstBoom.h"
+#include "ui/indeling/TeamGroep.h"
+#include "ui/indeling/TeamLijstLijst.h"
 
 #include <QPushButton>
 

@@ -1,7 +1,7 @@
-#include "indeling/PouleDetailsTab.h"
+#include "ui/indeling/PouleDetailsTab.h"
 
-#include "gemeen/GetalVeld.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/gemeen/GetalVeld.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "indeling/PouleGroep.h"
+#include "ui/indeling/PouleGroep.h"
 
-#include "gemeen/Knop.h"
-#include "indeling/PouleLijstBoom.h"
+#include "ui/gemeen/Knop.h"
+#include "ui/indeling/PouleLijstBoom.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

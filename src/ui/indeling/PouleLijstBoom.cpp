@@ -1,7 +1,7 @@
-#include "indeling/PouleLijstBoom.h"
+#include "ui/indeling/PouleLijstBoom.h"
 
-#include "indeling/TeamSleepGegevens.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/indeling/TeamSleepGegevens.h"
 
 #include <QDropEvent>
 #include <QMimeData>

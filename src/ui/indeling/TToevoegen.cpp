@@ -1,4 +1,4 @@
-#include "indeling/TToevoegen.h"
+#include "ui/indeling/TToevoegen.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
-#include "indeling/TeamDetailsTab.h"
+#include "ui/indeling/TeamDetailsTab.h"
 
-#include "model/TTeamDetails.h"
+#include "core/model/TTeamDetails.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
-#include "indeling/TeamGroep.h"
+#include "ui/indeling/TeamGroep.h"
 
-#include "gemeen/Knop.h"
-#include "indeling/TeamLijstLijst.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/gemeen/Knop.h"
+#include "ui/indeling/TeamLijstLijst.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
-#include "indeling/TeamLijstLijst.h"
+#include "ui/indeling/TeamLijstLijst.h"
 
-#include "indeling/TeamSleepGegevens.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/indeling/TeamSleepGegevens.h"
 
 #include <QScrollBar>
 #include <QSet>

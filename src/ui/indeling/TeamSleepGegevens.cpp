@@ -1,4 +1,4 @@
-#include "indeling/TeamSleepGegevens.h"
+#include "ui/indeling/TeamSleepGegevens.h"
 
 #include <QDataStream>
 #include <QIODevice>

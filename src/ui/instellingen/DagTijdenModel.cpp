@@ -1,7 +1,7 @@
-#include "instellingen/DagTijdenModel.h"
+#include "ui/instellingen/DagTijdenModel.h"
 
-#include "model/Tijdnotatie.h"
-#include "model/ToernooiModel.h"
+#include "core/model/Tijdnotatie.h"
+#include "core/model/ToernooiModel.h"
 
 DagTijdenModel::DagTijdenModel(ToernooiModel& model, QObject* parent)
     : QAbstractTableModel(parent), m_model(model), m_rijen(int(model.DagTijden().size()))

@@ -1,8 +1,8 @@
-#include "instellingen/TVeldInvulling.h"
+#include "ui/instellingen/TVeldInvulling.h"
 
-#include "gemeen/VensterPlaatsing.h"
-#include "instellingen/VeldInvullingModel.h"
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/gemeen/VensterPlaatsing.h"
+#include "ui/instellingen/VeldInvullingModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

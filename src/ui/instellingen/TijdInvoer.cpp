@@ -1,4 +1,4 @@
-#include "instellingen/TijdInvoer.h"
+#include "ui/instellingen/TijdInvoer.h"
 
 #include <QLineEdit>
 

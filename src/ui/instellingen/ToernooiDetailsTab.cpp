@@ -1,10 +1,10 @@
-#include "instellingen/ToernooiDetailsTab.h"
+#include "ui/instellingen/ToernooiDetailsTab.h"
 
-#include "gemeen/GetalVeld.h"
-#include "instellingen/DagTijdenModel.h"
-#include "instellingen/TijdInvoer.h"
-#include "model/Invoertekst.h"
-#include "model/ToernooiModel.h"
+#include "core/model/Invoertekst.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/gemeen/GetalVeld.h"
+#include "ui/instellingen/DagTijdenModel.h"
+#include "ui/instellingen/TijdInvoer.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

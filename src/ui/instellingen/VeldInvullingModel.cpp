@@ -1,6 +1,6 @@
-#include "instellingen/VeldInvullingModel.h"
+#include "ui/instellingen/VeldInvullingModel.h"
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QBrush>
 #include <QColor>

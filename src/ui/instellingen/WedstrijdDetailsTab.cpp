@@ -1,9 +1,9 @@
-#include "instellingen/WedstrijdDetailsTab.h"
+#include "ui/instellingen/WedstrijdDetailsTab.h"
 
-#include "gemeen/GetalVeld.h"
-#include "gemeen/Knop.h"
-#include "kwaliteit/SchemaSchatting.h"
-#include "model/ToernooiModel.h"
+#include "core/kwaliteit/SchemaSchatting.h"
+#include "core/model/ToernooiModel.h"
+#include "ui/gemeen/GetalVeld.h"
+#include "ui/gemeen/Knop.h"
 
 #include <QGridLayout>
 #include <QLabel>

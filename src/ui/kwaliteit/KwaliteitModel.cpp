@@ -1,6 +1,6 @@
-#include "kwaliteit/KwaliteitModel.h"
+#include "ui/kwaliteit/KwaliteitModel.h"
 
-#include "kwaliteit/KwaliteitTabel.h"
+#include "core/kwaliteit/KwaliteitTabel.h"
 
 #include <QBrush>
 #include <QColor>

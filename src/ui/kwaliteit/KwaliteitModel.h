@@ -1,7 +1,7 @@
 #pragma once
 
-#include "kwaliteit/KwaliteitTabel.h"
-#include "kwaliteit/SchemaKwaliteit.h"
+#include "core/kwaliteit/KwaliteitTabel.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>

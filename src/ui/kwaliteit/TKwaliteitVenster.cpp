@@ -1,15 +1,15 @@
-#include "kwaliteit/TKwaliteitVenster.h"
+#include "ui/kwaliteit/TKwaliteitVenster.h"
 
-#include "afdruk/AfdrukDocument.h"
-#include "afdruk/AfdrukInhoud.h"
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/PrinterDocument.h"
-#include "afdruk/TPrintSetup.h"
-#include "gemeen/VensterPlaatsing.h"
-#include "kwaliteit/KwaliteitModel.h"
-#include "kwaliteit/KwaliteitTabel.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
+#include "core/afdruk/AfdrukInhoud.h"
+#include "core/kwaliteit/KwaliteitTabel.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "gui/afdruk/AfdrukDocument.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/afdruk/PrinterDocument.h"
+#include "ui/afdruk/TPrintSetup.h"
+#include "ui/gemeen/VensterPlaatsing.h"
+#include "ui/kwaliteit/KwaliteitModel.h"
 
 #include <QDir>
 #include <QFormLayout>

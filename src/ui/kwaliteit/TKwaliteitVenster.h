@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kwaliteit/SchemaKwaliteit.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
 
 #include <QWidget>
 #include <functional>

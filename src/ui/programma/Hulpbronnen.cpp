@@ -1,4 +1,4 @@
-#include "programma/Hulpbronnen.h"
+#include "ui/programma/Hulpbronnen.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "programma/JpegBeeld.h"
+#include "ui/programma/JpegBeeld.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
-#include "programma/TAbout.h"
+#include "ui/programma/TAbout.h"
 
-#include "programma/JpegBeeld.h"
+#include "ui/programma/JpegBeeld.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,7 +1,7 @@
-#include "programma/TDialoogVraagsteller.h"
+#include "ui/programma/TDialoogVraagsteller.h"
 
-#include "afdruk/LettertypeOmzetting.h"
-#include "indeling/TToevoegen.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
+#include "ui/indeling/TToevoegen.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "programma/THelpVenster.h"
+#include "ui/programma/THelpVenster.h"
 
-#include "gemeen/VensterPlaatsing.h"
+#include "ui/gemeen/VensterPlaatsing.h"
 
 #include <QShortcut>
 #include <QTextBrowser>

@@ -1,4 +1,4 @@
-#include "programma/Vertaling.h"
+#include "ui/programma/Vertaling.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,7 +1,7 @@
-#include "schema/SchemaTekstVeld.h"
+#include "ui/schema/SchemaTekstVeld.h"
 
-#include "afdruk/LettertypeOmzetting.h"
-#include "afdruk/SchemaWeergave.h"
+#include "core/afdruk/SchemaWeergave.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
 
 #include <QFontMetrics>
 #include <QPainter>

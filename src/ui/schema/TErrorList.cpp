@@ -1,6 +1,6 @@
-#include "schema/TErrorList.h"
+#include "ui/schema/TErrorList.h"
 
-#include "gemeen/VensterPlaatsing.h"
+#include "ui/gemeen/VensterPlaatsing.h"
 
 #include <QFontMetrics>
 #include <QLayout>

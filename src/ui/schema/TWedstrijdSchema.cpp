@@ -1,16 +1,16 @@
-#include "schema/TWedstrijdSchema.h"
+#include "ui/schema/TWedstrijdSchema.h"
 
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/LettertypeOmzetting.h"
-#include "afdruk/MeetCanvas.h"
-#include "gemeen/VensterPlaatsing.h"
-#include "model/TPoule.h"
-#include "model/Tijdstempel.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
-#include "schema/SchemaOverloop.h"
-#include "schema/SchemaTekstVeld.h"
-#include "uitwisseling/ExportBediening.h"
+#include "core/model/TPoule.h"
+#include "core/model/Tijdstempel.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/schema/SchemaOverloop.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
+#include "gui/afdruk/MeetCanvas.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/gemeen/VensterPlaatsing.h"
+#include "ui/schema/SchemaTekstVeld.h"
+#include "ui/uitwisseling/ExportBediening.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "afdruk/SchemaWeergave.h"
-#include "afdruk/TPaginaMaten.h"
+#include "core/afdruk/SchemaWeergave.h"
+#include "core/afdruk/TPaginaMaten.h"
 
 #include <QDateTime>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "schema/Tprogress.h"
+#include "ui/schema/Tprogress.h"
 
 #include <QLabel>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schema/TBouwUitkomst.h"
+#include "core/schema/TBouwUitkomst.h"
 
 #include <QDialog>
 #include <QElapsedTimer>

@@ -1,11 +1,11 @@
-#include "uitslag/StandModel.h"
+#include "ui/uitslag/StandModel.h"
 
-#include "model/PouleTitel.h"
-#include "model/TPoule.h"
-#include "model/TPouleDetails.h"
-#include "model/TTeamDetails.h"
-#include "model/ToernooiModel.h"
-#include "uitslag/TWedstrijdDag.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/TPoule.h"
+#include "core/model/TPouleDetails.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
 #include <QFont>
 

@@ -1,15 +1,15 @@
-#include "uitslag/TUitslagenVenster.h"
+#include "ui/uitslag/TUitslagenVenster.h"
 
-#include "gemeen/VensterPlaatsing.h"
-#include "model/TPoule.h"
-#include "model/TPouleDetails.h"
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBoom.h"
-#include "uitslag/StandModel.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitslag/UitslagenModel.h"
-#include "uitslag/UitslagenTabel.h"
-#include "uitslag/UitslagWijziging.h"
+#include "core/model/TPoule.h"
+#include "core/model/TPouleDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitslag/UitslagWijziging.h"
+#include "ui/gemeen/VensterPlaatsing.h"
+#include "ui/uitslag/StandModel.h"
+#include "ui/uitslag/UitslagenModel.h"
+#include "ui/uitslag/UitslagenTabel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

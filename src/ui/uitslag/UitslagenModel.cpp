@@ -1,12 +1,12 @@
-#include "uitslag/UitslagenModel.h"
+#include "ui/uitslag/UitslagenModel.h"
 
-#include "model/RondeKop.h"
-#include "model/TTeamDetails.h"
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
-#include "schema/TSchemaBoom.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitslag/UitslagWijziging.h"
+#include "core/model/RondeKop.h"
+#include "core/model/TTeamDetails.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitslag/UitslagWijziging.h"
 
 namespace {
 

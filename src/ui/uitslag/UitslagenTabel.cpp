@@ -1,6 +1,6 @@
-#include "uitslag/UitslagenTabel.h"
+#include "ui/uitslag/UitslagenTabel.h"
 
-#include "uitslag/UitslagenModel.h"
+#include "ui/uitslag/UitslagenModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

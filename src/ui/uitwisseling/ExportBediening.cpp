@@ -1,13 +1,13 @@
-#include "uitwisseling/ExportBediening.h"
+#include "ui/uitwisseling/ExportBediening.h"
 
-#include "model/ToernooiModel.h"
-#include "programma/TVraagsteller.h"
-#include "schema/TSchemaBoom.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitwisseling/CsvSchema.h"
-#include "uitwisseling/HtmlSchema.h"
-#include "uitwisseling/IcsSchema.h"
-#include "uitwisseling/Uitwisselbestanden.h"
+#include "core/model/ToernooiModel.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitwisseling/CsvSchema.h"
+#include "core/uitwisseling/HtmlSchema.h"
+#include "core/uitwisseling/IcsSchema.h"
+#include "core/uitwisseling/Uitwisselbestanden.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>

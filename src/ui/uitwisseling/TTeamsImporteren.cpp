@@ -1,7 +1,7 @@
-#include "uitwisseling/TTeamsImporteren.h"
+#include "ui/uitwisseling/TTeamsImporteren.h"
 
-#include "programma/TVraagsteller.h"
-#include "uitwisseling/Uitwisselbestanden.h"
+#include "core/programma/TVraagsteller.h"
+#include "core/uitwisseling/Uitwisselbestanden.h"
 
 #include <QBrush>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "uitwisseling/TeamImport.h"
+#include "core/uitwisseling/TeamImport.h"
 
 #include <QDialog>
 

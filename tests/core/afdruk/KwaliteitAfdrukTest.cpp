@@ -1,8 +1,8 @@
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
+#include "core/model/TTeamDetails.h"
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/OpnameCanvas.h"
-#include "kwaliteit/SchemaKwaliteit.h"
-#include "model/TTeamDetails.h"
 
 #include <gtest/gtest.h>
 #include <memory>

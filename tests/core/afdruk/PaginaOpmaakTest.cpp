@@ -1,4 +1,4 @@
-#include "afdruk/PaginaOpmaak.h"
+#include "core/afdruk/PaginaOpmaak.h"
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/OpnameCanvas.h"
 #include "hulp/QtAfdrukken.h"

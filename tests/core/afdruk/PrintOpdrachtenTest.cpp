@@ -1,4 +1,4 @@
-#include "afdruk/PrintOpdrachten.h"
+#include "core/afdruk/PrintOpdrachten.h"
 #include "hulp/QtAfdrukken.h"
 
 #include <gtest/gtest.h>

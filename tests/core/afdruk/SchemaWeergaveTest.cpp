@@ -1,4 +1,4 @@
-#include "afdruk/SchemaWeergave.h"
+#include "core/afdruk/SchemaWeergave.h"
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/QtAfdrukken.h"
 

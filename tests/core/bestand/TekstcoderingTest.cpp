@@ -1,4 +1,4 @@
-#include "bestand/Tekstcodering.h"
+#include "core/bestand/Tekstcodering.h"
 
 #include <gtest/gtest.h>
 

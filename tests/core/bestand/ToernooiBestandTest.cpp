@@ -1,6 +1,6 @@
-#include "bestand/BestandOpslag.h"
-#include "bestand/ToernooiBestand.h"
-#include "bestand/ToernooiSchrijver.h"
+#include "core/bestand/BestandOpslag.h"
+#include "core/bestand/ToernooiBestand.h"
+#include "core/bestand/ToernooiSchrijver.h"
 #include "hulp/ScriptVraagsteller.h"
 #include "hulp/ToernooiHulp.h"
 

@@ -1,6 +1,6 @@
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "bestand/ToernooiSleutel.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/bestand/ToernooiSleutel.h"
 #include "hulp/ToernooiHulp.h"
 
 #include <QStringEncoder>

@@ -1,5 +1,5 @@
-#include "bestand/Tekstcodering.h"
-#include "bestand/ToernooiSchrijver.h"
+#include "core/bestand/Tekstcodering.h"
+#include "core/bestand/ToernooiSchrijver.h"
 #include "hulp/ToernooiHulp.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "afdruk/TAfdrukGegevens.h"
-#include "model/VeldenEnRonden.h"
-#include "schema/TSchemaBoom.h"
+#include "core/afdruk/TAfdrukGegevens.h"
+#include "core/model/VeldenEnRonden.h"
+#include "core/schema/TSchemaBoom.h"
 
 // A small tournament on paper: fonts whose sizes make the recording canvas's metrics easy to
 // follow (text rows 13 high, header band 52, footer band 22) and a schedule of poule matches.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBoom.h"
-#include "schema/TSchemaBouwer.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/schema/TSchemaBouwer.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

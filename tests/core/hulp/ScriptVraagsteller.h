@@ -1,6 +1,6 @@
 #pragma once
 
-#include "programma/TVraagsteller.h"
+#include "core/programma/TVraagsteller.h"
 
 #include <QList>
 #include <QString>

@@ -3,7 +3,7 @@
 // Helpers shared by the tests of the tournament file: the small example tournament,
 // a richer tournament for round trips, reading golden files, and a device that fails.
 
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,7 +1,7 @@
+#include "core/kwaliteit/Ondergrens.h"
+#include "core/kwaliteit/RondeEinde.h"
+#include "core/kwaliteit/SchemaSchatting.h"
 #include "hulp/SchemaTestHulp.h"
-#include "kwaliteit/Ondergrens.h"
-#include "kwaliteit/RondeEinde.h"
-#include "kwaliteit/SchemaSchatting.h"
 
 using namespace SchemaTestHulp;
 

@@ -1,7 +1,7 @@
+#include "core/kwaliteit/KwaliteitRapport.h"
+#include "core/kwaliteit/SchemaKwaliteit.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/WillekeurigToernooi.h"
-#include "kwaliteit/KwaliteitRapport.h"
-#include "kwaliteit/SchemaKwaliteit.h"
 
 using namespace SchemaTestHulp;
 

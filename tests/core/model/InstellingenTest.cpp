@@ -1,4 +1,4 @@
-#include "model/ToernooiModel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/PouleTitel.h"
-#include "model/ToernooiModel.h"
+#include "core/model/PouleTitel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/RondeKop.h"
-#include "model/VeldenEnRonden.h"
+#include "core/model/RondeKop.h"
+#include "core/model/VeldenEnRonden.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "programma/StartArgumenten.h"
-#include "programma/Venstertitel.h"
+#include "core/programma/StartArgumenten.h"
+#include "core/programma/Venstertitel.h"
 
 #include <gtest/gtest.h>
 

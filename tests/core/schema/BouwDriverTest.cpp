@@ -1,7 +1,7 @@
+#include "core/schema/BouwDriver.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/ScriptVraagsteller.h"
-#include "schema/BouwDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "core/schema/TInvoerControle.h"
 #include "hulp/SchemaTestHulp.h"
-#include "schema/TInvoerControle.h"
 
 using namespace SchemaTestHulp;
 using TSoort = TInvoerControle::TSoort;

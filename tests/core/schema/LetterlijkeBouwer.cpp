@@ -1,8 +1,8 @@
 #include "schema/LetterlijkeBouwer.h"
 
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBouwer.h"
-#include "schema/TWedstrijdGenerator.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/schema/TWedstrijdGenerator.h"
 
 namespace {
 

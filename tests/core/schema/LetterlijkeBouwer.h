@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schema/TSchemaBoom.h"
+#include "core/schema/TSchemaBoom.h"
 
 class ToernooiModel;
 

@@ -1,5 +1,5 @@
+#include "core/schema/TWedstrijdGenerator.h"
 #include "hulp/SchemaTestHulp.h"
-#include "schema/TWedstrijdGenerator.h"
 
 using namespace SchemaTestHulp;
 

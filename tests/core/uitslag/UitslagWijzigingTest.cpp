@@ -1,12 +1,12 @@
-#include "uitslag/UitslagWijziging.h"
+#include "core/uitslag/UitslagWijziging.h"
 
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitslag/UitslagenBestand.h"
 #include "hulp/ScriptVraagsteller.h"
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBouwer.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitslag/UitslagenBestand.h"
 
 #include <QFile>
 #include <QRandomGenerator>

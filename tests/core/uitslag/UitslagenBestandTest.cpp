@@ -1,9 +1,9 @@
-#include "uitslag/UitslagenBestand.h"
+#include "core/uitslag/UitslagenBestand.h"
 
-#include "bestand/ToernooiLezer.h"
-#include "bestand/ToernooiSchrijver.h"
-#include "bestand/ToernooiSleutel.h"
-#include "model/ToernooiModel.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/bestand/ToernooiSchrijver.h"
+#include "core/bestand/ToernooiSleutel.h"
+#include "core/model/ToernooiModel.h"
 
 #include <QDateTime>
 #include <QTimeZone>

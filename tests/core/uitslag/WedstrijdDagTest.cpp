@@ -1,13 +1,13 @@
-#include "uitslag/TWedstrijdDag.h"
+#include "core/uitslag/TWedstrijdDag.h"
 
-#include "afdruk/AfdrukInhoud.h"
-#include "afdruk/PaginaOpmaak.h"
-#include "afdruk/TPaginaMaten.h"
-#include "bestand/ToernooiLezer.h"
+#include "core/afdruk/AfdrukInhoud.h"
+#include "core/afdruk/PaginaOpmaak.h"
+#include "core/afdruk/TPaginaMaten.h"
+#include "core/bestand/ToernooiLezer.h"
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/uitslag/StandTekst.h"
 #include "hulp/OpnameCanvas.h"
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBouwer.h"
-#include "uitslag/StandTekst.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,13 +1,13 @@
 // The schedule out to a spreadsheet list and to calendars, each read back by a strict parser.
 
+#include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
+#include "core/schema/TSchemaBouwer.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/uitwisseling/CsvSchema.h"
+#include "core/uitwisseling/HtmlSchema.h"
+#include "core/uitwisseling/IcsSchema.h"
 #include "hulp/ToernooiHulp.h"
-#include "model/ToernooiModel.h"
-#include "schema/TSchemaBoom.h"
-#include "schema/TSchemaBouwer.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitwisseling/CsvSchema.h"
-#include "uitwisseling/HtmlSchema.h"
-#include "uitwisseling/IcsSchema.h"
 
 #include <QMap>
 #include <gtest/gtest.h>

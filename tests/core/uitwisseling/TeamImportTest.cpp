@@ -1,10 +1,10 @@
 // Import of teams from spreadsheet lists: the awkward files real spreadsheet programs write.
 
 #include "ImportControle.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitwisseling/CsvLezer.h"
+#include "core/uitwisseling/TeamImport.h"
 #include "hulp/ToernooiHulp.h"
-#include "model/ToernooiModel.h"
-#include "uitwisseling/CsvLezer.h"
-#include "uitwisseling/TeamImport.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,14 +1,14 @@
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/PrintRun.h"
-#include "afdruk/TPdfInstellingen.h"
-#include "afdruk/TPrintSetup.h"
-#include "afdruk/TVoorbeeldVenster.h"
 #include "hulp/ModaalVenster.h"
 #include "hulp/PdfHulp.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
-#include "schema/TWedstrijdSchema.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/afdruk/PrintRun.h"
+#include "ui/afdruk/TPdfInstellingen.h"
+#include "ui/afdruk/TPrintSetup.h"
+#include "ui/afdruk/TVoorbeeldVenster.h"
+#include "ui/schema/TWedstrijdSchema.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
-#include "afdruk/TVoorbeeldVenster.h"
-#include "gemeen/VensterPlaatsing.h"
 #include "hulp/ModaalVenster.h"
-#include "schema/TErrorList.h"
+#include "ui/afdruk/TVoorbeeldVenster.h"
+#include "ui/gemeen/VensterPlaatsing.h"
+#include "ui/schema/TErrorList.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

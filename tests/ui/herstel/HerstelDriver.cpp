@@ -9,16 +9,16 @@
 //       that the row shows 7-5 again and that the tournament is marked changed; exit 0 when so.
 //
 // Both run on the offscreen platform with the data folder the caller chose (XDG_DATA_HOME).
-#include "bestand/ToernooiBestand.h"
-#include "herstel/HerstelKopie.h"
+#include "core/bestand/ToernooiBestand.h"
+#include "core/herstel/HerstelKopie.h"
+#include "core/model/ToernooiModel.h"
+#include "core/uitslag/TWedstrijdDag.h"
 #include "hulp/VensterVraagsteller.h"
-#include "instellingen/WedstrijdDetailsTab.h"
-#include "model/ToernooiModel.h"
-#include "programma/TForm1.h"
-#include "programma/TProgramma.h"
-#include "uitslag/TUitslagenVenster.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitslag/UitslagenModel.h"
+#include "ui/instellingen/WedstrijdDetailsTab.h"
+#include "ui/programma/TForm1.h"
+#include "ui/programma/TProgramma.h"
+#include "ui/uitslag/TUitslagenVenster.h"
+#include "ui/uitslag/UitslagenModel.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/model/ToernooiModel.h"
 #include "hulp/VensterVraagsteller.h"
-#include "indeling/PouleGroep.h"
-#include "indeling/PouleLijstBoom.h"
-#include "indeling/TeamGroep.h"
-#include "indeling/TeamLijstLijst.h"
-#include "model/ToernooiModel.h"
-#include "programma/TForm1.h"
+#include "ui/indeling/PouleGroep.h"
+#include "ui/indeling/PouleLijstBoom.h"
+#include "ui/indeling/TeamGroep.h"
+#include "ui/indeling/TeamLijstLijst.h"
+#include "ui/programma/TForm1.h"
 
 #include <QListWidget>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "hulp/ScriptVraagsteller.h"
-#include "indeling/TToevoegen.h"
+#include "ui/indeling/TToevoegen.h"
 
 #include <QList>
 #include <optional>

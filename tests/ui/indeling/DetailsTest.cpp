@@ -1,7 +1,7 @@
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "indeling/PouleDetailsTab.h"
-#include "indeling/TeamDetailsTab.h"
+#include "ui/indeling/PouleDetailsTab.h"
+#include "ui/indeling/TeamDetailsTab.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "indeling/TeamSleepGegevens.h"
+#include "ui/indeling/TeamSleepGegevens.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -1,6 +1,6 @@
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "indeling/PouleDetailsTab.h"
+#include "ui/indeling/PouleDetailsTab.h"
 
 #include <QComboBox>
 #include <QRadioButton>

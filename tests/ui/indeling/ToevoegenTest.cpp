@@ -1,10 +1,10 @@
+#include "core/model/ToernooiModel.h"
 #include "hulp/ModaalVenster.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/VensterVraagsteller.h"
-#include "indeling/TToevoegen.h"
-#include "indeling/TeamGroep.h"
-#include "model/ToernooiModel.h"
-#include "programma/TForm1.h"
+#include "ui/indeling/TToevoegen.h"
+#include "ui/indeling/TeamGroep.h"
+#include "ui/programma/TForm1.h"
 
 #include <QLineEdit>
 #include <QPushButton>

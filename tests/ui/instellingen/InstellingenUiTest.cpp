@@ -1,6 +1,6 @@
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "instellingen/TVeldInvulling.h"
+#include "ui/instellingen/TVeldInvulling.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>

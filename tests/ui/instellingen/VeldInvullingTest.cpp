@@ -1,7 +1,7 @@
+#include "core/model/ToernooiModel.h"
 #include "hulp/QtAfdrukken.h"
-#include "instellingen/TVeldInvulling.h"
-#include "instellingen/VeldInvullingModel.h"
-#include "model/ToernooiModel.h"
+#include "ui/instellingen/TVeldInvulling.h"
+#include "ui/instellingen/VeldInvullingModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QMenuBar>

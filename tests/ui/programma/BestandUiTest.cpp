@@ -1,9 +1,9 @@
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "indeling/TeamDetailsTab.h"
-#include "programma/Hulpbronnen.h"
-#include "programma/TAbout.h"
-#include "programma/TProgramma.h"
+#include "ui/indeling/TeamDetailsTab.h"
+#include "ui/programma/Hulpbronnen.h"
+#include "ui/programma/TAbout.h"
+#include "ui/programma/TProgramma.h"
 
 #include <QFile>
 #include <QLineEdit>

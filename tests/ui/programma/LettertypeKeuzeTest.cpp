@@ -1,9 +1,9 @@
-#include "afdruk/HuidigePrinter.h"
-#include "afdruk/LettertypeOmzetting.h"
+#include "gui/afdruk/LettertypeOmzetting.h"
 #include "hulp/ModaalVenster.h"
 #include "hulp/SchemaTestHulp.h"
-#include "programma/TDialoogVraagsteller.h"
-#include "schema/TWedstrijdSchema.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/programma/TDialoogVraagsteller.h"
+#include "ui/schema/TWedstrijdSchema.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
+#include "core/model/ToernooiModel.h"
+#include "core/schema/BouwDriver.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
-#include "instellingen/WedstrijdDetailsTab.h"
-#include "model/ToernooiModel.h"
-#include "programma/TForm1.h"
-#include "programma/TProgramma.h"
-#include "schema/BouwDriver.h"
-#include "schema/TWedstrijdSchema.h"
-#include "schema/Tprogress.h"
+#include "ui/instellingen/WedstrijdDetailsTab.h"
+#include "ui/programma/TForm1.h"
+#include "ui/programma/TProgramma.h"
+#include "ui/schema/TWedstrijdSchema.h"
+#include "ui/schema/Tprogress.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "gemeen/Knop.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
-#include "programma/Hulpbronnen.h"
-#include "programma/JpegBeeld.h"
-#include "programma/TAbout.h"
-#include "programma/THelpVenster.h"
+#include "ui/gemeen/Knop.h"
+#include "ui/programma/Hulpbronnen.h"
+#include "ui/programma/JpegBeeld.h"
+#include "ui/programma/TAbout.h"
+#include "ui/programma/THelpVenster.h"
 
 #include <QFile>
 #include <QMenuBar>

@@ -1,10 +1,10 @@
-#include "afdruk/HuidigePrinter.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
-#include "schema/SchemaTekstVeld.h"
-#include "schema/TWedstrijdSchema.h"
-#include "schema/Tprogress.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/schema/SchemaTekstVeld.h"
+#include "ui/schema/TWedstrijdSchema.h"
+#include "ui/schema/Tprogress.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "afdruk/HuidigePrinter.h"
+#include "core/uitslag/TWedstrijdDag.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
-#include "schema/TWedstrijdSchema.h"
-#include "uitslag/TWedstrijdDag.h"
-#include "uitwisseling/ExportBediening.h"
+#include "ui/afdruk/HuidigePrinter.h"
+#include "ui/schema/TWedstrijdSchema.h"
+#include "ui/uitwisseling/ExportBediening.h"
 
 #include <QAction>
 #include <QComboBox>

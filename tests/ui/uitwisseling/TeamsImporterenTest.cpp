@@ -1,6 +1,6 @@
 #include "hulp/ModaalVenster.h"
 #include "hulp/UiHulp.h"
-#include "uitwisseling/TTeamsImporteren.h"
+#include "ui/uitwisseling/TTeamsImporteren.h"
 
 #include <QAction>
 #include <QFile>

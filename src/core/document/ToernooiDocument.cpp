@@ -1,0 +1,123 @@
+#include "core/document/ToernooiDocument.h"
+
+ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
+    : QObject(parent), m_model(model)
+{
+    m_geschiedenis.Begin(HuidigeStap({}));
+    if (m_model.Gewijzigd())
+        m_geschiedenis.MarkeerOnbewaard();
+    connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::Veranderd);
+    connect(&m_model, &ToernooiModel::vervangen, this, [this] {
+        m_opnieuw = true;
+        Veranderd();
+    });
+    connect(&m_model, &ToernooiModel::gewijzigdVeranderd, this, &ToernooiDocument::GewijzigdVeranderd);
+}
+
+Geschiedenis::TStap ToernooiDocument::HuidigeStap(const ToernooiModel::TBewerking& bewerking) const
+{
+    return {bewerking.Naam, bewerking.Samenvoegbaar, m_model.Toestand(), m_model.SchemaGebouwd(),
+            m_model.BouwNummer()};
+}
+
+void ToernooiDocument::Veranderd()
+{
+    if (m_herstellen || m_open)
+        return;
+    m_open = true;
+    // The step closes once the command that changed the model has finished.
+    QMetaObject::invokeMethod(this, &ToernooiDocument::SluitStap, Qt::QueuedConnection);
+}
+
+void ToernooiDocument::GewijzigdVeranderd(bool gewijzigd)
+{
+    if (m_herstellen || gewijzigd)
+        return;
+    // Saved or loaded: the state now is the file's.
+    SluitStap();
+    m_geschiedenis.MarkeerBewaard();
+}
+
+void ToernooiDocument::SluitStap()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    const ToernooiModel::TBewerking bewerking = m_model.NeemBewerking();
+    if (m_opnieuw) {
+        m_opnieuw = false;
+        m_model.VergeetVerwijderde();
+        m_geschiedenis.Begin(HuidigeStap({}));
+        // A recovered copy is loaded as changes not yet saved.
+        if (m_model.Gewijzigd())
+            m_geschiedenis.MarkeerOnbewaard();
+    } else {
+        m_geschiedenis.VoegToe(HuidigeStap(bewerking.Naam.isEmpty()
+                                               ? ToernooiModel::TBewerking{QStringLiteral("wijziging"), false}
+                                               : bewerking));
+    }
+    emit geschiedenisVeranderd();
+}
+
+void ToernooiDocument::SluitSamenvoegen()
+{
+    SluitStap();
+    m_geschiedenis.SluitSamenvoegen();
+}
+
+bool ToernooiDocument::KanOngedaan()
+{
+    SluitStap();
+    return m_geschiedenis.KanOngedaan();
+}
+
+bool ToernooiDocument::KanHerhalen()
+{
+    SluitStap();
+    return m_geschiedenis.KanHerhalen();
+}
+
+QString ToernooiDocument::OngedaanTekst()
+{
+    return KanOngedaan() ? QStringLiteral("&Ongedaan maken: ") + m_geschiedenis.OngedaanNaam()
+                         : QStringLiteral("&Ongedaan maken");
+}
+
+QString ToernooiDocument::HerhaalTekst()
+{
+    return KanHerhalen() ? QStringLiteral("&Herhalen: ") + m_geschiedenis.HerhaalNaam()
+                         : QStringLiteral("&Herhalen");
+}
+
+void ToernooiDocument::Herstel(const Geschiedenis::TStap& stap)
+{
+    m_herstellen = true;
+    m_model.HerstelToestand(stap.Toestand);
+    // The schedule is current again only for the state it was built from.
+    m_model.ZetSchemaGebouwd(stap.SchemaGebouwd && stap.Bouw == m_model.BouwNummer());
+    m_model.ZetGewijzigd(!m_geschiedenis.IsBewaard());
+    m_herstellen = false;
+    emit geschiedenisVeranderd();
+}
+
+bool ToernooiDocument::OngedaanMaken()
+{
+    if (!KanOngedaan())
+        return false;
+    // A build since the last step made that state's schedule current.
+    Geschiedenis::TStap& huidig = m_geschiedenis.Huidig();
+    if (m_model.SchemaGebouwd() && huidig.Bouw != m_model.BouwNummer()) {
+        huidig.SchemaGebouwd = true;
+        huidig.Bouw = m_model.BouwNummer();
+    }
+    Herstel(m_geschiedenis.OngedaanMaken());
+    return true;
+}
+
+bool ToernooiDocument::Herhalen()
+{
+    if (!KanHerhalen())
+        return false;
+    Herstel(m_geschiedenis.Herhalen());
+    return true;
+}

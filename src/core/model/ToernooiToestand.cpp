@@ -1,0 +1,163 @@
+// Taking and restoring the whole saved state of the model, for the undo history.
+
+#include "core/model/ToernooiModel.h"
+
+#include <QHash>
+
+namespace {
+
+// Only the fields the file holds: the builder's working fields are not part of a state.
+TTeamDetails Waarden(const TTeamDetails& team)
+{
+    TTeamDetails waarden(team.TeamNaam);
+    waarden.ClubNaam = team.ClubNaam;
+    waarden.ClubAdres = team.ClubAdres;
+    waarden.ClubPostcodePlaats = team.ClubPostcodePlaats;
+    waarden.ClubTelefoon = team.ClubTelefoon;
+    waarden.ClubFax = team.ClubFax;
+    waarden.BegeleiderNaam = team.BegeleiderNaam;
+    waarden.BegeleiderAdres = team.BegeleiderAdres;
+    waarden.BegeleiderPostcodePlaats = team.BegeleiderPostcodePlaats;
+    waarden.BegeleiderTelefoon = team.BegeleiderTelefoon;
+    waarden.BegeleiderFax = team.BegeleiderFax;
+    return waarden;
+}
+
+void ZetWaarden(TTeamDetails& team, const TTeamDetails& waarden)
+{
+    team.TeamNaam = waarden.TeamNaam;
+    team.ClubNaam = waarden.ClubNaam;
+    team.ClubAdres = waarden.ClubAdres;
+    team.ClubPostcodePlaats = waarden.ClubPostcodePlaats;
+    team.ClubTelefoon = waarden.ClubTelefoon;
+    team.ClubFax = waarden.ClubFax;
+    team.BegeleiderNaam = waarden.BegeleiderNaam;
+    team.BegeleiderAdres = waarden.BegeleiderAdres;
+    team.BegeleiderPostcodePlaats = waarden.BegeleiderPostcodePlaats;
+    team.BegeleiderTelefoon = waarden.BegeleiderTelefoon;
+    team.BegeleiderFax = waarden.BegeleiderFax;
+}
+
+TPouleDetails Waarden(const TPouleDetails& poule)
+{
+    TPouleDetails waarden(poule.PouleNaam);
+    waarden.CompetitieType = poule.CompetitieType;
+    waarden.KruisPoule = poule.KruisPoule;
+    waarden.KruisPouleNaam = poule.KruisPouleNaam;
+    waarden.KruisPouleCompetitieType = poule.KruisPouleCompetitieType;
+    waarden.MinimaleRust = poule.MinimaleRust;
+    return waarden;
+}
+
+void ZetWaarden(TPouleDetails& poule, const TPouleDetails& waarden)
+{
+    poule.PouleNaam = waarden.PouleNaam;
+    poule.CompetitieType = waarden.CompetitieType;
+    poule.KruisPoule = waarden.KruisPoule;
+    poule.KruisPouleNaam = waarden.KruisPouleNaam;
+    poule.KruisPouleCompetitieType = waarden.KruisPouleCompetitieType;
+    poule.MinimaleRust = waarden.MinimaleRust;
+}
+
+// Every record of the list and of the kept deleted ones, by address, taken out of both.
+template <typename T>
+QHash<const T*, std::unique_ptr<T>> NeemAlles(std::vector<std::unique_ptr<T>>& lijst,
+                                              std::vector<std::unique_ptr<T>>& verwijderd)
+{
+    QHash<const T*, std::unique_ptr<T>> alles;
+    alles.reserve(qsizetype(lijst.size() + verwijderd.size()));
+    for (auto* bron : {&lijst, &verwijderd}) {
+        for (auto& record : *bron) {
+            const T* sleutel = record.get();
+            alles.insert(sleutel, std::move(record));
+        }
+        bron->clear();
+    }
+    return alles;
+}
+
+} // namespace
+
+ToernooiToestand ToernooiModel::Toestand() const
+{
+    ToernooiToestand toestand;
+    toestand.Teams.reserve(m_teams.size());
+    for (const auto& team : m_teams)
+        toestand.Teams.push_back({team.get(), Waarden(*team)});
+    toestand.Poules.reserve(m_poules.size());
+    for (const auto& poule : m_poules)
+        toestand.Poules.push_back({poule.get(), Waarden(*poule->Details), poule->Teams});
+    toestand.Velden = m_velden;
+    toestand.ToernooiNaam = m_toernooiNaam;
+    toestand.StartDatum = m_startDatum;
+    toestand.AantalDelen = m_aantalDelen;
+    toestand.DelenPerDag = m_delenPerDag;
+    toestand.DagTijden = m_dagTijden;
+    toestand.GewoneVelden = m_gewoneVelden;
+    toestand.SpecialeVelden = m_specialeVelden;
+    toestand.Duur = m_duur;
+    toestand.Pauze = m_pauze;
+    toestand.Lettertypen = m_lettertypen;
+    toestand.Uitslagen = m_uitslagen;
+    return toestand;
+}
+
+void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
+{
+    auto teams = NeemAlles(m_teams, m_verwijderdeTeams);
+    auto poules = NeemAlles(m_poules, m_verwijderdePoules);
+    for (const ToernooiToestand::TTeam& team : toestand.Teams) {
+        auto record = teams.take(team.Record);
+        Q_ASSERT(record);
+        if (!record)
+            continue;
+        ZetWaarden(*record, team.Waarden);
+        m_teams.push_back(std::move(record));
+    }
+    for (const ToernooiToestand::TPouleStand& poule : toestand.Poules) {
+        auto record = poules.take(poule.Record);
+        Q_ASSERT(record);
+        if (!record)
+            continue;
+        ZetWaarden(*record->Details, poule.Waarden);
+        record->Teams = poule.Teams;
+        m_poules.push_back(std::move(record));
+    }
+    for (auto& record : teams)
+        m_verwijderdeTeams.push_back(std::move(record));
+    for (auto& record : poules)
+        m_verwijderdePoules.push_back(std::move(record));
+    // A selection of a record that is gone again falls back to none.
+    if (m_huidigTeam && TeamIndex(m_huidigTeam) < 0)
+        m_huidigTeam = nullptr;
+    if (m_huidigePoule && PouleIndex(m_huidigePoule) < 0)
+        m_huidigePoule = nullptr;
+
+    m_velden = toestand.Velden;
+    m_toernooiNaam = toestand.ToernooiNaam;
+    m_startDatum = toestand.StartDatum;
+    m_aantalDelen = toestand.AantalDelen;
+    m_delenPerDag = toestand.DelenPerDag;
+    m_dagTijden = toestand.DagTijden;
+    m_gewoneVelden = toestand.GewoneVelden;
+    m_specialeVelden = toestand.SpecialeVelden;
+    m_duur = toestand.Duur;
+    m_pauze = toestand.Pauze;
+    m_lettertypen = toestand.Lettertypen;
+    m_uitslagen = toestand.Uitslagen;
+
+    emit teamsVeranderd();
+    emit poulesVeranderd();
+    emit instellingenVeranderd();
+    emit rondenVeranderd();
+    emit veldGebruikVeranderd();
+    emit lettertypenVeranderd();
+    emit uitslagenVeranderd();
+    emit veranderd();
+}
+
+void ToernooiModel::VergeetVerwijderde()
+{
+    m_verwijderdeTeams.clear();
+    m_verwijderdePoules.clear();
+}
