@@ -6,6 +6,8 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     m_geschiedenis.Begin(HuidigeStap({}));
     if (m_model.Gewijzigd())
         m_geschiedenis.MarkeerOnbewaard();
+    // What the model did before there was a history is no step.
+    (void)m_model.NeemBewerking();
     connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::Veranderd);
     connect(&m_model, &ToernooiModel::vervangen, this, [this] {
         m_opnieuw = true;
@@ -52,9 +54,13 @@ void ToernooiDocument::SluitStap()
         if (m_model.Gewijzigd())
             m_geschiedenis.MarkeerOnbewaard();
     } else {
-        m_geschiedenis.VoegToe(HuidigeStap(bewerking.Naam.isEmpty()
-                                               ? ToernooiModel::TBewerking{QStringLiteral("wijziging"), false}
-                                               : bewerking));
+        Geschiedenis::TStap stap = HuidigeStap(
+            bewerking.Naam.isEmpty() ? ToernooiModel::TBewerking{QStringLiteral("wijziging"), false}
+                                     : bewerking);
+        // A change that was changed back within the same command is no step.
+        if (stap.Toestand.IsGelijk(m_geschiedenis.Huidig().Toestand))
+            return;
+        m_geschiedenis.VoegToe(std::move(stap));
     }
     emit geschiedenisVeranderd();
 }

@@ -189,6 +189,7 @@ QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<const TTeamDetails*
 
 void ToernooiModel::VoegPoulesToe(const QStringList& namen)
 {
+    Noem(u"teams importeren");
     QSet<QString> inBoom;
     for (const auto& poule : m_poules) {
         inBoom.insert(poule->Details->PouleNaam);
@@ -211,6 +212,7 @@ void ToernooiModel::VoegPoulesToe(const QStringList& namen)
 
 void ToernooiModel::VoegToeAanPoules(const QList<std::pair<TTeamDetails*, TPouleDetails*>>& plaatsing)
 {
+    Noem(u"teams importeren");
     QHash<const TPouleDetails*, TPoule*> poules;
     QSet<const TTeamDetails*> geplaatst;
     for (const auto& poule : m_poules) {
@@ -408,6 +410,7 @@ void ToernooiModel::LeegPoulesEnTeams()
 
 void ToernooiModel::ZetUitslagen(TUitslagen uitslagen)
 {
+    Noem(u"uitslagen vervangen");
     if (uitslagen == m_uitslagen)
         return;
     m_uitslagen = std::move(uitslagen);
@@ -575,6 +578,7 @@ void ToernooiModel::ZetDagTijd(int rij, int kolom, const QString& tijd)
 
 void ToernooiModel::ZetDagDelen(const TDagTijden& delen)
 {
+    Noem(u"dagdelen wijzigen");
     if (delen.isEmpty())
         return;
     TDagTijden nieuw;
@@ -659,12 +663,14 @@ void ToernooiModel::ResetAlleVelden()
 
 void ToernooiModel::ResetAlleCellen()
 {
+    Noem(u"veldgebruik herstellen");
     m_velden.ResetAlleCellen();
     emit veldGebruikVeranderd();
 }
 
 void ToernooiModel::ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar)
 {
+    Noem(u"veldgebruik wijzigen");
     m_velden.ZetBeschikbaar(veld, ronde, beschikbaar);
     emit veldGebruikVeranderd();
 }

@@ -2,7 +2,8 @@
 
 #include "core/model/ToernooiModel.h"
 
-#include <QHash>
+#include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -61,22 +62,70 @@ void ZetWaarden(TPouleDetails& poule, const TPouleDetails& waarden)
 
 // Every record of the list and of the kept deleted ones, by address, taken out of both.
 template <typename T>
-QHash<const T*, std::unique_ptr<T>> NeemAlles(std::vector<std::unique_ptr<T>>& lijst,
-                                              std::vector<std::unique_ptr<T>>& verwijderd)
+std::unordered_map<const T*, std::unique_ptr<T>> NeemAlles(std::vector<std::unique_ptr<T>>& lijst,
+                                                           std::vector<std::unique_ptr<T>>& verwijderd)
 {
-    QHash<const T*, std::unique_ptr<T>> alles;
-    alles.reserve(qsizetype(lijst.size() + verwijderd.size()));
+    std::unordered_map<const T*, std::unique_ptr<T>> alles;
+    alles.reserve(lijst.size() + verwijderd.size());
     for (auto* bron : {&lijst, &verwijderd}) {
         for (auto& record : *bron) {
             const T* sleutel = record.get();
-            alles.insert(sleutel, std::move(record));
+            alles.emplace(sleutel, std::move(record));
         }
         bron->clear();
     }
     return alles;
 }
 
+// The record at that address, taken out of the map; empty when there is none.
+template <typename T>
+std::unique_ptr<T> Neem(std::unordered_map<const T*, std::unique_ptr<T>>& alles, const T* record)
+{
+    const auto plek = alles.find(record);
+    if (plek == alles.end())
+        return {};
+    std::unique_ptr<T> gevonden = std::move(plek->second);
+    alles.erase(plek);
+    return gevonden;
+}
+
+bool ZelfdeTeam(const ToernooiToestand::TTeam& a, const ToernooiToestand::TTeam& b)
+{
+    const TTeamDetails& x = a.Waarden;
+    const TTeamDetails& y = b.Waarden;
+    return a.Record == b.Record && x.TeamNaam == y.TeamNaam && x.ClubNaam == y.ClubNaam
+           && x.ClubAdres == y.ClubAdres && x.ClubPostcodePlaats == y.ClubPostcodePlaats
+           && x.ClubTelefoon == y.ClubTelefoon && x.ClubFax == y.ClubFax
+           && x.BegeleiderNaam == y.BegeleiderNaam && x.BegeleiderAdres == y.BegeleiderAdres
+           && x.BegeleiderPostcodePlaats == y.BegeleiderPostcodePlaats
+           && x.BegeleiderTelefoon == y.BegeleiderTelefoon && x.BegeleiderFax == y.BegeleiderFax;
+}
+
+bool ZelfdePoule(const ToernooiToestand::TPouleStand& a, const ToernooiToestand::TPouleStand& b)
+{
+    const TPouleDetails& x = a.Waarden;
+    const TPouleDetails& y = b.Waarden;
+    return a.Record == b.Record && a.Teams == b.Teams && x.PouleNaam == y.PouleNaam
+           && x.CompetitieType == y.CompetitieType && x.KruisPoule == y.KruisPoule
+           && x.KruisPouleNaam == y.KruisPouleNaam
+           && x.KruisPouleCompetitieType == y.KruisPouleCompetitieType
+           && x.MinimaleRust == y.MinimaleRust;
+}
+
 } // namespace
+
+bool ToernooiToestand::IsGelijk(const ToernooiToestand& ander) const
+{
+    return std::equal(Teams.begin(), Teams.end(), ander.Teams.begin(), ander.Teams.end(), ZelfdeTeam)
+           && std::equal(Poules.begin(), Poules.end(), ander.Poules.begin(), ander.Poules.end(),
+                         ZelfdePoule)
+           && Velden == ander.Velden && ToernooiNaam == ander.ToernooiNaam
+           && StartDatum == ander.StartDatum && AantalDelen == ander.AantalDelen
+           && DelenPerDag == ander.DelenPerDag && DagTijden == ander.DagTijden
+           && GewoneVelden == ander.GewoneVelden && SpecialeVelden == ander.SpecialeVelden
+           && Duur == ander.Duur && Pauze == ander.Pauze && Lettertypen == ander.Lettertypen
+           && Uitslagen == ander.Uitslagen;
+}
 
 ToernooiToestand ToernooiModel::Toestand() const
 {
@@ -107,7 +156,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     auto teams = NeemAlles(m_teams, m_verwijderdeTeams);
     auto poules = NeemAlles(m_poules, m_verwijderdePoules);
     for (const ToernooiToestand::TTeam& team : toestand.Teams) {
-        auto record = teams.take(team.Record);
+        auto record = Neem(teams, static_cast<const TTeamDetails*>(team.Record));
         Q_ASSERT(record);
         if (!record)
             continue;
@@ -115,7 +164,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         m_teams.push_back(std::move(record));
     }
     for (const ToernooiToestand::TPouleStand& poule : toestand.Poules) {
-        auto record = poules.take(poule.Record);
+        auto record = Neem(poules, static_cast<const TPoule*>(poule.Record));
         Q_ASSERT(record);
         if (!record)
             continue;
@@ -123,9 +172,9 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         record->Teams = poule.Teams;
         m_poules.push_back(std::move(record));
     }
-    for (auto& record : teams)
+    for (auto& [adres, record] : teams)
         m_verwijderdeTeams.push_back(std::move(record));
-    for (auto& record : poules)
+    for (auto& [adres, record] : poules)
         m_verwijderdePoules.push_back(std::move(record));
     // A selection of a record that is gone again falls back to none.
     if (m_huidigTeam && TeamIndex(m_huidigTeam) < 0)

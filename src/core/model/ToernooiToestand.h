@@ -42,4 +42,7 @@ struct ToernooiToestand
     int Pauze = 5;
     TLettertypen Lettertypen;
     TUitslagen Uitslagen;
+
+    // The same records with the same values: nothing a save would show differs.
+    [[nodiscard]] bool IsGelijk(const ToernooiToestand& ander) const;
 };

@@ -54,6 +54,8 @@ public:
     // rounds after the last header have no day or time at all.
     [[nodiscard]] int GeplandeRonden() const { return m_geplandeRonden; }
 
+    friend bool operator==(const VeldenEnRonden&, const VeldenEnRonden&) = default;
+
 private:
     [[nodiscard]] bool InOpslag(int kolom, int rij) const;
     void MaakBeschikbaar(int totKolom);
