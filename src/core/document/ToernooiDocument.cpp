@@ -33,8 +33,17 @@ void ToernooiDocument::Veranderd()
 
 void ToernooiDocument::GewijzigdVeranderd(bool gewijzigd)
 {
-    if (m_herstellen || gewijzigd)
+    if (m_herstellen)
         return;
+    if (gewijzigd) {
+        // Marked changed without a change of its own (a recovered copy loaded as unsaved
+        // changes): the state now is not the file's. An ordinary change is a step by then.
+        QMetaObject::invokeMethod(this, [this] {
+            if (!m_open && m_model.Gewijzigd() && m_geschiedenis.IsBewaard())
+                m_geschiedenis.MarkeerOnbewaard();
+        }, Qt::QueuedConnection);
+        return;
+    }
     // Saved or loaded: the state now is the file's.
     SluitStap();
     m_geschiedenis.MarkeerBewaard();

@@ -408,9 +408,9 @@ void ToernooiModel::LeegPoulesEnTeams()
     emit vervangen();
 }
 
-void ToernooiModel::ZetUitslagen(TUitslagen uitslagen)
+void ToernooiModel::ZetUitslagen(TUitslagen uitslagen, QStringView naam)
 {
-    Noem(u"uitslagen vervangen");
+    Noem(naam);
     if (uitslagen == m_uitslagen)
         return;
     m_uitslagen = std::move(uitslagen);

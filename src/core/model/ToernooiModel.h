@@ -177,7 +177,7 @@ public:
     // change sets Gewijzigd.
     [[nodiscard]] const TUitslagen& Uitslagen() const { return m_uitslagen; }
     // Replaces them all (the reader).
-    void ZetUitslagen(TUitslagen uitslagen);
+    void ZetUitslagen(TUitslagen uitslagen, QStringView naam = u"uitslagen vervangen");
     // Applies one change to them; wijziging returns true when it changed something. naam
     // names the change as an undo step ("uitslag invoeren").
     template<typename Wijziging>

@@ -3,6 +3,7 @@
 #include "core/model/ToernooiModel.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 
 namespace {
@@ -153,6 +154,8 @@ ToernooiToestand ToernooiModel::Toestand() const
 
 void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
 {
+    // Only what differs is announced, so that a window rebuilds no more than it must.
+    const ToernooiToestand voor = Toestand();
     auto teams = NeemAlles(m_teams, m_verwijderdeTeams);
     auto poules = NeemAlles(m_poules, m_verwijderdePoules);
     for (const ToernooiToestand::TTeam& team : toestand.Teams) {
@@ -195,13 +198,31 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     m_lettertypen = toestand.Lettertypen;
     m_uitslagen = toestand.Uitslagen;
 
-    emit teamsVeranderd();
-    emit poulesVeranderd();
-    emit instellingenVeranderd();
-    emit rondenVeranderd();
-    emit veldGebruikVeranderd();
-    emit lettertypenVeranderd();
-    emit uitslagenVeranderd();
+    const bool andereTeams = !std::equal(voor.Teams.begin(), voor.Teams.end(), toestand.Teams.begin(),
+                                   toestand.Teams.end(), ZelfdeTeam);
+    const bool anderePoules = !std::equal(voor.Poules.begin(), voor.Poules.end(), toestand.Poules.begin(),
+                                    toestand.Poules.end(), ZelfdePoule);
+    const bool instellingen =
+        std::tie(voor.ToernooiNaam, voor.StartDatum, voor.AantalDelen, voor.DelenPerDag,
+                 voor.DagTijden, voor.GewoneVelden, voor.SpecialeVelden, voor.Duur, voor.Pauze)
+        != std::tie(toestand.ToernooiNaam, toestand.StartDatum, toestand.AantalDelen,
+                    toestand.DelenPerDag, toestand.DagTijden, toestand.GewoneVelden,
+                    toestand.SpecialeVelden, toestand.Duur, toestand.Pauze);
+    const bool velden = !(voor.Velden == toestand.Velden);
+    if (andereTeams)
+        emit teamsVeranderd();
+    if (anderePoules)
+        emit poulesVeranderd();
+    if (instellingen)
+        emit instellingenVeranderd();
+    if (instellingen || velden) {
+        emit rondenVeranderd();
+        emit veldGebruikVeranderd();
+    }
+    if (!(voor.Lettertypen == toestand.Lettertypen))
+        emit lettertypenVeranderd();
+    if (!(voor.Uitslagen == toestand.Uitslagen))
+        emit uitslagenVeranderd();
     emit veranderd();
 }
 

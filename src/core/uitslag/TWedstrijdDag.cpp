@@ -234,7 +234,7 @@ void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uit
         }
         anders |= nieuw ? u.Zet(*nieuw) : u.Wis(w.Tekst, w.Keer);
         return anders;
-    });
+    }, nieuw ? u"uitslag invoeren" : u"uitslag wissen");
     for (const TGevolg& g : gevolgen) {
         TDagWedstrijd& verschoven = m_wedstrijden[std::size_t(g.Wedstrijd)];
         const TUitslag* gebonden = m_bron->Zoek(verschoven.Tekst, verschoven.Keer);
@@ -244,11 +244,12 @@ void TWedstrijdDag::ZetUitslag(int wedstrijd, const std::optional<TUitslag>& uit
     Herbereken(wedstrijd);
 }
 
-void TWedstrijdDag::Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen)
+void TWedstrijdDag::Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen,
+                           QStringView naam)
 {
     for (const TGevolg& g : gevolgen)
         Bind(kandidaat, m_wedstrijden[std::size_t(g.Wedstrijd)], g);
-    m_model.ZetUitslagen(std::move(kandidaat));
+    m_model.ZetUitslagen(std::move(kandidaat), naam);
     LeesUitslagen();
 }
 

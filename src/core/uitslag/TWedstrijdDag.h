@@ -118,7 +118,8 @@ public:
                     const std::vector<TGevolg>& gevolgen);
     // Replaces all results (a change of the points or the lot orders), the played cross
     // matches in gevolgen keeping the teams that played them.
-    void Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen);
+    void Vervang(TUitslagen kandidaat, const std::vector<TGevolg>& gevolgen,
+                 QStringView naam = u"uitslagen wijzigen");
     // Reads every result, the points and the lot orders from the model again.
     void LeesUitslagen();
     // The lot order that moves line regel of a poule's standings one place up (richting -1)

@@ -53,7 +53,7 @@ bool ZetUitslag(TWedstrijdDag& dag, TVraagsteller& vragen, int wedstrijd,
 }
 
 bool Wijzig(TWedstrijdDag& dag, TVraagsteller& vragen,
-            const std::function<bool(TUitslagen&)>& wijziging)
+            const std::function<bool(TUitslagen&)>& wijziging, QStringView naam)
 {
     TUitslagen kandidaat = dag.Model().Uitslagen();
     if (!wijziging(kandidaat))
@@ -61,7 +61,7 @@ bool Wijzig(TWedstrijdDag& dag, TVraagsteller& vragen,
     const std::vector<TGevolg> gevolgen = dag.GevolgenVan(kandidaat);
     if (!MagDoorgaan(vragen, dag, gevolgen))
         return false;
-    dag.Vervang(std::move(kandidaat), gevolgen);
+    dag.Vervang(std::move(kandidaat), gevolgen, naam);
     return true;
 }
 

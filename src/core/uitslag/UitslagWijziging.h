@@ -23,6 +23,7 @@ bool ZetUitslag(TWedstrijdDag& dag, TVraagsteller& vragen, int wedstrijd,
 // Applies a change of the points or the lot orders to a copy of the results; wijziging
 // returns false when it changes nothing. False when nothing changed or it was called off.
 bool Wijzig(TWedstrijdDag& dag, TVraagsteller& vragen,
-            const std::function<bool(TUitslagen&)>& wijziging);
+            const std::function<bool(TUitslagen&)>& wijziging,
+            QStringView naam = u"uitslagen wijzigen");
 
 } // namespace UitslagWijziging

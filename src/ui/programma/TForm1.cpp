@@ -1,6 +1,7 @@
 #include "ui/programma/TForm1.h"
 
 #include "core/bestand/ToernooiBestand.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/Venstertitel.h"
 #include "ui/gemeen/GewijzigdTitel.h"
@@ -35,6 +36,7 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Rondoplan"));
+    m_document = new ToernooiDocument(*m_model, this);
 
     auto* midden = new QWidget(this);
     m_poules = new PouleGroep(*m_model, midden);
@@ -135,6 +137,18 @@ void TForm1::MaakMenu()
     actie(bestanden, "Afsluiten1", QStringLiteral("&Afsluiten"), &TForm1::Afsluiten1Click,
           QKeySequence(Qt::CTRL | Qt::Key_Q));
 
+    QMenu* bewerken = menuBar()->addMenu(QStringLiteral("Be&werken"));
+    bewerken->setObjectName(QStringLiteral("Bewerken1"));
+    m_ongedaan = actie(bewerken, "Ongedaan1", QStringLiteral("&Ongedaan maken"), &TForm1::OngedaanMaken,
+                       QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_herhalen = actie(bewerken, "Herhalen1", QStringLiteral("&Herhalen"), &TForm1::Herhalen,
+                       QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m_herhalen->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The step names are worked out when the menu opens, once the last command has finished.
+    connect(bewerken, &QMenu::aboutToShow, this, &TForm1::ToonBewerken);
+    connect(m_document, &ToernooiDocument::geschiedenisVeranderd, this, &TForm1::ToonBewerken);
+    ToonBewerken();
+
     QAction* uitslagen = menuBar()->addAction(QStringLiteral("&Uitslagen"));
     uitslagen->setObjectName(QStringLiteral("Uitslagen1"));
     connect(uitslagen, &QAction::triggered, this, &TForm1::uitslagenGevraagd);
@@ -148,6 +162,31 @@ void TForm1::MaakMenu()
     helpFile->setShortcutContext(Qt::WidgetShortcut);
     actie(help, "Helpoverdetailtabblad1", QStringLiteral("Help over geselecteerd detail tabblad"),
           [this] { ToonHelp(TabHelpContext()); });
+}
+
+void TForm1::ToonBewerken()
+{
+    m_ongedaan->setText(m_document->OngedaanTekst());
+    m_ongedaan->setEnabled(m_document->KanOngedaan());
+    m_herhalen->setText(m_document->HerhaalTekst());
+    m_herhalen->setEnabled(m_document->KanHerhalen());
+}
+
+void TForm1::OngedaanMaken()
+{
+    // Details typed in a tab count as a step of their own first.
+    m_details->BewaarDetails();
+    m_document->SluitSamenvoegen();
+    m_document->OngedaanMaken();
+    m_indeling->ToonAantallen();
+}
+
+void TForm1::Herhalen()
+{
+    m_details->BewaarDetails();
+    m_document->SluitSamenvoegen();
+    m_document->Herhalen();
+    m_indeling->ToonAantallen();
 }
 
 void TForm1::ToonTitel()

@@ -10,7 +10,9 @@ class PouleGroep;
 class QTabWidget;
 class TeamDetailsTab;
 class TeamGroep;
+class QAction;
 class ToernooiBestand;
+class ToernooiDocument;
 class THelpVenster;
 class ToernooiDetailsTab;
 class ToernooiModel;
@@ -50,6 +52,8 @@ public:
     // that cannot be read is reported and leaves the empty tournament.
     void LaadStartBestand(const QString& bestand);
     [[nodiscard]] ToernooiBestand& Bestand() const { return *m_bestand; }
+    // The tournament with its undo history.
+    [[nodiscard]] ToernooiDocument& Document() const { return *m_document; }
     // Loads a tournament recovered at start as unsaved changes of the file at pad.
     bool LaadHerstelKopie(const QByteArray& bytes, const QString& pad);
 
@@ -59,6 +63,9 @@ public:
     void Laden1Click();
     void TeamsImporteren1Click();
     void Afsluiten1Click();
+    // "Be&werken": undo and redo, also from the other windows' keys.
+    void OngedaanMaken();
+    void Herhalen();
 
 signals:
     // The window was closed and the unsaved-changes question answered: the program ends.
@@ -76,6 +83,7 @@ private:
     void MaakMenu();
     QWidget* MaakTabs();
     void ToonTitel();
+    void ToonBewerken();
     // After a complete load: the first team and the first poule selected and shown.
     // Loads the file at pad, or the one chosen in the open dialog when pad is empty.
     void Laad(const QString& pad);
@@ -84,6 +92,9 @@ private:
 
     TVraagsteller& m_vraagsteller;
     ToernooiModel* m_model = nullptr;
+    ToernooiDocument* m_document = nullptr;
+    QAction* m_ongedaan = nullptr;
+    QAction* m_herhalen = nullptr;
     std::unique_ptr<ToernooiBestand> m_bestand;
     PouleGroep* m_poules = nullptr;
     TeamGroep* m_teams = nullptr;

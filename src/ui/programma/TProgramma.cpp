@@ -1,6 +1,7 @@
 #include "ui/programma/TProgramma.h"
 
 #include "core/bestand/ToernooiBestand.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/herstel/HerstelAanbod.h"
 #include "core/herstel/HerstelKopie.h"
 #include "core/model/ToernooiModel.h"
@@ -69,6 +70,9 @@ void ZetWerkToetsen(QWidget& venster, TForm1& form, const std::function<void()>&
     if (&venster != &form) {
         toets(QKeySequence(Qt::CTRL | Qt::Key_S), [&form] { form.Opslaan1Click(); });
         toets(QKeySequence(Qt::CTRL | Qt::Key_Q), [&form] { form.Afsluiten1Click(); });
+        toets(QKeySequence(Qt::CTRL | Qt::Key_Z), [&form] { form.OngedaanMaken(); });
+        toets(QKeySequence(Qt::CTRL | Qt::Key_Y), [&form] { form.Herhalen(); });
+        toets(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [&form] { form.Herhalen(); });
     }
     if (print)
         toets(QKeySequence(Qt::CTRL | Qt::Key_P), print);
@@ -170,6 +174,9 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     ZetWerkToetsen(*m_kwaliteit, *m_form1, [this] { (void)m_kwaliteit->Print(); });
     for (QWidget* venster : std::initializer_list<QWidget*>{m_uitslagen, m_wedstrijdSchema, m_kwaliteit})
         GewijzigdTitel::Volg(*venster, m_form1->Model());
+    // Typing on in a field joins one undo step until the field is left.
+    QObject::connect(qApp, &QApplication::focusChanged, m_form1.get(),
+                     [this] { m_form1->Document().SluitSamenvoegen(); });
     QObject::connect(m_printSetup, &TPrintSetup::printerOnbekend, m_form1.get(), [this](const QString& naam) {
         m_vraagsteller->Melding(QStringLiteral("Fout"),
                                 QStringLiteral("De printer %1 is niet (meer) bekend.").arg(naam));

@@ -188,8 +188,8 @@ void TUitslagenVenster::PuntenChange()
     const auto wijziging = [&](TUitslagen& u) { return u.ZetPunten(punten); };
     // Other points can change the standings and so who played which placement match.
     if (!m_dag)
-        m_model.WijzigUitslagen(wijziging);
-    else if (!UitslagWijziging::Wijzig(*m_dag, m_vragen, wijziging))
+        m_model.WijzigUitslagen(wijziging, u"punten wijzigen");
+    else if (!UitslagWijziging::Wijzig(*m_dag, m_vragen, wijziging, u"punten wijzigen"))
         ToonPunten();
 }
 
@@ -212,7 +212,8 @@ void TUitslagenVenster::Verschuif(int richting)
     const QString poule = m_model.PouleLijst()[std::size_t(regel->first)]->Details->PouleNaam;
     const int kolom = std::max(m_standTabel->currentIndex().column(), 0);
     if (!UitslagWijziging::Wijzig(*m_dag, m_vragen,
-                                  [&](TUitslagen& u) { return u.ZetLoting(poule, *posities); }))
+                                  [&](TUitslagen& u) { return u.ZetLoting(poule, *posities); },
+                                  u"loting wijzigen"))
         return;
     // The team keeps the selection on its new place.
     const int rij = m_stand->Rij(regel->first, regel->second + richting);

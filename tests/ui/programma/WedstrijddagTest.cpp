@@ -2,6 +2,8 @@
 #include "core/uitslag/TWedstrijdDag.h"
 #include "hulp/ModaalVenster.h"
 #include "hulp/VensterVraagsteller.h"
+#include "ui/indeling/TeamGroep.h"
+#include "ui/indeling/TeamLijstLijst.h"
 #include "ui/instellingen/WedstrijdDetailsTab.h"
 #include "ui/kwaliteit/TKwaliteitVenster.h"
 #include "ui/programma/TForm1.h"
@@ -12,6 +14,7 @@
 #include "ui/uitslag/UitslagenTabel.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -280,4 +283,66 @@ TEST(WedstrijddagMetDialogen, TheWinnerQuestionOpensOverTheResultsAndGivesTheKey
     EXPECT_TRUE(tabel.isAncestorOf(editor));
     EXPECT_EQ(editor->text(), T("4"));
     QTest::keyClick(editor, Qt::Key_Escape);
+}
+
+// Ctrl+Z and Ctrl+Y by real keys: a score cleared in the results window comes back, a team
+// deleted in the main window comes back with its place, and undone to the state of the file
+// the program quits without asking.
+TEST_F(Wedstrijddag, CtrlZBringsBackAClearedScoreAndADeletedTeam)
+{
+    Bouw();
+    Uitslagen().Toon();
+    int gespeeld = -1;
+    const auto& wedstrijden = Uitslagen().Dag()->Wedstrijden();
+    for (std::size_t i = 0; i < wedstrijden.size() && gespeeld < 0; ++i)
+        if (wedstrijden[i].Uitslag && !wedstrijden[i].IsKruis())
+            gespeeld = int(i);
+    ASSERT_GE(gespeeld, 0);
+    const TUitslag voor = *wedstrijden[std::size_t(gespeeld)].Uitslag;
+    Tabel().GaNaarWedstrijd(gespeeld);
+    Tabel().setFocus();
+    Toets(Tabel(), Qt::Key_Delete);
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(Uitslagen().Dag()->Wedstrijden()[std::size_t(gespeeld)].Uitslag);
+    EXPECT_TRUE(Hoofd().Model().Gewijzigd());
+
+    Toets(Uitslagen(), Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    const auto& terug = Uitslagen().Dag()->Wedstrijden()[std::size_t(gespeeld)].Uitslag;
+    ASSERT_TRUE(terug);
+    EXPECT_EQ(terug->Doelpunten1, voor.Doelpunten1);
+    EXPECT_EQ(terug->Doelpunten2, voor.Doelpunten2);
+    EXPECT_FALSE(Hoofd().Model().Gewijzigd());
+    Toets(Uitslagen(), Qt::Key_Y, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Uitslagen().Dag()->Wedstrijden()[std::size_t(gespeeld)].Uitslag);
+    Toets(Uitslagen(), Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+
+    // The main window: the first team of the list deleted, and back by Ctrl+Z.
+    const std::size_t teams = Hoofd().Model().TeamLijst().size();
+    TTeamDetails* team = Hoofd().Model().TeamLijst().front().get();
+    const QString naam = team->TeamNaam;
+    Hoofd().Teams()->TeamLijst()->Selecteer(team);
+    vragen.Ja();
+    Hoofd().Teams()->TeamVerwijderen()->click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Hoofd().Model().TeamLijst().size(), teams - 1);
+    auto* bewerken = Hoofd().findChild<QAction*>(QStringLiteral("Ongedaan1"));
+    ASSERT_TRUE(bewerken);
+    EXPECT_EQ(bewerken->text(), T("&Ongedaan maken: teams verwijderen"));
+    Hoofd().Teams()->TeamLijst()->setFocus();
+    Toets(Hoofd(), Qt::Key_Z, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Hoofd().Model().TeamLijst().size(), teams);
+    EXPECT_EQ(Hoofd().Model().TeamLijst().front()->TeamNaam, naam);
+    EXPECT_FALSE(Hoofd().Model().Gewijzigd());
+
+    // Nothing unsaved: Ctrl+Q asks nothing.
+    const int gevraagd = int(vragen.Gevraagd.size());
+    Toets(Hoofd(), Qt::Key_Q, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(int(vragen.Gevraagd.size()), gevraagd);
+    EXPECT_FALSE(Hoofd().isVisible());
+    EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
 }
