@@ -1,7 +1,7 @@
 #include "core/bestand/ToernooiRegelLezer.h"
 
 #include "core/bestand/ToernooiSleutel.h"
-#include "core/uitslag/UitslagenBestand.h"
+#include "core/bestand/UitslagenGroep.h"
 
 #include <QHash>
 #include <algorithm>
@@ -102,10 +102,11 @@ void ToernooiRegelLezer::Regel(QStringView regel)
         return;
     }
 
-    if (UitslagenBestand::LeesRegel(m_uitslagen, sleutel, waarde, heel))
-        return;
-
     const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);
+    if (IsUitslagSleutel(soort)) {
+        UitslagenGroep::LeesRegel(m_uitslagen, soort, waarde, heel);
+        return;
+    }
     if (soort == TToernooiSleutel::Geen) {
         LosTeam(ZoekLosTeamSleutel(sleutel), waarde);
         return;

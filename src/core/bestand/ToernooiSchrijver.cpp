@@ -2,9 +2,9 @@
 
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
+#include "core/bestand/UitslagenGroep.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"
-#include "core/uitslag/UitslagenBestand.h"
 
 #include <QIODevice>
 #include <QSet>
@@ -204,7 +204,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
 
     // 9. The match day, after everything else; nothing when there is nothing to keep.
     QString tekst = std::move(regels).Tekst();
-    tekst += UitslagenBestand::Regels(model.Uitslagen());
+    tekst += UitslagenGroep::Regels(model.Uitslagen());
     return tekst;
 }
 

@@ -40,6 +40,12 @@ constexpr TSleutelSpelling Spellingen[] = {
     {TToernooiSleutel::BegeleiderPostcodePlaats, u"BegeleiderPostcodePlaats"},
     {TToernooiSleutel::BegeleiderTelefoon, u"BegeleiderTelefoon"},
     {TToernooiSleutel::BegeleiderFax, u"BegeleiderFax"},
+    {TToernooiSleutel::Punten, u"Punten"},
+    {TToernooiSleutel::Loting, u"Loting"},
+    {TToernooiSleutel::Uitslag, u"Uitslag"},
+    {TToernooiSleutel::UitslagVervallen, u"UitslagVervallen"},
+    {TToernooiSleutel::UitslagTeam1, u"UitslagTeam1"},
+    {TToernooiSleutel::UitslagTeam2, u"UitslagTeam2"},
 };
 
 // Each row must sit at its enum value less one, so SleutelNaam can index the table.
@@ -50,7 +56,7 @@ constexpr bool OpVolgorde()
         if (int(rij.Sleutel) != i++)
             return false;
     }
-    return i == int(TToernooiSleutel::BegeleiderFax) + 1;
+    return i == int(TToernooiSleutel::UitslagTeam2) + 1;
 }
 static_assert(OpVolgorde(), "the spellings follow the order of TToernooiSleutel");
 
@@ -141,7 +147,8 @@ bool IsLettertypeSleutel(QStringView hoofdSleutel)
 
 bool IsBekendeSleutel(const QString& hoofdSleutel)
 {
+    const TToernooiSleutel sleutel = ZoekToernooiSleutel(hoofdSleutel);
     return IsLettertypeSleutel(hoofdSleutel) ||
-           ZoekToernooiSleutel(hoofdSleutel) != TToernooiSleutel::Geen ||
+           (sleutel != TToernooiSleutel::Geen && !IsUitslagSleutel(sleutel)) ||
            ZoekLosTeamSleutel(hoofdSleutel) != TToernooiSleutel::Geen;
 }

@@ -42,7 +42,21 @@ enum class TToernooiSleutel
     BegeleiderPostcodePlaats,
     BegeleiderTelefoon,
     BegeleiderFax,
+    // The results group (UitslagenGroep), written after everything else. A reader of the
+    // groups above does not know these keys and skips them.
+    Punten,
+    Loting,
+    Uitslag,
+    UitslagVervallen,
+    UitslagTeam1,
+    UitslagTeam2,
 };
+
+// True for a key of the results group (Punten to UitslagTeam2).
+[[nodiscard]] constexpr bool IsUitslagSleutel(TToernooiSleutel sleutel)
+{
+    return sleutel >= TToernooiSleutel::Punten;
+}
 
 // A key as the writer spells it ("ToernooiNaam"); empty for Geen.
 [[nodiscard]] QStringView SleutelNaam(TToernooiSleutel sleutel);
@@ -105,6 +119,7 @@ inline constexpr QStringView WaardeDubbeleWedstrijden = u"DubbeleWedstrijden";
 // key.
 [[nodiscard]] bool IsLettertypeSleutel(QStringView hoofdSleutel);
 
-// True when the reader does something with the upper-cased key: an exact key, a font key or
-// a key of a team in no poule.
+// True when the upper-cased key is one of a tournament file outside the results group: an
+// exact key, a font key or a key of a team in no poule. Lines of the results group alone do
+// not make a text a tournament file.
 [[nodiscard]] bool IsBekendeSleutel(const QString& hoofdSleutel);

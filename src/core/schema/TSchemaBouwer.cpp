@@ -277,9 +277,11 @@ void TSchemaBouwer::PlaatsWedstrijd()
                                             teams[std::size_t(m_keuze.B)], poule}});
         NaBoeking(p, -1);
     } else if (p >= 0) {
-        const QString tekst = m_generator->BoekKruisWedstrijd(p, m_keuze.Partner, m_huidigeRonde);
+        TKruisWedstrijd kruis = m_generator->BoekKruisWedstrijd(p, m_keuze.Partner, m_huidigeRonde);
         TPouleDetails* poule = &m_generator->Poule(p);
-        ronde.Velden.push_back({kop + tekst, TWedstrijdDetails{nullptr, poule, nullptr, poule}});
+        const QString tekst = kruis.Tekst();
+        ronde.Velden.push_back(
+            {kop + tekst, TWedstrijdDetails{nullptr, poule, nullptr, poule, std::move(kruis)}});
         NaBoeking(p, m_keuze.Partner);
     } else {
         ronde.Velden.push_back({VeldKop(m_huidigVeld) + GeenWedstrijd, {}});

@@ -165,7 +165,7 @@ void TWedstrijdGenerator::EindeEigenCompetitie(int p, int ronde)
     poule.FaseEindRonde = ronde;
 }
 
-QString TWedstrijdGenerator::KruisTekst(int p, int q) const
+TKruisWedstrijd TWedstrijdGenerator::VolgendeKruis(int p, int q) const
 {
     const TPouleDetails& poule = Poule(p);
     const TPouleDetails& partner = Poule(q);
@@ -176,46 +176,56 @@ QString TWedstrijdGenerator::KruisTekst(int p, int q) const
     const int d = 2 * k;
     const bool gelijkOneven = IsOneven(nP) && nP == nQ;
     // The letters of a pair are always written lower link position first.
-    const QString letters = PouleLetter(std::min(p, q) + 1) + PouleLetter(std::max(p, q) + 1);
+    const QString kruis =
+        QStringLiteral("Kr. ") + PouleLetter(std::min(p, q) + 1) + PouleLetter(std::max(p, q) + 1);
     const QString plaats = Nummer(d - 1) + QStringLiteral("e&") + Nummer(d) + QStringLiteral("e:");
-    const QString kruis = QStringLiteral("Kr. ") + letters;
-    auto nummers = [&](int zijdeP, int zijdeQ) {
-        return QStringLiteral("Nummer ") + Nummer(zijdeP) + u' ' + poule.PouleNaam +
-               QStringLiteral(" x Nummer ") + Nummer(zijdeQ) + u' ' + partner.PouleNaam;
+
+    using TSoort = TKruisKant::TSoort;
+    auto nummer = [&](int positie, const TPouleDetails& van) {
+        return TKruisKant{TSoort::Nummer, positie, &van,
+                          QStringLiteral("Nummer ") + Nummer(positie) + u' ' + van.PouleNaam};
+    };
+    auto uitslag = [&](TSoort soort, int j) {
+        return TKruisKant{soort, j, nullptr,
+                          (soort == TSoort::Winnaar ? QStringLiteral("Winnaar ")
+                                                    : QStringLiteral("Verliezer ")) +
+                              kruis + Nummer(j)};
+    };
+    // Crossing match k, or the match of places d - 1 and d.
+    auto kruising = [&](TKruisKant kant1, TKruisKant kant2) {
+        return TKruisWedstrijd{k, 0, kruis + Nummer(k) + u':', std::move(kant1), std::move(kant2)};
+    };
+    auto plaatsing = [&](TKruisKant kant1, TKruisKant kant2) {
+        return TKruisWedstrijd{0, d - 1, plaats, std::move(kant1), std::move(kant2)};
     };
 
     if (poule.Fase == 2) {
         if (gelijkOneven && m == 0)
-            return plaats + nummers(k, k);
+            return plaatsing(nummer(k, poule), nummer(k, partner));
         if (IsOneven(k)) {
             if (nQ == k)
-                return kruis + Nummer(k) + u':' + nummers(k + 1, k);
-            return kruis + Nummer(k) + u':' + nummers(k, k + 1);
+                return kruising(nummer(k + 1, poule), nummer(k, partner));
+            return kruising(nummer(k, poule), nummer(k + 1, partner));
         }
-        return kruis + Nummer(k) + u':' + nummers(k, k - 1);
+        return kruising(nummer(k, poule), nummer(k - 1, partner));
     }
     if (poule.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden)
-        return plaats + nummers(k, k);
-    if (IsOneven(k) && IsOneven(std::min(nP, nQ)) && nP != nQ && m == 0) {
-        const QString& groot = nP > nQ ? poule.PouleNaam : partner.PouleNaam;
-        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) +
-               QStringLiteral(" x Nummer ") + Nummer(k) + u' ' + groot;
-    }
+        return plaatsing(nummer(k, poule), nummer(k, partner));
+    if (IsOneven(k) && IsOneven(std::min(nP, nQ)) && nP != nQ && m == 0)
+        return plaatsing(uitslag(TSoort::Winnaar, k), nummer(k, nP > nQ ? poule : partner));
     if (IsOneven(k))
-        return plaats + QStringLiteral("Winnaar ") + kruis + Nummer(k) +
-               QStringLiteral(" x Winnaar ") + kruis + Nummer(k + 1);
-    return plaats + QStringLiteral("Verliezer ") + kruis + Nummer(k) +
-           QStringLiteral(" x Verliezer ") + kruis + Nummer(k - 1);
+        return plaatsing(uitslag(TSoort::Winnaar, k), uitslag(TSoort::Winnaar, k + 1));
+    return plaatsing(uitslag(TSoort::Verliezer, k), uitslag(TSoort::Verliezer, k - 1));
 }
 
-QString TWedstrijdGenerator::BoekKruisWedstrijd(int p, int q, int ronde)
+TKruisWedstrijd TWedstrijdGenerator::BoekKruisWedstrijd(int p, int q, int ronde)
 {
-    const QString tekst = KruisTekst(p, q);
+    TKruisWedstrijd kruis = VolgendeKruis(p, q);
     const int nP = int(Teams(p).size());
     const bool gelijkOneven = IsOneven(nP) && nP == int(Teams(q).size());
     BoekKruisVoortgang(p, gelijkOneven, ronde);
     BoekKruisVoortgang(q, gelijkOneven, ronde);
-    return tekst;
+    return kruis;
 }
 
 void TWedstrijdGenerator::BoekKruisVoortgang(int p, bool gelijkOneven, int ronde)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/TKruisWedstrijd.h"
 #include "core/model/ToernooiModel.h"
 
 #include <QString>
@@ -42,8 +43,9 @@ public:
 
     // Books the match of teams a and b of poule p (a before b) in the round; returns its text.
     QString BoekPouleWedstrijd(int p, int a, int b, int ronde);
-    // Books the next cross match of poule p (the chosen one) and its partner q; returns its text.
-    QString BoekKruisWedstrijd(int p, int q, int ronde);
+    // Books the next cross match of poule p (the chosen one) and its partner q; returns what it
+    // is, with its sides and its text.
+    TKruisWedstrijd BoekKruisWedstrijd(int p, int q, int ronde);
 
     // The letter of a poule in cross-match texts: the character with code 64 + position.
     [[nodiscard]] static QString PouleLetter(int positie);
@@ -52,7 +54,7 @@ private:
     void BoekTeam(TTeamDetails& team, TTeamDetails* tegenstander, int ronde);
     void EindeEigenCompetitie(int p, int ronde);
     void BoekKruisVoortgang(int p, bool gelijkOneven, int ronde);
-    [[nodiscard]] QString KruisTekst(int p, int q) const;
+    [[nodiscard]] TKruisWedstrijd VolgendeKruis(int p, int q) const;
 
     std::vector<TPoule*> m_poules;
     std::vector<int> m_partner;

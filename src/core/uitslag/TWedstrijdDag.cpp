@@ -10,6 +10,9 @@ namespace {
 
 QString Sleutel(const QString& tekst, int keer) { return QString::number(keer) + u'|' + tekst; }
 
+// Crossing match k of a linked pair.
+qint64 KruisSleutel(int paar, int k) { return qint64(paar) << 32 | quint32(k); }
+
 // The kept result as it counts for the match: only a cross match with a level score is decided
 // by its flag, whatever a file says of a poule match or of a score that is not level.
 std::optional<TUitslag> AlsTellend(const TDagWedstrijd& w, std::optional<TUitslag> uitslag)
@@ -74,10 +77,9 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
             }
             w.Paar = *paar;
             m_paren[std::size_t(*paar)].Wedstrijden.push_back(index);
-            w.Kruis = LeesKruisTekst(w.Tekst, poules[std::size_t(p)]->Details->PouleNaam,
-                                     poules[std::size_t(q)]->Details->PouleNaam);
-            if (w.Kruis && !w.Kruis->Kruis.isEmpty())
-                m_kruisen.insert(w.Kruis->Kruis, index);
+            w.Kruis = record.Kruis;
+            if (w.Kruis && w.Kruis->Kruis > 0)
+                m_kruisen.insert(KruisSleutel(w.Paar, w.Kruis->Kruis), index);
             m_kruisVolgorde.push_back(index);
         }
         m_wedstrijden.push_back(std::move(w));
@@ -315,14 +317,17 @@ const TTeamDetails* TWedstrijdDag::KantTeam(const TKruisKant& kant, int paar,
                                             int wedstrijd) const
 {
     if (kant.Soort == TKruisKant::TSoort::Nummer) {
+        // A place in one of the pair's poules; a side whose poule is no longer in the pair
+        // stays unknown.
         const TDagPaar& p = m_paren[std::size_t(paar)];
-        const auto& poules = m_model.PouleLijst();
-        const int poule =
-            poules[std::size_t(p.Poule1)]->Details->PouleNaam == kant.Poule ? p.Poule1 : p.Poule2;
-        return Nummer(poule, kant.Nummer);
+        for (const int poule : {p.Poule1, p.Poule2}) {
+            if (m_model.PouleLijst()[std::size_t(poule)]->Details.get() == kant.Poule)
+                return Nummer(poule, kant.Nummer);
+        }
+        return nullptr;
     }
     // Only an earlier match can decide a side; the matches are resolved in schedule order.
-    const int eerder = m_kruisen.value(kant.Kruis, -1);
+    const int eerder = m_kruisen.value(KruisSleutel(paar, kant.Nummer), -1);
     if (eerder < 0 || eerder >= wedstrijd)
         return nullptr;
     const TDagWedstrijd& w = m_wedstrijden[std::size_t(eerder)];

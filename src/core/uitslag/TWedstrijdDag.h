@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/uitslag/KruisTekst.h"
+#include "core/model/TKruisWedstrijd.h"
 #include "core/uitslag/PouleStand.h"
 #include "core/uitslag/TUitslag.h"
 #include "core/uitslag/TUitslagen.h"
@@ -26,9 +26,10 @@ struct TDagWedstrijd
     int Poule = -1;
     int Team1 = -1;
     int Team2 = -1;
-    // A cross match: the index of its linked pair and its parts.
+    // A cross match: the index of its linked pair, and what it is and its sides as the
+    // schedule's record has them.
     int Paar = -1;
-    std::optional<TKruisTekst> Kruis;
+    std::optional<TKruisWedstrijd> Kruis;
 
     // The result kept for this match, and the result that counts: the same, except for a
     // cross match whose result was played by other teams than its sides now have (it is then
@@ -156,7 +157,7 @@ private:
     std::vector<bool> m_eersteMetNaam; // per poule: no earlier poule has its name
     std::vector<TDagPaar> m_paren;
     std::vector<int> m_kruisVolgorde;     // the cross matches in schedule order
-    QHash<QString, int> m_kruisen;        // "Kr. L1L2k" -> its match
+    QHash<qint64, int> m_kruisen;         // (pair, k of a crossing match) -> its match
     std::vector<TUitslag> m_nietInSchema; // results whose match is not in this schedule
     std::vector<TUitslag> m_vervallen;
 };

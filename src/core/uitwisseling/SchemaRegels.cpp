@@ -47,6 +47,14 @@ void LeesWedstrijd(TSchemaRegel& regel, const TSchemaVeld& slot)
             return;
         }
     }
+    // A cross match whose record has its parts: "3e&4e" and its two sides.
+    if (record && record->Kruis && w == record->Kruis->Tekst()) {
+        regel.IsKruis = true;
+        regel.Poule = record->Kruis->Voorvoegsel.chopped(1);
+        regel.Team1 = record->Kruis->Kant1.Tekst;
+        regel.Team2 = record->Kruis->Kant2.Tekst;
+        return;
+    }
     const qsizetype poule = w.indexOf(QStringLiteral(" : "));
     const qsizetype prefix = w.indexOf(u':');
     if (poule >= 0 && poule < prefix) {

@@ -17,7 +17,7 @@ QString Score(const std::optional<int>& doelpunten, bool gewonnen)
     return QString::number(*doelpunten) + (gewonnen ? QStringLiteral("*") : QString());
 }
 
-QString KantNaam(const TTeamDetails* team, const std::optional<TKruisTekst>& kruis, int kant)
+QString KantNaam(const TTeamDetails* team, const std::optional<TKruisWedstrijd>& kruis, int kant)
 {
     if (team)
         return team->TeamNaam;

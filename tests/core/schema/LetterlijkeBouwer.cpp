@@ -131,8 +131,10 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
                                                              teams[std::size_t(teamB)], poule}});
         } else if (kruisKeuze >= 0) {
             TPouleDetails* poule = &generator.Poule(kruisKeuze);
-            const QString tekst = generator.BoekKruisWedstrijd(kruisKeuze, partner, ronde);
-            velden.push_back({kop + tekst, TWedstrijdDetails{nullptr, poule, nullptr, poule}});
+            TKruisWedstrijd kruis = generator.BoekKruisWedstrijd(kruisKeuze, partner, ronde);
+            const QString tekst = kruis.Tekst();
+            velden.push_back(
+                {kop + tekst, TWedstrijdDetails{nullptr, poule, nullptr, poule, std::move(kruis)}});
         } else {
             velden.push_back({kop + QStringLiteral("Geen wedstrijd"), {}});
         }

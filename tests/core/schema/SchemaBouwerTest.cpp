@@ -115,11 +115,16 @@ TEST(SchemaBouwer, FinalMovesToFieldOne)
                      "Ronde 4", "  Veld 1: C : T6 x T7", "  Veld 2: C : T5 x T8"}));
     // The records travel with their texts.
     const auto& ronde2 = boom.Ronden.at(1).Velden;
+    const TPouleDetails* a = model.PouleLijst().at(0)->Details.get();
     const TPouleDetails* b = model.PouleLijst().at(1)->Details.get();
     const TPouleDetails* c = model.PouleLijst().at(2)->Details.get();
     ASSERT_TRUE(ronde2.at(0).Wedstrijd && ronde2.at(2).Wedstrijd);
-    EXPECT_EQ(*ronde2.at(0).Wedstrijd, (TWedstrijdDetails{nullptr, const_cast<TPouleDetails*>(b),
-                                                          nullptr, const_cast<TPouleDetails*>(b)}));
+    constexpr auto Nummer = TKruisKant::TSoort::Nummer;
+    EXPECT_EQ(*ronde2.at(0).Wedstrijd,
+              (TWedstrijdDetails{nullptr, const_cast<TPouleDetails*>(b), nullptr,
+                                 const_cast<TPouleDetails*>(b),
+                                 TKruisWedstrijd{0, 1, T("1e&2e:"), {Nummer, 1, b, T("Nummer 1 B")},
+                                                 {Nummer, 1, a, T("Nummer 1 A")}}}));
     EXPECT_EQ(ronde2.at(2).Wedstrijd->Poule1, c);
     EXPECT_EQ(ronde2.at(2).Wedstrijd->Team1->TeamNaam, T("T5"));
     EXPECT_FALSE(boom.Ronden.at(2).Velden.at(2).Wedstrijd);

@@ -43,7 +43,7 @@ QStringList KruisTeksten(const TKruisGeval& geval, ToernooiModel& model)
     EXPECT_EQ(generator.Poule(1).Fase, eersteFase);
     QStringList teksten;
     for (int ronde = 2; generator.Poule(0).Fase != 4 && ronde < 40; ++ronde)
-        teksten.append(generator.BoekKruisWedstrijd(0, 1, ronde));
+        teksten.append(generator.BoekKruisWedstrijd(0, 1, ronde).Tekst());
     EXPECT_EQ(generator.Poule(1).Fase, 4);
     EXPECT_EQ(generator.OpenPoules(), 0);
     return teksten;

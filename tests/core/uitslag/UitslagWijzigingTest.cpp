@@ -2,10 +2,10 @@
 
 #include "core/bestand/ToernooiLezer.h"
 #include "core/bestand/ToernooiSchrijver.h"
+#include "core/bestand/UitslagenGroep.h"
 #include "core/model/ToernooiModel.h"
 #include "core/schema/TSchemaBouwer.h"
 #include "core/uitslag/TWedstrijdDag.h"
-#include "core/uitslag/UitslagenBestand.h"
 #include "hulp/ScriptVraagsteller.h"
 
 #include <QFile>
@@ -82,7 +82,7 @@ TEST(UitslagWijziging, ACorrectedPouleResultNeverMovesPlayedPlacementResultsToOt
     const QString speelden7 = Namen(dag.Wedstrijden()[std::size_t(zevende)]);
     ASSERT_EQ(dag.Wedstrijden()[std::size_t(negende)].Winnaar, 1);
     model.ZetGewijzigd(false);
-    const QString voor = UitslagenBestand::Regels(model.Uitslagen());
+    const QString voor = UitslagenGroep::Regels(model.Uitslagen());
 
     // The E-pupillen A match that ended 2-2 in round 10 becomes 3-2.
     int correctie = -1;
@@ -102,7 +102,7 @@ TEST(UitslagWijziging, ACorrectedPouleResultNeverMovesPlayedPlacementResultsToOt
     EXPECT_EQ(vragen.Gevraagd[0].Titel, QStringLiteral("Gespeelde wedstrijden"));
     EXPECT_TRUE(vragen.Gevraagd[0].Tekst.contains(QStringLiteral("9e&10e: ") + speelden9));
     EXPECT_TRUE(vragen.Gevraagd[0].Tekst.contains(QStringLiteral("7e&8e: ") + speelden7));
-    EXPECT_EQ(UitslagenBestand::Regels(model.Uitslagen()), voor);
+    EXPECT_EQ(UitslagenGroep::Regels(model.Uitslagen()), voor);
     EXPECT_FALSE(model.Gewijzigd());
     EXPECT_EQ(Namen(dag.Wedstrijden()[std::size_t(negende)]), speelden9);
 
@@ -163,14 +163,14 @@ TEST(UitslagWijziging, RandomEditsNeverCountAResultForOthers)
             uitslag = Score(int(willekeur.bounded(3)), int(willekeur.bounded(3)));
         const bool doorgaan = willekeur.bounded(2) == 0;
         vragen.Antwoorden = {doorgaan};
-        const QString voor = UitslagenBestand::Regels(model.Uitslagen());
+        const QString voor = UitslagenGroep::Regels(model.Uitslagen());
         const bool gedaan = willekeur.bounded(5) == 0
             ? UitslagWijziging::Wijzig(dag, vragen, [&](TUitslagen& u) {
                   return u.ZetPunten(TPunten{int(willekeur.bounded(4)), 1, 0});
               })
             : UitslagWijziging::ZetUitslag(dag, vragen, wedstrijd, uitslag);
         if (!gedaan && vragen.Antwoorden.isEmpty())
-            ASSERT_EQ(UitslagenBestand::Regels(model.Uitslagen()), voor) << stap;
+            ASSERT_EQ(UitslagenGroep::Regels(model.Uitslagen()), voor) << stap;
         TeltAlleenVoorWieSpeelde(dag);
         // The match day says what a fresh one made from the same results says.
         TWedstrijdDag vers(model, boom);

@@ -1,8 +1,7 @@
-#include "core/uitslag/UitslagenBestand.h"
+#include "core/bestand/UitslagenGroep.h"
 
 #include "core/bestand/ToernooiLezer.h"
 #include "core/bestand/ToernooiSchrijver.h"
-#include "core/bestand/ToernooiSleutel.h"
 #include "core/model/ToernooiModel.h"
 
 #include <QDateTime>
@@ -42,7 +41,7 @@ void VulUitslagen(ToernooiModel& model)
 
 } // namespace
 
-TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
+TEST(UitslagenGroep, RondgangEnAchteraanGeschreven)
 {
     ToernooiModel model;
     Laad(model);
@@ -64,17 +63,19 @@ TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
                              "UitslagTeam2=T6\r\n"
                              "#\r\n"));
 
-    // Every key of the group is unknown to a reader of the older format, which therefore
-    // reads the same tournament from it.
+    // Every key of the group is one of the results group, which a reader of the older format
+    // does not know, so it reads the same tournament from it; the group alone makes no
+    // tournament file.
     const QStringList groep = met.sliced(zonder.size()).split(QStringLiteral("\r\n"));
     for (const QString& regel : groep) {
         const qsizetype is = regel.indexOf(u'=');
         if (is > 0) {
             const QString sleutel = HoofdLetters(QStringView(regel).first(is));
-            EXPECT_EQ(ZoekToernooiSleutel(sleutel), TToernooiSleutel::Geen);
-            EXPECT_FALSE(sleutel.contains(QStringLiteral(".LETTERTYPE.")));
+            EXPECT_TRUE(IsUitslagSleutel(ZoekToernooiSleutel(sleutel))) << qPrintable(sleutel);
+            EXPECT_FALSE(IsBekendeSleutel(sleutel)) << qPrintable(sleutel);
         }
     }
+    EXPECT_FALSE(ToernooiLezer::IsToernooiTekst(met.sliced(zonder.size())));
 
     ToernooiModel gelezen;
     ToernooiLezer::LeesToernooi(gelezen, met);
@@ -87,7 +88,7 @@ TEST(UitslagenBestand, RondgangEnAchteraanGeschreven)
     EXPECT_TRUE(gelezen.Uitslagen().Leeg());
 }
 
-TEST(UitslagenBestand, LeestMild)
+TEST(UitslagenGroep, LeestMild)
 {
     TUitslagen u;
     // One line as the reader hands it over: the key upper-cased, the value and the whole line.
@@ -95,9 +96,10 @@ TEST(UitslagenBestand, LeestMild)
         const QString regel = QString::fromUtf8(tekst);
         const QStringView r(regel);
         const qsizetype is = r.indexOf(u'=');
-        return UitslagenBestand::LeesRegel(u, HoofdLetters(r.first(is)), r.sliced(is + 1), r);
+        UitslagenGroep::LeesRegel(u, ZoekToernooiSleutel(HoofdLetters(r.first(is))),
+                                  r.sliced(is + 1), r);
     };
-    EXPECT_FALSE(lees("TeamNaam=T1"));
+    lees("TeamNaam=T1");                           // no key of the group: nothing
     lees("Uitslag=1,1,0,0,A : T1 x T2");
     lees("Uitslag=1,4,4,0,A : T1 x T2");           // the last counts
     lees("Uitslag=1,x,0,0,A : T3 x T4");           // shown as lapsed
@@ -123,7 +125,7 @@ TEST(UitslagenBestand, LeestMild)
 
 // Every kind of result, points or lot line that cannot be read survives a load and a save as
 // it stood, a team line with the line it followed; a second round changes nothing.
-TEST(UitslagenBestand, OnleesbareRegelsBlijvenLetterlijkBewaard)
+TEST(UitslagenGroep, OnleesbareRegelsBlijvenLetterlijkBewaard)
 {
     ToernooiModel model;
     Laad(model);

@@ -1,11 +1,10 @@
-#include "core/uitslag/UitslagenBestand.h"
+#include "core/bestand/UitslagenGroep.h"
 
-#include "core/bestand/ToernooiSleutel.h"
 #include "core/uitslag/TUitslagen.h"
 
 #include <algorithm>
 
-namespace UitslagenBestand {
+namespace UitslagenGroep {
 
 namespace {
 
@@ -85,6 +84,12 @@ void LeesLoting(TUitslagen& uitslagen, QStringView waarde, QStringView regel)
     uitslagen.VoegLotingToe(TLoting{waarde.sliced(dubbelepunt + 1).toString(), *posities});
 }
 
+// A key of the group as it is written, with its "=".
+QString Sleutel(TToernooiSleutel sleutel)
+{
+    return SleutelNaam(sleutel).toString() + u'=';
+}
+
 QString Lijst(const QList<int>& getallen)
 {
     QString tekst;
@@ -105,24 +110,25 @@ QString Regels(const TUitslagen& uitslagen)
     QString tekst;
     const TPunten& punten = uitslagen.Punten();
     if (punten != TPunten{})
-        tekst += QStringLiteral("Punten=") + Lijst({punten.Winst, punten.Gelijk, punten.Verlies})
-                 + Einde;
+        tekst += Sleutel(TToernooiSleutel::Punten)
+                 + Lijst({punten.Winst, punten.Gelijk, punten.Verlies}) + Einde;
     for (const TLoting& loting : uitslagen.Lotingen())
-        tekst += QStringLiteral("Loting=") + Lijst(loting.Posities) + u':' + loting.Poule + Einde;
+        tekst += Sleutel(TToernooiSleutel::Loting) + Lijst(loting.Posities) + u':' + loting.Poule
+                 + Einde;
     // The teams of a cross match's result follow its line under keys of their own: the match
     // text at the end of the line may hold commas, and a reader that does not know these keys
     // reads the result as before.
-    auto uitslag = [&tekst](const QString& sleutel, const TUitslag& u) {
-        tekst += sleutel + Lijst({u.Keer, u.Doelpunten1, u.Doelpunten2, u.Beslist}) + u','
-                 + u.Wedstrijd + Einde;
+    auto uitslag = [&tekst](TToernooiSleutel sleutel, const TUitslag& u) {
+        tekst += Sleutel(sleutel) + Lijst({u.Keer, u.Doelpunten1, u.Doelpunten2, u.Beslist})
+                 + u',' + u.Wedstrijd + Einde;
         if (u.HeeftTeams())
-            tekst += QStringLiteral("UitslagTeam1=") + u.Team1 + Einde
-                     + QStringLiteral("UitslagTeam2=") + u.Team2 + Einde;
+            tekst += Sleutel(TToernooiSleutel::UitslagTeam1) + u.Team1 + Einde
+                     + Sleutel(TToernooiSleutel::UitslagTeam2) + u.Team2 + Einde;
     };
     for (const TUitslag& u : uitslagen.Lijst())
-        uitslag(QStringLiteral("Uitslag="), u);
+        uitslag(TToernooiSleutel::Uitslag, u);
     for (const TUitslag& u : uitslagen.Terzijde())
-        uitslag(QStringLiteral("UitslagVervallen="), u);
+        uitslag(TToernooiSleutel::UitslagVervallen, u);
     for (const QString& ruw : uitslagen.BewaardeRegels())
         tekst += ruw + Einde;
     tekst += u'#';
@@ -130,23 +136,30 @@ QString Regels(const TUitslagen& uitslagen)
     return tekst;
 }
 
-bool LeesRegel(TUitslagen& uitslagen, QStringView hoofdSleutel, QStringView waarde,
+void LeesRegel(TUitslagen& uitslagen, TToernooiSleutel sleutel, QStringView waarde,
                QStringView regel)
 {
-    if (hoofdSleutel == u"UITSLAG")
+    switch (sleutel) {
+    case TToernooiSleutel::Uitslag:
         LeesUitslag(uitslagen, waarde, false, regel);
-    else if (hoofdSleutel == u"UITSLAGVERVALLEN")
+        return;
+    case TToernooiSleutel::UitslagVervallen:
         LeesUitslag(uitslagen, waarde, true, regel);
-    else if (hoofdSleutel == u"UITSLAGTEAM1" || hoofdSleutel == u"UITSLAGTEAM2")
-        uitslagen.ZetTeamVanLaatste(hoofdSleutel.back() == u'1' ? 1 : 2, waarde.toString(),
-                                    regel.toString());
-    else if (hoofdSleutel == u"PUNTEN")
+        return;
+    case TToernooiSleutel::UitslagTeam1:
+    case TToernooiSleutel::UitslagTeam2:
+        uitslagen.ZetTeamVanLaatste(sleutel == TToernooiSleutel::UitslagTeam1 ? 1 : 2,
+                                    waarde.toString(), regel.toString());
+        return;
+    case TToernooiSleutel::Punten:
         LeesPunten(uitslagen, waarde, regel);
-    else if (hoofdSleutel == u"LOTING")
+        return;
+    case TToernooiSleutel::Loting:
         LeesLoting(uitslagen, waarde, regel);
-    else
-        return false;
-    return true;
+        return;
+    default:
+        return;
+    }
 }
 
-} // namespace UitslagenBestand
+} // namespace UitslagenGroep
