@@ -294,12 +294,8 @@ void ToernooiRegelLezer::Einde()
         details.KruisPoule = posities.value(details.KruisPouleNaam.toCaseFolded(), 0);
     }
 
-    // The team list from the poules; the first team and poule become current.
+    // The team list from the poules (the window shows the first team and poule).
     m_model.VervangPoulesEnTeams(std::move(m_poules), std::move(m_teams));
-    if (!m_model.TeamLijst().empty())
-        m_model.ZetHuidigTeam(m_model.TeamLijst().front().get());
-    if (!m_model.PouleLijst().empty())
-        m_model.ZetHuidigePoule(m_model.PouleLijst().front()->Details.get());
 
     m_model.ZetUitslagen(std::move(m_uitslagen));
 

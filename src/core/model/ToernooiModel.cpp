@@ -288,8 +288,6 @@ void ToernooiModel::VerwijderTeams(const QList<TTeamDetails*>& teams)
         if (index < 0)
             continue;
         VerwijderTeamUitBoom(team);
-        if (m_huidigTeam == team)
-            m_huidigTeam = nullptr;
         Bewaar(std::move(m_teams[std::size_t(index)]));
         m_teams.erase(m_teams.begin() + index);
         iets = true;
@@ -315,8 +313,6 @@ void ToernooiModel::VerwijderPoule(int pouleIndex)
         else if (kruis > positie)
             --kruis;
     }
-    if (m_huidigePoule == m_poules[std::size_t(pouleIndex)]->Details.get())
-        m_huidigePoule = nullptr;
     Bewaar(std::move(m_poules[std::size_t(pouleIndex)]));
     m_poules.erase(m_poules.begin() + pouleIndex);
     MaakGewijzigd();
@@ -375,8 +371,6 @@ void ToernooiModel::SorteerTeams()
 
 void ToernooiModel::VervangPoulesEnTeams(PouleLijstType poules, TeamLijstType teams)
 {
-    m_huidigTeam = nullptr;
-    m_huidigePoule = nullptr;
     for (auto& poule : m_poules)
         Bewaar(std::move(poule));
     for (auto& team : m_teams)
@@ -391,8 +385,6 @@ void ToernooiModel::VervangPoulesEnTeams(PouleLijstType poules, TeamLijstType te
 
 void ToernooiModel::LeegPoulesEnTeams()
 {
-    m_huidigTeam = nullptr;
-    m_huidigePoule = nullptr;
     // Kept aside, not destroyed: a built schedule or an earlier state may still name them.
     for (auto& poule : m_poules)
         Bewaar(std::move(poule));

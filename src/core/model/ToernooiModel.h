@@ -216,10 +216,6 @@ public:
     // Lets go of the deleted records: no state taken before may be restored after this.
     void VergeetVerwijderde();
 
-    [[nodiscard]] TTeamDetails* HuidigTeam() const { return m_huidigTeam; }
-    void ZetHuidigTeam(TTeamDetails* team) { m_huidigTeam = team; }
-    [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
-    void ZetHuidigePoule(TPouleDetails* poule) { m_huidigePoule = poule; }
 
 signals:
     void teamsVeranderd();
@@ -303,6 +299,4 @@ private:
     bool m_gewijzigd = false;
     bool m_schemaGebouwd = false;
     quint64 m_bouwNummer = 0;
-    TTeamDetails* m_huidigTeam = nullptr;
-    TPouleDetails* m_huidigePoule = nullptr;
 };

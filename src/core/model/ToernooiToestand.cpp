@@ -179,11 +179,6 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         m_verwijderdeTeams.push_back(std::move(record));
     for (auto& [adres, record] : poules)
         m_verwijderdePoules.push_back(std::move(record));
-    // A selection of a record that is gone again falls back to none.
-    if (m_huidigTeam && TeamIndex(m_huidigTeam) < 0)
-        m_huidigTeam = nullptr;
-    if (m_huidigePoule && PouleIndex(m_huidigePoule) < 0)
-        m_huidigePoule = nullptr;
 
     m_velden = toestand.Velden;
     m_toernooiNaam = toestand.ToernooiNaam;

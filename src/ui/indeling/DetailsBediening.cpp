@@ -28,13 +28,14 @@ DetailsBediening::DetailsBediening(ToernooiModel& model, TVraagsteller& vraagste
 
 void DetailsBediening::BewaarTeamDetails(TTeamDetails* team)
 {
-    if (team)
+    // A team just removed keeps nothing of the tab.
+    if (team && m_model.TeamIndex(team) >= 0)
         m_model.ZetTeamDetails(team, m_teamTab.Waarden());
 }
 
 void DetailsBediening::ToonTeamDetails()
 {
-    if (const TTeamDetails* team = m_model.HuidigTeam())
+    if (const TTeamDetails* team = m_huidigTeam)
         m_teamTab.Toon(*team);
     else
         m_teamTab.Leeg();
@@ -42,12 +43,12 @@ void DetailsBediening::ToonTeamDetails()
 
 void DetailsBediening::BewaarPouleDetails()
 {
-    BewaarPouleDetails(m_model.HuidigePoule());
+    BewaarPouleDetails(m_huidigePoule);
 }
 
 void DetailsBediening::BewaarPouleDetails(TPouleDetails* poule)
 {
-    if (!poule)
+    if (!poule || m_model.PouleIndex(poule) < 0)
         return;
     const PouleDetailsTab::Waarden tab = m_pouleTab.Lees();
     m_model.ZetPouleDetails(poule, tab.CompetitieType, tab.KruisPoule, tab.KruisPouleCompetitieType,
@@ -56,7 +57,7 @@ void DetailsBediening::BewaarPouleDetails(TPouleDetails* poule)
 
 void DetailsBediening::ToonPouleDetails()
 {
-    if (const TPouleDetails* poule = m_model.HuidigePoule())
+    if (const TPouleDetails* poule = m_huidigePoule)
         m_pouleTab.Toon(*poule);
     else
         m_pouleTab.Leeg();
@@ -65,12 +66,12 @@ void DetailsBediening::ToonPouleDetails()
 void DetailsBediening::TeamLijstClick()
 {
     TTeamDetails* nieuw = m_teamLijst.FocusTeam();
-    TTeamDetails* vorig = m_model.HuidigTeam();
+    TTeamDetails* vorig = m_huidigTeam;
     if (nieuw == vorig)
         return;
     // The new record is current before the old one is written, so that the model's change
     // signals find the tab already on its way to the new record.
-    m_model.ZetHuidigTeam(nieuw);
+    m_huidigTeam = nieuw;
     BewaarTeamDetails(vorig);
     ToonTeamDetails();
 }
@@ -83,10 +84,10 @@ void DetailsBediening::PouleLijstChange()
         return;
     TPouleDetails* nieuw = plek.Poule >= 0 ? m_model.PouleLijst()[std::size_t(plek.Poule)]->Details.get()
                                            : nullptr;
-    TPouleDetails* vorig = m_model.HuidigePoule();
+    TPouleDetails* vorig = m_huidigePoule;
     if (nieuw == vorig)
         return;
-    m_model.ZetHuidigePoule(nieuw);
+    m_huidigePoule = nieuw;
     // Written also when the selection becomes empty, so nothing typed is lost.
     BewaarPouleDetails(vorig);
     ToonPouleDetails();
@@ -94,8 +95,8 @@ void DetailsBediening::PouleLijstChange()
 
 void DetailsBediening::BewaarDetails()
 {
-    TTeamDetails* vorigTeam = m_model.HuidigTeam();
-    m_model.ZetHuidigTeam(m_teamLijst.FocusTeam());
+    TTeamDetails* vorigTeam = m_huidigTeam;
+    m_huidigTeam = m_teamLijst.FocusTeam();
     BewaarTeamDetails(vorigTeam);
     ToonTeamDetails();
 
@@ -103,30 +104,35 @@ void DetailsBediening::BewaarDetails()
     const PouleLijstBoom::Plek plek = m_pouleLijst.GeselecteerdePlek();
     TPouleDetails* poule = plek.Poule >= 0 ? m_model.PouleLijst()[std::size_t(plek.Poule)]->Details.get()
                                            : nullptr;
-    TPouleDetails* vorigePoule = m_model.HuidigePoule();
-    m_model.ZetHuidigePoule(poule);
+    TPouleDetails* vorigePoule = m_huidigePoule;
+    m_huidigePoule = poule;
     BewaarPouleDetails(vorigePoule);
     ToonPouleDetails();
 }
 
 void DetailsBediening::ToonHuidige()
 {
+    // After a load the tabs show what the lists select, without writing anything.
+    m_huidigTeam = m_teamLijst.FocusTeam();
+    const PouleLijstBoom::Plek plek = m_pouleLijst.GeselecteerdePlek();
+    m_huidigePoule = plek.Poule >= 0 ? m_model.PouleLijst()[std::size_t(plek.Poule)]->Details.get()
+                                     : nullptr;
     ToonTeamDetails();
     ToonPouleDetails();
 }
 
 void DetailsBediening::LeegAlles()
 {
-    m_model.ZetHuidigTeam(nullptr);
+    m_huidigTeam = nullptr;
     m_teamTab.Leeg();
-    m_model.ZetHuidigePoule(nullptr);
+    m_huidigePoule = nullptr;
     m_pouleTab.Leeg();
 }
 
 void DetailsBediening::TabGetypt()
 {
-    const TTeamDetails* team = m_model.HuidigTeam();
-    TPouleDetails* poule = m_model.HuidigePoule();
+    const TTeamDetails* team = m_huidigTeam;
+    TPouleDetails* poule = m_huidigePoule;
     if (poule && m_pouleTab.Wijkt(*poule)) {
         // What decides the schedule (competition, rest, kind of cross matches) goes into the
         // record at once, so that the estimate on "Wedstrijd details" follows every change;
@@ -141,7 +147,7 @@ void DetailsBediening::TabGetypt()
 
 void DetailsBediening::KruisPouleChange(int positie)
 {
-    TPouleDetails* getoond = m_model.HuidigePoule();
+    TPouleDetails* getoond = m_huidigePoule;
     const QString vraag = m_model.KruisPouleVraag(getoond, positie);
     const bool verbreek = !vraag.isEmpty() && m_vraagsteller.VraagJaNee(QStringLiteral("Waarschuwing!"), vraag);
     m_pouleTab.ZetKruisPouleKeuze(m_model.KiesKruisPoule(getoond, positie, verbreek));
@@ -157,7 +163,10 @@ void DetailsBediening::KruisPouleCompetitieTypeClick(int positie)
 
 void DetailsBediening::PartnerLijstVeranderd()
 {
-    if (!m_model.HuidigePoule())
+    // A poule removed (or taken back by an undo) is no longer shown.
+    if (m_huidigePoule && m_model.PouleIndex(m_huidigePoule) < 0)
+        m_huidigePoule = nullptr;
+    if (!m_huidigePoule)
         m_pouleTab.Leeg();
     const QStringList lijst = m_model.KruisPouleLijst();
     if (lijst == m_partnerLijst)
@@ -168,13 +177,15 @@ void DetailsBediening::PartnerLijstVeranderd()
     // A removed poule renumbers the links behind it; the tab was written before the removal,
     // so the shown poule's record holds its renumbered choice.
     if (korter) {
-        if (const TPouleDetails* poule = m_model.HuidigePoule())
+        if (const TPouleDetails* poule = m_huidigePoule)
             m_pouleTab.ZetKruisPouleKeuze(poule->KruisPoule);
     }
 }
 
 void DetailsBediening::RecordVerdwenen()
 {
-    if (!m_model.HuidigTeam())
+    if (m_huidigTeam && m_model.TeamIndex(m_huidigTeam) < 0)
+        m_huidigTeam = nullptr;
+    if (!m_huidigTeam)
         m_teamTab.Leeg();
 }

@@ -34,8 +34,12 @@ public:
     void BewaarDetails();
     // Empties both tabs and forgets the records they showed ("Opnieuw").
     void LeegAlles();
-    // Shows HuidigTeam and HuidigePoule as the model has them (after a load).
+    // Takes the team and poule the lists select as the shown ones and shows them, writing
+    // nothing (after a load).
     void ToonHuidige();
+    // The records the tabs show: the selection of the details tabs.
+    [[nodiscard]] TTeamDetails* HuidigTeam() const { return m_huidigTeam; }
+    [[nodiscard]] TPouleDetails* HuidigePoule() const { return m_huidigePoule; }
     // Writes the poule tab now, so that a change of the partner list keeps its choice.
     void BewaarPouleDetails();
 
@@ -57,4 +61,6 @@ private:
     TeamDetailsTab& m_teamTab;
     PouleDetailsTab& m_pouleTab;
     QStringList m_partnerLijst;
+    TTeamDetails* m_huidigTeam = nullptr;
+    TPouleDetails* m_huidigePoule = nullptr;
 };

@@ -47,8 +47,6 @@ TEST(ToernooiModel, StartsEmptyWithDefaults)
     EXPECT_EQ(model.KruisPouleLijst(), QStringList{T("Geen")});
     EXPECT_FALSE(model.Gewijzigd());
     EXPECT_FALSE(model.SchemaGebouwd());
-    EXPECT_EQ(model.HuidigTeam(), nullptr);
-    EXPECT_EQ(model.HuidigePoule(), nullptr);
     EXPECT_EQ(model.AantalDelen(), 1);
     EXPECT_EQ(model.AantalDelenPerDag(), 1);
     EXPECT_EQ(model.DagTijden(), (TDagTijden{{T("09:00"), T("17:00")}}));
@@ -175,26 +173,22 @@ TEST(ToernooiModel, RemovingTeamsTakesThemOutOfTheirPoulesOnly)
     model.VoegPouleToe(T("D"));
     TTeamDetails* d = Team(model, "D");
     model.ZetTeamsInPoule(0, {d});
-    model.ZetHuidigTeam(naamgenoot);
 
     model.VerwijderTeams({d, naamgenoot});
     EXPECT_EQ(TeamNamen(model), QStringList{T("C")});
     EXPECT_EQ(PouleTeams(model, 0), QStringList{T("C")});
     EXPECT_EQ(model.PouleLijst().size(), 2u);
-    EXPECT_EQ(model.HuidigTeam(), nullptr);
 }
 
 TEST(ToernooiModel, RemovingAPouleKeepsItsTeamsInTheList)
 {
     ToernooiModel model;
     TTeamDetails* t1 = Team(model, "T1");
-    TPouleDetails* a = Poule(model, "A");
+    Poule(model, "A");
     Poule(model, "B");
     model.ZetTeamsInPoule(0, {t1});
-    model.ZetHuidigePoule(a);
     model.VerwijderPoule(0);
     EXPECT_EQ(model.PouleLijst().size(), 1u);
-    EXPECT_EQ(model.HuidigePoule(), nullptr);
     EXPECT_EQ(model.TeamsInPoule(), QStringList{QString()});
     EXPECT_EQ(model.KruisPouleLijst(), (QStringList{T("Geen"), T("B")}));
     EXPECT_EQ(model.PouleAantalTekst(), T("Poule indeling (1 Poule, 0 teams ingedeeld)"));
@@ -224,18 +218,14 @@ TEST(ToernooiModel, LeegPoulesEnTeamsKeepsSettingsAndFlags)
     model.ZetAantalDelen(2);
     model.ZetDuurWedstrijd(30);
     TTeamDetails* t = Team(model, "T");
-    TPouleDetails* p = Poule(model, "P");
+    Poule(model, "P");
     model.ZetTeamsInPoule(0, {t});
-    model.ZetHuidigTeam(t);
-    model.ZetHuidigePoule(p);
     model.ZetSchemaGebouwd(true);
 
     model.LeegPoulesEnTeams();
     EXPECT_TRUE(model.TeamLijst().empty());
     EXPECT_TRUE(model.PouleLijst().empty());
     EXPECT_EQ(model.KruisPouleLijst(), QStringList{T("Geen")});
-    EXPECT_EQ(model.HuidigTeam(), nullptr);
-    EXPECT_EQ(model.HuidigePoule(), nullptr);
     EXPECT_EQ(model.ToernooiNaam(), T("Zomer"));
     EXPECT_EQ(model.DagTijden().size(), 2);
     EXPECT_EQ(model.DuurWedstrijd(), 30);

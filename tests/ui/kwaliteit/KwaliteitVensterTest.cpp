@@ -3,6 +3,7 @@
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
 #include "ui/afdruk/TPrintSetup.h"
+#include "ui/indeling/DetailsBediening.h"
 #include "ui/indeling/PouleDetailsTab.h"
 #include "ui/indeling/PouleGroep.h"
 #include "ui/indeling/PouleLijstBoom.h"
@@ -175,7 +176,7 @@ TEST(KwaliteitVenster, TheLiveEstimateFollowsAPoulesCompetitionAndRestAtOnce)
     klik(hele);
     ASSERT_TRUE(hele->isChecked());
     const QString heel = schatting->text();
-    EXPECT_EQ(hoofd.Model().HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
+    EXPECT_EQ(hoofd.Details()->HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
     EXPECT_EQ(hoofd.Model().PouleLijst().front()->Details->CompetitieType, TCompetitieType::HeleCompetitie);
     EXPECT_NE(heel, eerst) << heel.toStdString();
     EXPECT_TRUE(heel.startsWith(T("Minimaal "))) << heel.toStdString();
@@ -190,7 +191,7 @@ TEST(KwaliteitVenster, TheLiveEstimateFollowsAPoulesCompetitionAndRestAtOnce)
     EXPECT_NE(schatting->text(), heel);
     EXPECT_TRUE(rust->hasFocus());
     EXPECT_EQ(rust->findChild<QLineEdit*>()->text(), T("9"));
-    EXPECT_EQ(hoofd.Model().HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
+    EXPECT_EQ(hoofd.Details()->HuidigePoule(), hoofd.Model().PouleLijst().front()->Details.get());
 
     // And back: the estimate is the first one again.
     QTest::keyClick(rust, Qt::Key_Backspace);
