@@ -107,24 +107,6 @@ QStringList ToernooiModel::TeamsInPoule() const
     return rijen;
 }
 
-QString ToernooiModel::TeamAantalTekst() const
-{
-    const auto aantal = m_teams.size();
-    return QString::number(aantal)
-           + (aantal == 1 ? QStringLiteral(" Team") : QStringLiteral(" Teams"));
-}
-
-QString ToernooiModel::PouleAantalTekst() const
-{
-    std::size_t ingedeeld = 0;
-    for (const auto& poule : m_poules)
-        ingedeeld += poule->Teams.size();
-    const auto aantal = m_poules.size();
-    return QStringLiteral("Poule indeling (") + QString::number(aantal)
-           + (aantal == 1 ? QStringLiteral(" Poule, ") : QStringLiteral(" Poules, "))
-           + QString::number(ingedeeld) + QStringLiteral(" teams ingedeeld)");
-}
-
 TToevoegUitkomst<TTeamDetails> ToernooiModel::VoegTeamToe(const QString& getypt)
 {
     Noem(u"team toevoegen");
@@ -516,13 +498,6 @@ void ToernooiModel::ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitie
     partner->KruisPouleCompetitieType = type;
     MaakGewijzigd();
     emit poulesVeranderd();
-}
-
-QString ToernooiModel::DagDeelLabel(int rij)
-{
-    if (rij < 1 || rij > GelabeldeDagDelen)
-        return {};
-    return QStringLiteral("Deel ") + QString::number(rij);
 }
 
 void ToernooiModel::ZetToernooiNaam(const QString& naam)

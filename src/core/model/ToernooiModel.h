@@ -48,7 +48,6 @@ public:
     // the round headers far from overflow.
     static constexpr int MinMinuten = 0;
     static constexpr int MaxMinuten = 9999;
-    static constexpr int GelabeldeDagDelen = 31;
 
     using TeamLijstType = std::vector<std::unique_ptr<TTeamDetails>>;
     using PouleLijstType = std::vector<std::unique_ptr<TPoule>>;
@@ -69,9 +68,6 @@ public:
     [[nodiscard]] QStringList KruisPouleLijst() const;
     // One row per team of TeamLijst: the name of its poule, or empty.
     [[nodiscard]] QStringList TeamsInPoule() const;
-    // The captions of the team group and the poule group.
-    [[nodiscard]] QString TeamAantalTekst() const;
-    [[nodiscard]] QString PouleAantalTekst() const;
 
     // Refused with "Team naam bestaat al." when a team of that name exists in any letter
     // case; an empty name adds nothing and says nothing.
@@ -134,8 +130,6 @@ public:
     [[nodiscard]] int AantalVelden() const { return m_gewoneVelden + m_specialeVelden; }
     [[nodiscard]] int DuurWedstrijd() const { return m_duur; }
     [[nodiscard]] int Pauze() const { return m_pauze; }
-    // The label of a day-part row (from 1): "Deel n" for rows 1..31, empty above.
-    [[nodiscard]] static QString DagDeelLabel(int rij);
 
     void ZetToernooiNaam(const QString& naam);
     void ZetStartDatum(const QString& datum);

@@ -77,8 +77,25 @@ void IndelingBediening::WerkAantallenBij()
     // Until the first count is due the groups keep their plain captions.
     if (!m_aantallenGetoond)
         return;
-    m_teams.setTitle(m_model.TeamAantalTekst());
-    m_poules.setTitle(m_model.PouleAantalTekst());
+    m_teams.setTitle(TeamAantalTekst(m_model));
+    m_poules.setTitle(PouleAantalTekst(m_model));
+}
+
+QString IndelingBediening::TeamAantalTekst(const ToernooiModel& model)
+{
+    const auto aantal = model.TeamLijst().size();
+    return QString::number(aantal) + (aantal == 1 ? QStringLiteral(" Team") : QStringLiteral(" Teams"));
+}
+
+QString IndelingBediening::PouleAantalTekst(const ToernooiModel& model)
+{
+    std::size_t ingedeeld = 0;
+    for (const auto& poule : model.PouleLijst())
+        ingedeeld += poule->Teams.size();
+    const auto aantal = model.PouleLijst().size();
+    return QStringLiteral("Poule indeling (") + QString::number(aantal)
+           + (aantal == 1 ? QStringLiteral(" Poule, ") : QStringLiteral(" Poules, "))
+           + QString::number(ingedeeld) + QStringLiteral(" teams ingedeeld)");
 }
 
 void IndelingBediening::TeamToevoegenClick()

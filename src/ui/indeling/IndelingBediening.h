@@ -20,6 +20,11 @@ public:
     IndelingBediening(ToernooiModel& model, TVraagsteller& vraagsteller, PouleGroep& poules,
                       TeamGroep& teams, DetailsBediening& details, QObject* parent = nullptr);
 
+    // The captions of the team group ("3 Teams") and the poule group ("Poule indeling (2
+    // Poules, 3 teams ingedeeld)").
+    [[nodiscard]] static QString TeamAantalTekst(const ToernooiModel& model);
+    [[nodiscard]] static QString PouleAantalTekst(const ToernooiModel& model);
+
     void TeamToevoegenClick();
     void TeamVerwijderenClick();
     void PouleToevoegenClick();

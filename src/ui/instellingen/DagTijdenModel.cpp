@@ -38,7 +38,14 @@ QVariant DagTijdenModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Horizontal)
         return section == 0 ? QStringLiteral("Start (uu:mm)") : QStringLiteral("Eind (uu:mm)");
-    return ToernooiModel::DagDeelLabel(section + 1);
+    return DagDeelLabel(section + 1);
+}
+
+QString DagTijdenModel::DagDeelLabel(int rij)
+{
+    if (rij < 1 || rij > GelabeldeDagDelen)
+        return {};
+    return QStringLiteral("Deel ") + QString::number(rij);
 }
 
 Qt::ItemFlags DagTijdenModel::flags(const QModelIndex& index) const

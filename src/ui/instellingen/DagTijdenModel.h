@@ -14,6 +14,11 @@ class DagTijdenModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
+    // Rows 1..31 are labelled; the rows beyond have no label.
+    static constexpr int GelabeldeDagDelen = 31;
+    // The label of a day-part row (from 1): "Deel n" for rows 1..31, empty above.
+    [[nodiscard]] static QString DagDeelLabel(int rij);
+
     explicit DagTijdenModel(ToernooiModel& model, QObject* parent = nullptr);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;

@@ -54,14 +54,9 @@ TEST(Instellingen, ChangingDaysOrPartsRefillsTheDayParts)
     model.ZetDagTijd(1, 2, T("12:00"));
     model.ZetAantalDelen(2);
     EXPECT_EQ(model.DagTijden(), (TDagTijden{{T("09:00"), T("17:00")}, {T("09:00"), T("17:00")}}));
-    EXPECT_EQ(ToernooiModel::DagDeelLabel(1), T("Deel 1"));
-    EXPECT_EQ(ToernooiModel::DagDeelLabel(2), T("Deel 2"));
 
-    model.ZetAantalDelenPerDag(20); // 40 rows: rows 32..40 have no label
+    model.ZetAantalDelenPerDag(20);
     EXPECT_EQ(model.DagTijden().size(), 40);
-    EXPECT_EQ(ToernooiModel::DagDeelLabel(31), T("Deel 31"));
-    EXPECT_TRUE(ToernooiModel::DagDeelLabel(32).isEmpty());
-    EXPECT_TRUE(ToernooiModel::DagDeelLabel(40).isEmpty());
     EXPECT_EQ(model.DagTijden().at(39), (TDagDeel{T("09:00"), T("09:00")}));
 }
 

@@ -191,24 +191,6 @@ TEST(ToernooiModel, RemovingAPouleKeepsItsTeamsInTheList)
     EXPECT_EQ(model.PouleLijst().size(), 1u);
     EXPECT_EQ(model.TeamsInPoule(), QStringList{QString()});
     EXPECT_EQ(model.KruisPouleLijst(), (QStringList{T("Geen"), T("B")}));
-    EXPECT_EQ(model.PouleAantalTekst(), T("Poule indeling (1 Poule, 0 teams ingedeeld)"));
-}
-
-TEST(ToernooiModel, CountCaptions)
-{
-    ToernooiModel model;
-    EXPECT_EQ(model.TeamAantalTekst(), T("0 Teams"));
-    EXPECT_EQ(model.PouleAantalTekst(), T("Poule indeling (0 Poules, 0 teams ingedeeld)"));
-    TTeamDetails* a = Team(model, "a");
-    EXPECT_EQ(model.TeamAantalTekst(), T("1 Team"));
-    TTeamDetails* b = Team(model, "b");
-    TTeamDetails* c = Team(model, "c");
-    Poule(model, "P");
-    model.ZetTeamsInPoule(0, {a, b, c});
-    EXPECT_EQ(model.TeamAantalTekst(), T("3 Teams"));
-    EXPECT_EQ(model.PouleAantalTekst(), T("Poule indeling (1 Poule, 3 teams ingedeeld)"));
-    Poule(model, "Q");
-    EXPECT_EQ(model.PouleAantalTekst(), T("Poule indeling (2 Poules, 3 teams ingedeeld)"));
 }
 
 TEST(ToernooiModel, LeegPoulesEnTeamsKeepsSettingsAndFlags)

@@ -1,5 +1,7 @@
+#include "core/model/ToernooiModel.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
+#include "ui/indeling/IndelingBediening.h"
 #include "ui/indeling/TeamSleepGegevens.h"
 
 #include <QDropEvent>
@@ -217,4 +219,19 @@ TEST(IndelingTest, TeamsInPouleStaysBesideItsTeamsWhileScrolling)
     form.Poules()->SpeedButton2()->click();
     ASSERT_EQ(lijst->indexAt(QPoint(2, 2)).row(), boven);
     ASSERT_EQ(spiegel->indexAt(QPoint(2, 2)).row(), boven);
+}
+
+TEST(IndelingTest, CountCaptionsSayOneOrMany)
+{
+    ToernooiModel model;
+    const auto team = [&model](const char* naam) { return model.VoegTeamToe(T(naam)).Nieuw; };
+    TTeamDetails* a = team("a");
+    EXPECT_EQ(IndelingBediening::TeamAantalTekst(model), T("1 Team"));
+    const QList<TTeamDetails*> drie{a, team("b"), team("c")};
+    (void)model.VoegPouleToe(T("P"));
+    model.ZetTeamsInPoule(0, drie);
+    EXPECT_EQ(IndelingBediening::TeamAantalTekst(model), T("3 Teams"));
+    EXPECT_EQ(IndelingBediening::PouleAantalTekst(model), T("Poule indeling (1 Poule, 3 teams ingedeeld)"));
+    (void)model.VoegPouleToe(T("Q"));
+    EXPECT_EQ(IndelingBediening::PouleAantalTekst(model), T("Poule indeling (2 Poules, 3 teams ingedeeld)"));
 }
