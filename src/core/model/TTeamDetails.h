@@ -29,3 +29,14 @@ struct TTeamDetails
     int WedstrijdenPerHelft = 0;
     QList<TTeamDetails*> Tegenstanders;
 };
+
+// The fields the organiser edits and the file holds, the name first; the builder's working
+// fields are not among them.
+inline constexpr QString TTeamDetails::*TeamVelden[] = {
+    &TTeamDetails::TeamNaam,           &TTeamDetails::ClubNaam,
+    &TTeamDetails::ClubAdres,          &TTeamDetails::ClubPostcodePlaats,
+    &TTeamDetails::ClubTelefoon,       &TTeamDetails::ClubFax,
+    &TTeamDetails::BegeleiderNaam,     &TTeamDetails::BegeleiderAdres,
+    &TTeamDetails::BegeleiderPostcodePlaats, &TTeamDetails::BegeleiderTelefoon,
+    &TTeamDetails::BegeleiderFax,
+};

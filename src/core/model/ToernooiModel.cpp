@@ -150,11 +150,7 @@ QList<TTeamDetails*> ToernooiModel::VoegTeamsToe(const QList<const TTeamDetails*
         }
         namen.insert(naam.toCaseFolded());
         auto team = std::make_unique<TTeamDetails>(naam);
-        for (auto veld : {&TTeamDetails::ClubNaam, &TTeamDetails::ClubAdres,
-                          &TTeamDetails::ClubPostcodePlaats, &TTeamDetails::ClubTelefoon,
-                          &TTeamDetails::ClubFax, &TTeamDetails::BegeleiderNaam,
-                          &TTeamDetails::BegeleiderAdres, &TTeamDetails::BegeleiderPostcodePlaats,
-                          &TTeamDetails::BegeleiderTelefoon, &TTeamDetails::BegeleiderFax})
+        for (const auto veld : TeamVelden)
             (*team).*veld = Invoertekst::ZonderStuurtekens(waarden.*veld);
         nieuw.append(team.get());
         m_teams.push_back(std::move(team));

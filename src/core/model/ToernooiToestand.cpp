@@ -11,33 +11,16 @@ namespace {
 // Only the fields the file holds: the builder's working fields are not part of a state.
 TTeamDetails Waarden(const TTeamDetails& team)
 {
-    TTeamDetails waarden(team.TeamNaam);
-    waarden.ClubNaam = team.ClubNaam;
-    waarden.ClubAdres = team.ClubAdres;
-    waarden.ClubPostcodePlaats = team.ClubPostcodePlaats;
-    waarden.ClubTelefoon = team.ClubTelefoon;
-    waarden.ClubFax = team.ClubFax;
-    waarden.BegeleiderNaam = team.BegeleiderNaam;
-    waarden.BegeleiderAdres = team.BegeleiderAdres;
-    waarden.BegeleiderPostcodePlaats = team.BegeleiderPostcodePlaats;
-    waarden.BegeleiderTelefoon = team.BegeleiderTelefoon;
-    waarden.BegeleiderFax = team.BegeleiderFax;
+    TTeamDetails waarden{QString()};
+    for (const auto veld : TeamVelden)
+        waarden.*veld = team.*veld;
     return waarden;
 }
 
 void ZetWaarden(TTeamDetails& team, const TTeamDetails& waarden)
 {
-    team.TeamNaam = waarden.TeamNaam;
-    team.ClubNaam = waarden.ClubNaam;
-    team.ClubAdres = waarden.ClubAdres;
-    team.ClubPostcodePlaats = waarden.ClubPostcodePlaats;
-    team.ClubTelefoon = waarden.ClubTelefoon;
-    team.ClubFax = waarden.ClubFax;
-    team.BegeleiderNaam = waarden.BegeleiderNaam;
-    team.BegeleiderAdres = waarden.BegeleiderAdres;
-    team.BegeleiderPostcodePlaats = waarden.BegeleiderPostcodePlaats;
-    team.BegeleiderTelefoon = waarden.BegeleiderTelefoon;
-    team.BegeleiderFax = waarden.BegeleiderFax;
+    for (const auto veld : TeamVelden)
+        team.*veld = waarden.*veld;
 }
 
 TPouleDetails Waarden(const TPouleDetails& poule)
@@ -92,14 +75,9 @@ std::unique_ptr<T> Neem(std::unordered_map<const T*, std::unique_ptr<T>>& alles,
 
 bool ZelfdeTeam(const ToernooiToestand::TTeam& a, const ToernooiToestand::TTeam& b)
 {
-    const TTeamDetails& x = a.Waarden;
-    const TTeamDetails& y = b.Waarden;
-    return a.Record == b.Record && x.TeamNaam == y.TeamNaam && x.ClubNaam == y.ClubNaam
-           && x.ClubAdres == y.ClubAdres && x.ClubPostcodePlaats == y.ClubPostcodePlaats
-           && x.ClubTelefoon == y.ClubTelefoon && x.ClubFax == y.ClubFax
-           && x.BegeleiderNaam == y.BegeleiderNaam && x.BegeleiderAdres == y.BegeleiderAdres
-           && x.BegeleiderPostcodePlaats == y.BegeleiderPostcodePlaats
-           && x.BegeleiderTelefoon == y.BegeleiderTelefoon && x.BegeleiderFax == y.BegeleiderFax;
+    return a.Record == b.Record && std::all_of(std::begin(TeamVelden), std::end(TeamVelden), [&](auto veld) {
+               return a.Waarden.*veld == b.Waarden.*veld;
+           });
 }
 
 bool ZelfdePoule(const ToernooiToestand::TPouleStand& a, const ToernooiToestand::TPouleStand& b)
