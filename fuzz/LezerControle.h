@@ -46,7 +46,7 @@ inline QString ControleerModel(const ToernooiModel& model)
         if (l->Grootte < 1)
             return QStringLiteral("lettergrootte onder 1");
     }
-    if (model.Gewijzigd() || model.SchemaGebouwd())
+    if (model.Gewijzigd())
         return QStringLiteral("vlaggen niet gewist");
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "app/TOpdrachtregelVraagsteller.h"
 #include "core/bestand/ToernooiBestand.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/kwaliteit/KwaliteitRapport.h"
 #include "core/kwaliteit/SchemaKwaliteit.h"
 #include "core/model/Tijdstempel.h"
@@ -200,8 +201,9 @@ int main(int argc, char* argv[])
 
     // A fresh tournament with the start-up defaults, as the desktop program has after start.
     ToernooiModel model;
+    ToernooiDocument document(model);
     TOpdrachtregelVraagsteller vraagsteller(parser.value(bewaar));
-    ToernooiBestand bestand(model, vraagsteller);
+    ToernooiBestand bestand(document, vraagsteller);
     if (bestand.Laden(bestanden.constFirst()) != TBestandUitkomst::Gelukt)
         return BestandFout;
 

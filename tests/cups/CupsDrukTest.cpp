@@ -6,6 +6,7 @@
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
 #include "hulp/ModaalVenster.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
 #include "ui/afdruk/PrintRun.h"
@@ -25,7 +26,7 @@ namespace {
 
 QString Omgeving(const char* naam) { return qEnvironmentVariable(naam); }
 
-struct CupsDrukTest : ::testing::Test
+struct CupsDrukTest : ::testing::Test, SchemaDocument
 {
     void SetUp() override
     {
@@ -33,16 +34,13 @@ struct CupsDrukTest : ::testing::Test
         const QString bestand = Omgeving("RONDOPLAN_CUPS_TOERNOOI");
         if (wachtrij.isEmpty() || bestand.isEmpty())
             GTEST_SKIP() << "druk_via_cups.sh sets RONDOPLAN_CUPS_WACHTRIJ and RONDOPLAN_CUPS_TOERNOOI";
-        ToernooiBestand lader(model, vragen);
+        ToernooiBestand lader(document, vragen);
         ASSERT_EQ(lader.Laden(bestand), TBestandUitkomst::Gelukt) << bestand.toStdString();
         ASSERT_TRUE(ControleerInvoer(model).MagBouwen());
-        const TBouwUitkomst uitkomst = TSchemaBouwer(model).BouwSchema(boom);
-        ASSERT_TRUE(uitkomst.Gelukt) << uitkomst.Reden.toStdString();
+        Bouw();
         vragen.Gevraagd.clear();
     }
 
-    ToernooiModel model;
-    TSchemaBoom boom;
     VensterVraagsteller vragen;
     QString wachtrij;
 };
@@ -55,9 +53,9 @@ TEST_F(CupsDrukTest, EveryChosenPrintoutIsAJobOnTheQueueInOrder)
         << "Qt does not see the queue; CUPS_SERVER=" << qgetenv("CUPS_SERVER").constData();
 
     HuidigePrinter printer;
-    TWedstrijdSchema venster(model, boom, printer, vragen);
+    TWedstrijdSchema venster(document, printer, vragen);
     TPrintSetup dialoog(model, printer);
-    PrintRun run(model, boom, printer, dialoog, venster, vragen);
+    PrintRun run(document, printer, dialoog, venster, vragen);
     venster.ShowSchedule();
 
     // The queue is picked in the dialog, every printout ticked, and two teams selected from

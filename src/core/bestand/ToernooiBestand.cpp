@@ -3,6 +3,7 @@
 #include "core/bestand/Bestandsfout.h"
 #include "core/bestand/ToernooiLezer.h"
 #include "core/bestand/ToernooiSchrijver.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/TVraagsteller.h"
 
@@ -17,8 +18,8 @@ const QString ToernooiBestand::Filter =
                    "Backup bestanden (*.bak)|*.bak");
 const QString ToernooiBestand::StandaardExtensie = QStringLiteral("trn");
 
-ToernooiBestand::ToernooiBestand(ToernooiModel& model, TVraagsteller& vraagsteller)
-    : m_model(model), m_vraagsteller(vraagsteller)
+ToernooiBestand::ToernooiBestand(ToernooiDocument& document, TVraagsteller& vraagsteller)
+    : m_document(document), m_model(document.Model()), m_vraagsteller(vraagsteller)
 {
 }
 
@@ -33,10 +34,10 @@ TBestandUitkomst ToernooiBestand::Opslaan()
         BewaarDetails();
     // The open file is proposed, so that Enter saves where the tournament came from; only a
     // tournament without a file is named after itself.
-    const QString voorstel = m_huidigPad.isEmpty()
+    const QString voorstel = m_document.Pad().isEmpty()
                                  ? m_model.ToernooiNaam() + QStringLiteral(".trn")
-                                 : QFileInfo(m_huidigPad).fileName();
-    const QString pad = m_vraagsteller.KiesOpTeSlaanBestand(voorstel, Filter, m_laatsteMap);
+                                 : QFileInfo(m_document.Pad()).fileName();
+    const QString pad = m_vraagsteller.KiesOpTeSlaanBestand(voorstel, Filter, m_document.Map());
     if (pad.isEmpty())
         return TBestandUitkomst::Geannuleerd;
     if (QFileInfo::exists(pad) &&
@@ -66,22 +67,15 @@ TBestandUitkomst ToernooiBestand::Bewaar(const QString& pad)
         return TBestandUitkomst::Mislukt;
     }
     m_model.ZetGewijzigd(false);
-    OnthoudPad(pad);
+    m_document.OnthoudPad(pad);
     return TBestandUitkomst::Gelukt;
-}
-
-void ToernooiBestand::OnthoudPad(const QString& pad)
-{
-    const QFileInfo info(pad);
-    m_laatsteMap = info.absolutePath();
-    m_huidigPad = info.absoluteFilePath();
 }
 
 TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
 {
     QString pad = startBestand;
     if (pad.isEmpty()) {
-        pad = m_vraagsteller.KiesTeOpenenBestand(Filter, StandaardExtensie, m_laatsteMap);
+        pad = m_vraagsteller.KiesTeOpenenBestand(Filter, StandaardExtensie, m_document.Map());
         if (pad.isEmpty())
             return TBestandUitkomst::Geannuleerd;
     }
@@ -108,7 +102,7 @@ TBestandUitkomst ToernooiBestand::Laden(const QString& startBestand)
                  .arg(pad, Bestandsfout::VanErrno(ENOMEM)));
         return TBestandUitkomst::Mislukt;
     }
-    OnthoudPad(pad);
+    m_document.OnthoudPad(pad);
     return TBestandUitkomst::Gelukt;
 }
 
@@ -124,9 +118,9 @@ TBestandUitkomst ToernooiBestand::LaadHersteld(const QByteArray& bytes, const QS
         return TBestandUitkomst::Mislukt;
     }
     if (pad.isEmpty())
-        m_huidigPad.clear();
+        m_document.VergeetPad();
     else
-        OnthoudPad(pad);
+        m_document.OnthoudPad(pad);
     m_model.ZetGewijzigd(true);
     return TBestandUitkomst::Gelukt;
 }
@@ -164,8 +158,7 @@ TBestandUitkomst ToernooiBestand::Opnieuw()
         LeegAlles();
     m_model.LeegPoulesEnTeams();
     m_model.ZetGewijzigd(false);
-    m_model.ZetSchemaGebouwd(false);
     // The new tournament has no file; the dialogs still start in the last folder.
-    m_huidigPad.clear();
+    m_document.VergeetPad();
     return TBestandUitkomst::Gelukt;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class ToernooiDocument;
 class ToernooiModel;
 class TVraagsteller;
 
@@ -33,7 +34,8 @@ public:
     static const QString Filter;
     static const QString StandaardExtensie;
 
-    ToernooiBestand(ToernooiModel& model, TVraagsteller& vraagsteller);
+    // The file the tournament belongs to and its folder are kept in the document.
+    ToernooiBestand(ToernooiDocument& document, TVraagsteller& vraagsteller);
 
     // Steps the window layer supplies: commit the detail tabs into their records before a
     // save (BewaarDetails), and reset the detail tabs before "Opnieuw" (LeegAlles).
@@ -63,22 +65,15 @@ public:
     // was cancelled or its save failed, so the main window stays.
     [[nodiscard]] bool MagAfsluiten();
     // "Opnieuw": the guard, then LeegAlles, all poules and teams discarded, settings, fonts
-    // and field usage kept, Gewijzigd and SchemaGebouwd cleared. Anything but Gelukt
-    // changed nothing.
+    // and field usage kept, nothing unsaved, no current schedule, no file. Anything but
+    // Gelukt changed nothing.
     TBestandUitkomst Opnieuw();
-    // The folder of the tournament file loaded or saved last; the file dialogs start there.
-    [[nodiscard]] QString LaatsteMap() const { return m_laatsteMap; }
-    // The tournament file loaded or saved last, which "&Opslaan" proposes; empty for a
-    // tournament that has no file yet (at start and after "Opnieuw").
-    [[nodiscard]] QString HuidigPad() const { return m_huidigPad; }
 
 private:
     [[nodiscard]] TBestandUitkomst Bewaar(const QString& pad);
     void Fout(const QString& tekst);
-    void OnthoudPad(const QString& pad);
 
+    ToernooiDocument& m_document;
     ToernooiModel& m_model;
     TVraagsteller& m_vraagsteller;
-    QString m_laatsteMap;
-    QString m_huidigPad;
 };

@@ -28,7 +28,7 @@ namespace ToernooiLezer {
 // field usage reset and then the file's unavailable cells applied, settings and fonts
 // overwritten by the lines present (through the model's own change operations with their
 // follow-ups), partners resolved after the last line, round headers rebuilt once, the first
-// team and poule made current, Gewijzigd and SchemaGebouwd cleared.
+// team and poule made current, Gewijzigd cleared.
 //
 // Line splitting: a line ends at LF; a CR anywhere is dropped; a Ctrl-Z ends the input.
 // A text that is no tournament file (IsToernooiTekst) is refused: false, nothing changed.

@@ -302,7 +302,6 @@ void ToernooiRegelLezer::Einde()
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();
 
-    // A complete load leaves nothing unsaved and no built schedule.
+    // A complete load leaves nothing unsaved (and, as a replacement, no current schedule).
     m_model.ZetGewijzigd(false);
-    m_model.ZetSchemaGebouwd(false);
 }

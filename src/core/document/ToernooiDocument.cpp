@@ -1,5 +1,7 @@
 #include "core/document/ToernooiDocument.h"
 
+#include <QFileInfo>
+
 ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     : QObject(parent), m_model(model)
 {
@@ -10,6 +12,8 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     (void)m_model.NeemBewerking();
     connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::Veranderd);
     connect(&m_model, &ToernooiModel::vervangen, this, [this] {
+        // A schedule of the tournament a load or "Opnieuw" replaced is no longer current.
+        m_schemaGebouwd = false;
         m_opnieuw = true;
         Veranderd();
     });
@@ -18,8 +22,7 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
 
 Geschiedenis::TStap ToernooiDocument::HuidigeStap(const ToernooiModel::TBewerking& bewerking) const
 {
-    return {bewerking.Naam, bewerking.Samenvoegbaar, m_model.Toestand(), m_model.SchemaGebouwd(),
-            m_model.BouwNummer()};
+    return {bewerking.Naam, bewerking.Samenvoegbaar, m_model.Toestand(), m_schemaGebouwd, m_bouwNummer};
 }
 
 void ToernooiDocument::Veranderd()
@@ -109,7 +112,7 @@ void ToernooiDocument::Herstel(const Geschiedenis::TStap& stap)
     m_herstellen = true;
     m_model.HerstelToestand(stap.Toestand);
     // The schedule is current again only for the state it was built from.
-    m_model.ZetSchemaGebouwd(stap.SchemaGebouwd && stap.Bouw == m_model.BouwNummer());
+    m_schemaGebouwd = stap.SchemaGebouwd && stap.Bouw == m_bouwNummer;
     m_model.ZetGewijzigd(!m_geschiedenis.IsBewaard());
     m_herstellen = false;
     emit geschiedenisVeranderd();
@@ -121,9 +124,9 @@ bool ToernooiDocument::OngedaanMaken()
         return false;
     // A build since the last step made that state's schedule current.
     Geschiedenis::TStap& huidig = m_geschiedenis.Huidig();
-    if (m_model.SchemaGebouwd() && huidig.Bouw != m_model.BouwNummer()) {
+    if (m_schemaGebouwd && huidig.Bouw != m_bouwNummer) {
         huidig.SchemaGebouwd = true;
-        huidig.Bouw = m_model.BouwNummer();
+        huidig.Bouw = m_bouwNummer;
     }
     Herstel(m_geschiedenis.OngedaanMaken());
     return true;
@@ -135,4 +138,18 @@ bool ToernooiDocument::Herhalen()
         return false;
     Herstel(m_geschiedenis.Herhalen());
     return true;
+}
+
+void ToernooiDocument::ZetNieuwSchema(TSchemaBoom schema)
+{
+    m_schema = std::move(schema);
+    m_schemaGebouwd = true;
+    ++m_bouwNummer;
+}
+
+void ToernooiDocument::OnthoudPad(const QString& pad)
+{
+    const QFileInfo info(pad);
+    m_map = info.absolutePath();
+    m_pad = info.absoluteFilePath();
 }

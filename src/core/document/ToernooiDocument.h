@@ -2,13 +2,15 @@
 
 #include "core/document/Geschiedenis.h"
 #include "core/model/ToernooiModel.h"
+#include "core/schema/TSchemaBoom.h"
 
 #include <QObject>
 #include <QString>
 
 
-// One tournament as the organiser edits it, with its undo history. Every change of the model
-// is a step: the changes made in one go (one command, one event of the program) are taken
+// One tournament as the organiser edits it: its data and results (the model), the schedule
+// built from it and whether that is current, the file it belongs to, whether it has unsaved
+// changes, and its undo history. Every change of the model is a step: the changes made in one go (one command, one event of the program) are taken
 // together as one step when the program is idle again, or at the latest before an undo, a
 // redo or a save. A load or "Opnieuw" starts the history afresh. Undoing back to the saved
 // state leaves no unsaved changes.
@@ -20,6 +22,29 @@ public:
     explicit ToernooiDocument(ToernooiModel& model, QObject* parent = nullptr);
 
     [[nodiscard]] ToernooiModel& Model() const { return m_model; }
+
+    // --- The built schedule ---------------------------------------------------------------
+    // The last schedule built; the windows over the schedule read it here.
+    [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
+    // Whether the schedule belongs to this tournament: set by a build, cleared by a load and
+    // "Opnieuw"; undo brings back whether it was current for the state it returns to.
+    [[nodiscard]] bool SchemaGebouwd() const { return m_schemaGebouwd; }
+    // A new build's schedule, current from now on. Each build has its own number.
+    void ZetNieuwSchema(TSchemaBoom schema);
+    [[nodiscard]] quint64 BouwNummer() const { return m_bouwNummer; }
+
+    // --- The file -------------------------------------------------------------------------
+    // The tournament file loaded or saved last, which "&Opslaan" proposes; empty for a
+    // tournament that has no file yet (at start and after "Opnieuw").
+    [[nodiscard]] QString Pad() const { return m_pad; }
+    // The folder of the tournament file loaded or saved last; the file dialogs start there.
+    [[nodiscard]] QString Map() const { return m_map; }
+    // The tournament now belongs to the file at pad (made absolute).
+    void OnthoudPad(const QString& pad);
+    // The tournament has no file any more; the dialogs still start in the last folder.
+    void VergeetPad() { m_pad.clear(); }
+    // Changes since the tournament was loaded, saved or started.
+    [[nodiscard]] bool Gewijzigd() const { return m_model.Gewijzigd(); }
 
     // Takes the changes made since the last step as one step; nothing when there are none.
     void SluitStap();
@@ -48,6 +73,11 @@ private:
     void Herstel(const Geschiedenis::TStap& stap);
 
     ToernooiModel& m_model;
+    TSchemaBoom m_schema;
+    bool m_schemaGebouwd = false;
+    quint64 m_bouwNummer = 0;
+    QString m_pad;
+    QString m_map;
     Geschiedenis m_geschiedenis;
     bool m_open = false;        // changes since the last step
     bool m_opnieuw = false;     // the tournament was replaced: the history starts afresh

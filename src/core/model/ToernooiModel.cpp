@@ -645,10 +645,3 @@ void ToernooiModel::ZetGewijzigd(bool gewijzigd)
     m_gewijzigd = gewijzigd;
     emit gewijzigdVeranderd(gewijzigd);
 }
-
-void ToernooiModel::ZetSchemaGebouwd(bool gebouwd)
-{
-    if (gebouwd && !m_schemaGebouwd)
-        ++m_bouwNummer;
-    m_schemaGebouwd = gebouwd;
-}

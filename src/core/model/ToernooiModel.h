@@ -188,10 +188,6 @@ public:
     // --- State --------------------------------------------------------------------------
     [[nodiscard]] bool Gewijzigd() const { return m_gewijzigd; }
     void ZetGewijzigd(bool gewijzigd);
-    [[nodiscard]] bool SchemaGebouwd() const { return m_schemaGebouwd; }
-    // Setting it counts a build: BouwNummer tells builds apart.
-    void ZetSchemaGebouwd(bool gebouwd);
-    [[nodiscard]] quint64 BouwNummer() const { return m_bouwNummer; }
     // The name of the first change since the last call, as an undo step names it ("team
     // toevoegen"), and whether typing on in the same field may join it; cleared by the call.
     struct TBewerking
@@ -291,6 +287,4 @@ private:
     TBewerking m_bewerking;
 
     bool m_gewijzigd = false;
-    bool m_schemaGebouwd = false;
-    quint64 m_bouwNummer = 0;
 };

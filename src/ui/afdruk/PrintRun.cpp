@@ -1,6 +1,7 @@
 #include "ui/afdruk/PrintRun.h"
 
 #include "core/afdruk/AfdrukInhoud.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/TVraagsteller.h"
 #include "core/schema/TSchemaBoom.h"
@@ -39,9 +40,10 @@ void VoegWedstrijdDagToe(ToernooiModel& model, const TSchemaBoom& schema,
 
 } // namespace
 
-PrintRun::PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+PrintRun::PrintRun(ToernooiDocument& document, HuidigePrinter& printer,
                    TPrintSetup& dialoog, TWedstrijdSchema& venster, TVraagsteller& vragen)
-    : m_model(model), m_schema(schema), m_printer(printer), m_dialoog(dialoog), m_venster(venster),
+    : m_model(document.Model()), m_schema(document.Schema()),
+      m_printer(printer), m_dialoog(dialoog), m_venster(venster),
       m_vragen(vragen)
 {
     QObject::connect(&m_dialoog, &TPrintSetup::voorbeeldGevraagd, &m_dialoog,

@@ -4,6 +4,7 @@ class HuidigePrinter;
 class TPrintSetup;
 class TVraagsteller;
 class TWedstrijdSchema;
+class ToernooiDocument;
 class ToernooiModel;
 struct TSchemaBoom;
 
@@ -14,7 +15,7 @@ struct TSchemaBoom;
 class PrintRun
 {
 public:
-    PrintRun(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+    PrintRun(ToernooiDocument& document, HuidigePrinter& printer,
              TPrintSetup& dialoog, TWedstrijdSchema& venster, TVraagsteller& vragen);
 
     // Returns the number of documents printed.

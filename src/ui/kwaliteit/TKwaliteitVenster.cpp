@@ -1,6 +1,7 @@
 #include "ui/kwaliteit/TKwaliteitVenster.h"
 
 #include "core/afdruk/AfdrukInhoud.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/kwaliteit/KwaliteitTabel.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/TVraagsteller.h"
@@ -32,10 +33,10 @@ const char* const SamenvattingNamen[] = {"Rondes", "Ondergrens", "Einde", "Achte
 
 } // namespace
 
-TKwaliteitVenster::TKwaliteitVenster(const ToernooiModel& model, const TSchemaBoom& schema,
-                                     HuidigePrinter& printer, const TPrintSetup& printKeuze,
+TKwaliteitVenster::TKwaliteitVenster(const ToernooiDocument& document, HuidigePrinter& printer, const TPrintSetup& printKeuze,
                                      TVraagsteller& vragen, PrintDatum printDatum, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_model(model), m_schema(schema), m_printer(printer),
+    : QWidget(parent, Qt::Window), m_model(document.Model()), m_schema(document.Schema()),
+      m_printer(printer),
       m_printKeuze(printKeuze), m_vragen(vragen), m_printDatum(std::move(printDatum))
 {
     setObjectName(QStringLiteral("KwaliteitVenster"));

@@ -13,6 +13,7 @@ class HuidigePrinter;
 class KwaliteitModel;
 class TPrintSetup;
 class TVraagsteller;
+class ToernooiDocument;
 class ToernooiModel;
 struct TSchemaBoom;
 
@@ -27,7 +28,7 @@ class TKwaliteitVenster : public QWidget
 public:
     using PrintDatum = std::function<QString()>;
 
-    TKwaliteitVenster(const ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+    TKwaliteitVenster(const ToernooiDocument& document, HuidigePrinter& printer,
                       const TPrintSetup& printKeuze, TVraagsteller& vragen, PrintDatum printDatum,
                       QWidget* parent = nullptr);
 

@@ -55,7 +55,7 @@ TForm1::TForm1(TVraagsteller& vraagsteller, QWidget* parent)
     m_details = new DetailsBediening(*m_model, m_vraagsteller, *m_teams->TeamLijst(),
                                      *m_poules->PouleLijst(), *m_teamTab, *m_pouleTab, this);
     m_indeling = new IndelingBediening(*m_model, m_vraagsteller, *m_poules, *m_teams, *m_details, this);
-    m_bestand = std::make_unique<ToernooiBestand>(*m_model, m_vraagsteller);
+    m_bestand = std::make_unique<ToernooiBestand>(*m_document, m_vraagsteller);
     m_bestand->BewaarDetails = [this] { m_details->BewaarDetails(); };
     m_bestand->LeegAlles = [this] {
         m_details->LeegAlles();
@@ -242,7 +242,7 @@ void TForm1::TeamsImporteren1Click()
     // A name being typed in a detail tab counts when the list is checked against the teams.
     m_details->BewaarDetails();
     TTeamsImporteren dialoog(*m_model, m_vraagsteller, this);
-    dialoog.ZetStartMap(m_bestand->LaatsteMap());
+    dialoog.ZetStartMap(m_document->Map());
     if (dialoog.exec() != QDialog::Accepted)
         return;
     m_indeling->Vernieuw();

@@ -1,12 +1,12 @@
 #include "ui/programma/TProgramma.h"
 
 #include "core/bestand/ToernooiBestand.h"
+#include "core/document/BouwDriver.h"
 #include "core/document/ToernooiDocument.h"
 #include "core/herstel/HerstelAanbod.h"
 #include "core/herstel/HerstelKopie.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/StartArgumenten.h"
-#include "core/schema/BouwDriver.h"
 #include "ui/afdruk/HuidigePrinter.h"
 #include "ui/afdruk/PrintRun.h"
 #include "ui/afdruk/TPrintSetup.h"
@@ -93,25 +93,24 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     m_toevoegen = new TToevoegen(m_form1.get());
     m_veldInvulling = new TVeldInvulling(m_form1->Model(), m_form1.get());
     m_printer = std::make_unique<HuidigePrinter>();
-    // The schedule lives in the build driver; the schedule window and the print run read it.
-    m_bouw = std::make_unique<BouwDriver>(m_form1->Model(), *m_vraagsteller, BouwDriver::Stappen{});
-    m_wedstrijdSchema = new TWedstrijdSchema(m_form1->Model(), m_bouw->Schema(), *m_printer,
+    // The schedule lives in the document; the build driver makes it, the windows over it and
+    // the print run read it.
+    ToernooiDocument& document = m_form1->Document();
+    m_bouw = std::make_unique<BouwDriver>(document, *m_vraagsteller, BouwDriver::Stappen{});
+    m_wedstrijdSchema = new TWedstrijdSchema(document, *m_printer,
                                              *m_vraagsteller, {}, m_form1.get());
     m_wedstrijdSchema->setWindowFlag(Qt::Window);
     m_printSetup = new TPrintSetup(m_form1->Model(), *m_printer, m_wedstrijdSchema);
-    m_uitslagen = new TUitslagenVenster(m_form1->Model(), m_bouw->Schema(), *m_vraagsteller,
-                                        m_form1.get());
+    m_uitslagen = new TUitslagenVenster(document, *m_vraagsteller, m_form1.get());
     m_uitslagen->setWindowFlag(Qt::Window);
     // The exports take the results from the match day the results window keeps.
     m_wedstrijdSchema->Export().ZetDagBron([this] { return m_uitslagen->Dag(); });
-    m_wedstrijdSchema->Export().ZetStartMap([this] { return m_form1->Bestand().LaatsteMap(); });
-    m_wedstrijdSchema->Export().ZetToernooiPad([this] { return m_form1->Bestand().HuidigPad(); });
-    m_kwaliteit = new TKwaliteitVenster(m_form1->Model(), m_bouw->Schema(), *m_printer, *m_printSetup,
+    m_kwaliteit = new TKwaliteitVenster(document, *m_printer, *m_printSetup,
                                         *m_vraagsteller, [this] { return m_wedstrijdSchema->PrintDatum(); },
                                         m_wedstrijdSchema);
     m_progress = new Tprogress(m_form1.get());
     m_errorList = new TErrorList(m_form1.get());
-    m_printRun = std::make_unique<PrintRun>(m_form1->Model(), m_bouw->Schema(), *m_printer,
+    m_printRun = std::make_unique<PrintRun>(document, *m_printer,
                                             *m_printSetup, *m_wedstrijdSchema, *m_vraagsteller);
     m_bouw->ZetStappen({[this](const QStringList& regels) { m_errorList->Toon(regels); },
                         [this] { m_form1->BewaarDetails(); },
@@ -199,7 +198,7 @@ TProgramma::~TProgramma()
 
 void TProgramma::PrintSchema()
 {
-    if (!m_form1->Model().SchemaGebouwd() || m_bouw->Schema().Leeg()) {
+    if (!m_form1->Document().SchemaGebouwd() || m_form1->Document().Schema().Leeg()) {
         m_vraagsteller->Melding(QStringLiteral("Printen"),
                                 QStringLiteral("Er is nog geen schema om te printen. Bouw het schema "
                                                "met \"Bouw toernooi schema\" op het tabblad "
@@ -223,7 +222,7 @@ void TProgramma::StartHerstel()
         return m_form1->LaadHerstelKopie(bytes, pad);
     });
     m_herstel = std::make_unique<HerstelKopie>(m_form1->Model(), map,
-                                               [this] { return m_form1->Bestand().HuidigPad(); });
+                                               [this] { return m_form1->Document().Pad(); });
     m_herstel->MeldFout = [this](const QString& tekst) { m_vraagsteller->Melding(QStringLiteral("Fout"), tekst); };
     // A clean exit: the unsaved-changes question was answered, nothing is left to recover.
     QObject::connect(m_form1.get(), &TForm1::afgesloten, m_herstel.get(), &HerstelKopie::Stop);

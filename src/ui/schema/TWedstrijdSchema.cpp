@@ -1,5 +1,6 @@
 #include "ui/schema/TWedstrijdSchema.h"
 
+#include "core/document/ToernooiDocument.h"
 #include "core/model/TPoule.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"
@@ -23,10 +24,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& schema,
-                                   HuidigePrinter& printer, TVraagsteller& vragen, Klok klok,
+TWedstrijdSchema::TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& printer, TVraagsteller& vragen, Klok klok,
                                    QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_schema(schema), m_printer(printer), m_vragen(vragen),
+    : QMainWindow(parent), m_document(document), m_model(document.Model()),
+      m_schema(document.Schema()), m_printer(printer), m_vragen(vragen),
       m_klok(klok ? std::move(klok) : Klok([] { return QDateTime::currentDateTime(); }))
 {
     setObjectName(QStringLiteral("WedstrijdSchema"));
@@ -93,7 +94,7 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& sche
 
 void TWedstrijdSchema::MaakExportMenu()
 {
-    m_export = new ExportBediening(m_model, m_schema, m_vragen, m_klok, this);
+    m_export = new ExportBediening(m_document, m_vragen, m_klok, this);
     // Where the last export went stays in the status bar until the next message.
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     connect(m_export, &ExportBediening::geschreven, this, [this](const QString& pad) {

@@ -14,6 +14,7 @@ class QLabel;
 class HuidigePrinter;
 class SchemaTekstVeld;
 class TVraagsteller;
+class ToernooiDocument;
 class ToernooiModel;
 struct TSchemaBoom;
 
@@ -27,7 +28,7 @@ class TWedstrijdSchema : public QMainWindow
 public:
     using Klok = std::function<QDateTime()>;
 
-    TWedstrijdSchema(ToernooiModel& model, const TSchemaBoom& schema, HuidigePrinter& printer,
+    TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& printer,
                      TVraagsteller& vragen, Klok klok = {}, QWidget* parent = nullptr);
 
     // Shows the window in front, measures the page and fills the view.
@@ -66,6 +67,7 @@ private:
     void KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen);
     void MaakExportMenu();
 
+    ToernooiDocument& m_document;
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
     HuidigePrinter& m_printer;

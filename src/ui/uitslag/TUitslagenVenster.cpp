@@ -1,5 +1,6 @@
 #include "ui/uitslag/TUitslagenVenster.h"
 
+#include "core/document/ToernooiDocument.h"
 #include "core/model/TPoule.h"
 #include "core/model/TPouleDetails.h"
 #include "core/model/ToernooiModel.h"
@@ -22,9 +23,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-TUitslagenVenster::TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& schema,
-                                     TVraagsteller& vragen, QWidget* parent)
-    : QWidget(parent), m_model(model), m_schema(schema), m_vragen(vragen)
+TUitslagenVenster::TUitslagenVenster(ToernooiDocument& document, TVraagsteller& vragen,
+                                     QWidget* parent)
+    : QWidget(parent), m_document(document), m_model(document.Model()),
+      m_schema(document.Schema()), m_vragen(vragen)
 {
     setObjectName(QStringLiteral("Uitslagen"));
     setWindowTitle(QStringLiteral("Uitslagen"));
@@ -138,7 +140,7 @@ void TUitslagenVenster::NieuweDag()
     m_uitslagen->ZetDag(nullptr, nullptr);
     m_stand->ZetDag(nullptr);
     m_dag.reset();
-    if (m_model.SchemaGebouwd() && !m_schema.Leeg())
+    if (m_document.SchemaGebouwd() && !m_schema.Leeg())
         m_dag = std::make_unique<TWedstrijdDag>(m_model, m_schema);
     m_uitslagen->ZetDag(m_dag.get(), &m_schema);
     m_stand->ZetDag(m_dag.get());

@@ -11,6 +11,7 @@ class QTableView;
 class StandModel;
 class TVraagsteller;
 class TWedstrijdDag;
+class ToernooiDocument;
 class ToernooiModel;
 class UitslagenModel;
 class UitslagenTabel;
@@ -26,7 +27,7 @@ class TUitslagenVenster : public QWidget
     Q_OBJECT
 
 public:
-    TUitslagenVenster(ToernooiModel& model, const TSchemaBoom& schema, TVraagsteller& vragen,
+    TUitslagenVenster(ToernooiDocument& document, TVraagsteller& vragen,
                       QWidget* parent = nullptr);
     ~TUitslagenVenster() override;
 
@@ -51,6 +52,7 @@ private:
     void ToonLoting();
     void Verschuif(int richting);
 
+    ToernooiDocument& m_document;
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
     TVraagsteller& m_vragen;

@@ -1,5 +1,6 @@
 #include "ui/uitwisseling/ExportBediening.h"
 
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/TVraagsteller.h"
 #include "core/schema/TSchemaBoom.h"
@@ -12,9 +13,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-ExportBediening::ExportBediening(ToernooiModel& model, const TSchemaBoom& schema,
-                                 TVraagsteller& vragen, Klok klok, QObject* parent)
-    : QObject(parent), m_model(model), m_schema(schema), m_vragen(vragen),
+ExportBediening::ExportBediening(ToernooiDocument& document, TVraagsteller& vragen, Klok klok,
+                                 QObject* parent)
+    : QObject(parent), m_document(document), m_model(document.Model()),
+      m_schema(document.Schema()), m_vragen(vragen),
       m_klok(klok ? std::move(klok) : Klok([] { return QDateTime::currentDateTime(); }))
 {
 }
@@ -38,7 +40,7 @@ const TWedstrijdDag* ExportBediening::Dag(std::unique_ptr<TWedstrijdDag>& eigen)
         if (const TWedstrijdDag* dag = m_dagBron())
             return dag;
     }
-    if (!m_model.SchemaGebouwd() || m_schema.Leeg())
+    if (!m_document.SchemaGebouwd() || m_schema.Leeg())
         return nullptr;
     eigen = std::make_unique<TWedstrijdDag>(m_model, m_schema);
     return eigen.get();
@@ -49,12 +51,12 @@ void ExportBediening::Bewaar(const QByteArray& inhoud, const QString& filter,
 {
     QString pad = m_vragen.KiesOpTeSlaanBestand(
         VoorgesteldeNaam(m_model.ToernooiNaam(), team, extensie), filter,
-        m_startMap ? m_startMap() : QString());
+        m_document.Map());
     if (pad.isEmpty())
         return;
     if (QFileInfo(pad).suffix().isEmpty())
         pad += u'.' + extensie;
-    if (const QString fout = Uitwisselbestanden::ControleerDoel(pad, m_toernooiPad ? m_toernooiPad() : QString());
+    if (const QString fout = Uitwisselbestanden::ControleerDoel(pad, m_document.Pad());
         !fout.isEmpty()) {
         m_vragen.Melding(QStringLiteral("Fout"), fout);
         return;

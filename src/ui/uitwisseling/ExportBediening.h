@@ -9,13 +9,15 @@
 
 class TVraagsteller;
 class TWedstrijdDag;
+class ToernooiDocument;
 class ToernooiModel;
 struct TSchemaBoom;
 
 // The menu "Exporteren" of the schedule window: the built schedule as a spreadsheet list, a
 // web page or a calendar, written to a file the organiser chooses. Results are included once
 // there are any; a file is written whole or not at all, and a failure is reported naming it,
-// a success by geschreven().
+// a success by geschreven(). The save dialog starts in the tournament file's folder, and no
+// export may overwrite the tournament file itself.
 class ExportBediening : public QObject
 {
     Q_OBJECT
@@ -25,14 +27,10 @@ public:
     // The match day of the schedule shown, or none while there is none.
     using DagBron = std::function<const TWedstrijdDag*()>;
 
-    ExportBediening(ToernooiModel& model, const TSchemaBoom& schema, TVraagsteller& vragen,
-                    Klok klok, QObject* parent = nullptr);
+    ExportBediening(ToernooiDocument& document, TVraagsteller& vragen, Klok klok,
+                    QObject* parent = nullptr);
 
     void ZetDagBron(DagBron bron) { m_dagBron = std::move(bron); }
-    // The folder the save dialog starts in.
-    void ZetStartMap(std::function<QString()> map) { m_startMap = std::move(map); }
-    // The open tournament file, which no export may overwrite.
-    void ZetToernooiPad(std::function<QString()> pad) { m_toernooiPad = std::move(pad); }
 
     void SpreadsheetClick();
     void WebpaginaClick();
@@ -56,11 +54,10 @@ private:
     void Bewaar(const QByteArray& inhoud, const QString& filter, const QString& extensie,
                 const QString& team = QString());
 
+    ToernooiDocument& m_document;
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
     TVraagsteller& m_vragen;
     Klok m_klok;
     DagBron m_dagBron;
-    std::function<QString()> m_startMap;
-    std::function<QString()> m_toernooiPad;
 };

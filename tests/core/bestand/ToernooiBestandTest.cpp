@@ -1,6 +1,7 @@
 #include "core/bestand/BestandOpslag.h"
 #include "core/bestand/ToernooiBestand.h"
 #include "core/bestand/ToernooiSchrijver.h"
+#include "core/document/ToernooiDocument.h"
 #include "hulp/ScriptVraagsteller.h"
 #include "hulp/ToernooiHulp.h"
 
@@ -85,7 +86,7 @@ void Schrijf(const QString& pad, const QByteArray& bytes)
 class ToernooiBestandTest : public ::testing::Test
 {
 protected:
-    ToernooiBestandTest() : bestand(model, vraag)
+    ToernooiBestandTest() : bestand(document, vraag)
     {
         bestand.Klok = VasteKlok;
         bestand.Locale = VasteLocale();
@@ -101,6 +102,7 @@ protected:
 
     QTemporaryDir map;
     ToernooiModel model;
+    ToernooiDocument document{model};
     ScriptVraagsteller vraag;
     ToernooiBestand bestand;
     int bewaarDetails = 0;
@@ -292,7 +294,7 @@ TEST_F(ToernooiBestandTest, FileDialogsStartInTheFolderOfTheFileSavedOrLoadedLas
     EXPECT_EQ(mappen, (QStringList{QString(), a, a, a, b}));
     // The proposed name is the file loaded last.
     EXPECT_EQ(vraag.Gevraagd.last().Extra, T("Ander.trn"));
-    EXPECT_EQ(bestand.LaatsteMap(), b);
+    EXPECT_EQ(document.Map(), b);
     EXPECT_TRUE(vraag.Fouten.isEmpty());
 }
 
@@ -328,11 +330,12 @@ TEST_F(ToernooiBestandTest, LoadReplacesTheTournamentAndAsksNothingWhenUnchanged
 {
     Schrijf(Pad("Voorbeeld.trn"), LeesTestBestand("Voorbeeld.trn"));
     ToernooiModel ander;
+    ToernooiDocument anderDocument{ander};
     ScriptVraagsteller andereVraag;
-    ToernooiBestand andereBestand(ander, andereVraag);
+    ToernooiBestand andereBestand(anderDocument, andereVraag);
     Poule(ander, T("Weg"));
     ander.ZetGewijzigd(false);
-    ander.ZetSchemaGebouwd(true);
+    anderDocument.ZetNieuwSchema({});
     andereVraag.Bestand(Pad("Voorbeeld.trn"));
     EXPECT_EQ(andereBestand.Laden(), TBestandUitkomst::Gelukt);
     EXPECT_EQ(andereVraag.Soorten(), QStringList{T("Open")});
@@ -340,7 +343,7 @@ TEST_F(ToernooiBestandTest, LoadReplacesTheTournamentAndAsksNothingWhenUnchanged
     EXPECT_EQ(andereVraag.Gevraagd[0].Tekst, ToernooiBestand::Filter);
     EXPECT_EQ(ToernooiHulp::Inhoud(ander), ToernooiHulp::Inhoud(model));
     EXPECT_FALSE(ander.Gewijzigd());
-    EXPECT_FALSE(ander.SchemaGebouwd());
+    EXPECT_FALSE(anderDocument.SchemaGebouwd());
 }
 
 TEST_F(ToernooiBestandTest, LoadTakesTheStartFileWithoutDialog)
@@ -358,12 +361,12 @@ TEST_F(ToernooiBestandTest, ALoadThatCannotReadLeavesTheTournamentUntouched)
     for (const QString& pad : {Pad("ontbreekt.trn"), map.path(), T("/proc/self/mem")}) {
         vraag.Gevraagd.clear();
         model.ZetGewijzigd(false);
-        model.ZetSchemaGebouwd(true);
+        document.ZetNieuwSchema({});
         vraag.Bestand(pad);
         EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Mislukt) << pad.toStdString();
         EXPECT_EQ(ToernooiHulp::Inhoud(model), voor);
         EXPECT_EQ(model.TeamLijst().size(), 2u);
-        EXPECT_TRUE(model.SchemaGebouwd());
+        EXPECT_TRUE(document.SchemaGebouwd());
         ASSERT_EQ(vraag.Soorten(), (QStringList{T("Open"), T("Melding")}));
         EXPECT_EQ(vraag.Gevraagd[1].Titel, T("Fout"));
         EXPECT_TRUE(vraag.Gevraagd[1].Tekst.contains(pad));
@@ -421,8 +424,9 @@ TEST_F(ToernooiBestandTest, AUtf16FileWithByteOrderMarkIsReadNormally)
         QStringEncoder encoder(codering, QStringConverter::Flag::WriteBom);
         Schrijf(Pad("utf16.trn"), encoder(tekst));
         ToernooiModel ander;
+        ToernooiDocument anderDocument{ander};
         ScriptVraagsteller andereVraag;
-        ToernooiBestand andereBestand(ander, andereVraag);
+        ToernooiBestand andereBestand(anderDocument, andereVraag);
         andereVraag.Bestand(Pad("utf16.trn"));
         EXPECT_EQ(andereBestand.Laden(), TBestandUitkomst::Gelukt);
         EXPECT_EQ(ToernooiHulp::Inhoud(ander), ToernooiHulp::Inhoud(model));
@@ -450,12 +454,12 @@ TEST_F(ToernooiBestandTest, TheGuardBeforeALoad)
     };
     for (const auto& script : afgebroken) {
         model.ZetToernooiNaam(T("Gewijzigd"));
-        model.ZetSchemaGebouwd(true);
+        document.ZetNieuwSchema({});
         script();
         EXPECT_EQ(bestand.Laden(), TBestandUitkomst::Geannuleerd);
         EXPECT_EQ(model.ToernooiNaam(), T("Gewijzigd"));
         EXPECT_TRUE(model.Gewijzigd());
-        EXPECT_TRUE(model.SchemaGebouwd());
+        EXPECT_TRUE(document.SchemaGebouwd());
         EXPECT_TRUE(vraag.Antwoorden.isEmpty());
     }
     EXPECT_EQ(Inhoud(Pad("Bezet.trn")), QByteArray("bezet"));
@@ -519,7 +523,7 @@ TEST_F(ToernooiBestandTest, OpnieuwAsksFirstAndKeepsTheSettings)
         ++leegAlles;
         model.ZetGewijzigd(true);
     };
-    model.ZetSchemaGebouwd(true);
+    document.ZetNieuwSchema({});
     // With unsaved changes, Annuleren or a cancelled save dialog stops "Opnieuw".
     model.ZetGewijzigd(true);
     vraag.Annuleren().Ja().Annuleer();
@@ -540,7 +544,7 @@ TEST_F(ToernooiBestandTest, OpnieuwAsksFirstAndKeepsTheSettings)
     EXPECT_EQ(bestand.Opnieuw(), TBestandUitkomst::Gelukt);
     EXPECT_TRUE(vraag.Gevraagd.isEmpty());
     EXPECT_FALSE(model.Gewijzigd());
-    EXPECT_FALSE(model.SchemaGebouwd());
+    EXPECT_FALSE(document.SchemaGebouwd());
     EXPECT_TRUE(model.PouleLijst().empty());
     EXPECT_TRUE(model.TeamLijst().empty());
 

@@ -58,11 +58,9 @@ TEST(ToernooiLezer, ReadsTheStoredExampleFileIntoTheModelItWasWrittenFrom)
     VulVoorbeeld(verwacht);
     ToernooiModel model;
     model.ZetGewijzigd(true);
-    model.ZetSchemaGebouwd(true);
     ToernooiLezer::LeesToernooiBytes(model, LeesTestBestand("Voorbeeld.trn"));
     EXPECT_EQ(Inhoud(model), Inhoud(verwacht));
     EXPECT_FALSE(model.Gewijzigd());
-    EXPECT_FALSE(model.SchemaGebouwd());
     ASSERT_EQ(model.TeamLijst().size(), 2u);
     EXPECT_EQ(model.TeamLijst().front()->TeamNaam, T("Blauw")); // sorted by name
     EXPECT_EQ(model.KruisPouleLijst(), (QStringList{T("Geen"), T("Poule A")}));
@@ -102,12 +100,10 @@ TEST(ToernooiLezer, OnlyCommentsGiveAnEmptyTournamentWithSettingsKept)
     ToernooiModel model;
     VulRijkToernooi(model);
     const QStringList voor = Inhoud(model);
-    model.ZetSchemaGebouwd(true);
     Lees(model, "# Bewaard op: vandaag.\r\n#\r\n");
     EXPECT_TRUE(model.PouleLijst().empty());
     EXPECT_TRUE(model.TeamLijst().empty());
     EXPECT_FALSE(model.Gewijzigd());
-    EXPECT_FALSE(model.SchemaGebouwd());
     EXPECT_EQ(model.KruisPouleLijst(), QStringList{T("Geen")});
     for (int ronde = 1; ronde <= 101; ++ronde)
         for (int veld = 1; veld <= model.AantalVelden(); ++veld)

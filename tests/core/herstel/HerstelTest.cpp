@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiBestand.h"
 #include "core/bestand/ToernooiLezer.h"
 #include "core/bestand/ToernooiSchrijver.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/herstel/HerstelAanbod.h"
 #include "core/herstel/HerstelBestand.h"
 #include "core/herstel/HerstelKopie.h"
@@ -68,7 +69,7 @@ struct HerstelTest : ::testing::Test
     QString Pad(const char* naam) const { return werk.filePath(QString::fromUtf8(naam)); }
     std::unique_ptr<HerstelKopie> Kopie(int wachttijd = 50)
     {
-        auto kopie = std::make_unique<HerstelKopie>(model, Map(), [this] { return bestand.HuidigPad(); });
+        auto kopie = std::make_unique<HerstelKopie>(model, Map(), [this] { return document.Pad(); });
         kopie->Klok = VasteKlok;
         kopie->Locale = VasteLocale();
         kopie->ZetWachttijd(wachttijd);
@@ -78,8 +79,9 @@ struct HerstelTest : ::testing::Test
     QTemporaryDir gegevens;
     QTemporaryDir werk;
     ToernooiModel model;
+    ToernooiDocument document{model};
     ScriptVraagsteller vraag;
-    ToernooiBestand bestand{model, vraag};
+    ToernooiBestand bestand{document, vraag};
 };
 
 } // namespace
@@ -329,13 +331,14 @@ TEST_F(HerstelTest, ARecoveredTournamentIsUnsavedChangesOfItsOriginalFile)
     VulRijkToernooi(rijk);
     const QByteArray bytes = ToernooiSchrijver::ToernooiBytes(rijk, VasteKlok(), VasteLocale());
     ToernooiModel ander;
+    ToernooiDocument anderDocument{ander};
     ScriptVraagsteller vragen;
-    ToernooiBestand herstel(ander, vragen);
+    ToernooiBestand herstel(anderDocument, vragen);
     const QString zomer = Pad("Zomer.trn");
     ASSERT_EQ(herstel.LaadHersteld(bytes, zomer), TBestandUitkomst::Gelukt);
     EXPECT_EQ(Inhoud(ander), Inhoud(rijk));
     EXPECT_TRUE(ander.Gewijzigd());
-    EXPECT_EQ(herstel.HuidigPad(), QFileInfo(zomer).absoluteFilePath());
+    EXPECT_EQ(anderDocument.Pad(), QFileInfo(zomer).absoluteFilePath());
     vragen.Annuleer();
     EXPECT_EQ(herstel.Opslaan(), TBestandUitkomst::Geannuleerd);
     EXPECT_EQ(vragen.Gevraagd.last().Extra, T("Zomer.trn"));

@@ -46,7 +46,6 @@ TEST(ToernooiModel, StartsEmptyWithDefaults)
     EXPECT_TRUE(model.PouleLijst().empty());
     EXPECT_EQ(model.KruisPouleLijst(), QStringList{T("Geen")});
     EXPECT_FALSE(model.Gewijzigd());
-    EXPECT_FALSE(model.SchemaGebouwd());
     EXPECT_EQ(model.AantalDelen(), 1);
     EXPECT_EQ(model.AantalDelenPerDag(), 1);
     EXPECT_EQ(model.DagTijden(), (TDagTijden{{T("09:00"), T("17:00")}}));
@@ -202,7 +201,6 @@ TEST(ToernooiModel, LeegPoulesEnTeamsKeepsSettingsAndFlags)
     TTeamDetails* t = Team(model, "T");
     Poule(model, "P");
     model.ZetTeamsInPoule(0, {t});
-    model.ZetSchemaGebouwd(true);
 
     model.LeegPoulesEnTeams();
     EXPECT_TRUE(model.TeamLijst().empty());
@@ -212,7 +210,6 @@ TEST(ToernooiModel, LeegPoulesEnTeamsKeepsSettingsAndFlags)
     EXPECT_EQ(model.DagTijden().size(), 2);
     EXPECT_EQ(model.DuurWedstrijd(), 30);
     EXPECT_TRUE(model.Gewijzigd());
-    EXPECT_TRUE(model.SchemaGebouwd());
 }
 
 TEST(ToernooiModel, DetailWritesMarkChangesOnlyWhenAValueDiffers)

@@ -1,6 +1,7 @@
 #include "hulp/ModaalVenster.h"
 #include "hulp/PdfHulp.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
@@ -29,13 +30,13 @@ using namespace SchemaTestHulp;
 
 namespace {
 
-struct PrintRunTest : ::testing::Test
+struct PrintRunTest : ::testing::Test, SchemaDocument
 {
     PrintRunTest()
     {
         VoegPoulesToe(model, {{"A", TeamReeks(1, 4)}, {"B", TeamReeks(5, 7)}});
         model.ZetToernooiNaam(T("Zomer"));
-        EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+        Bouw();
     }
 
     // Fills in the dialog once it shows, then presses the named button.
@@ -76,13 +77,11 @@ struct PrintRunTest : ::testing::Test
         return QDir(map.path()).entryList(QDir::Files, QDir::Name);
     }
 
-    ToernooiModel model;
-    TSchemaBoom boom;
     HuidigePrinter printer;
     VensterVraagsteller vragen;
-    TWedstrijdSchema venster{model, boom, printer, vragen};
+    TWedstrijdSchema venster{document, printer, vragen};
     TPrintSetup dialoog{model, printer};
-    PrintRun run{model, boom, printer, dialoog, venster, vragen};
+    PrintRun run{document, printer, dialoog, venster, vragen};
     QTemporaryDir map;
 };
 
@@ -180,7 +179,7 @@ TEST_F(PrintRunTest, PdfSettingsChooseThePaperOfFilesAndViewUntilChangedEscapeKe
 TEST_F(PrintRunTest, PreviewShowsTheChosenPrintoutsAsTheyWouldBePrintedAndPrintsNothing)
 {
     VoegPoulesToe(model, {{"C", TeamReeks(8, 13)}});
-    ASSERT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+    Bouw();
     printer.ZetPapier({QPageSize::A5, true});
     int getoond = -1;
     Beantwoord(

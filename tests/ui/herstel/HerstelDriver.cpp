@@ -10,6 +10,7 @@
 //
 // Both run on the offscreen platform with the data folder the caller chose (XDG_DATA_HOME).
 #include "core/bestand/ToernooiBestand.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/herstel/HerstelKopie.h"
 #include "core/model/ToernooiModel.h"
 #include "core/uitslag/TWedstrijdDag.h"
@@ -38,7 +39,7 @@ bool BouwSchema(TProgramma& programma)
 {
     programma.Form1().WedstrijdTab()->Button1()->click();
     QCoreApplication::processEvents();
-    return programma.Form1().Model().SchemaGebouwd();
+    return programma.Form1().Document().SchemaGebouwd();
 }
 
 QString Score(const UitslagenModel& tabel, int rij, UitslagenModel::TKolom kolom)
@@ -113,7 +114,7 @@ int Herstel(const QString& toernooi, int rij)
     controleer(vragen.Fouten.isEmpty(), "elke vraag beantwoord");
     ToernooiModel& model = programma.Form1().Model();
     controleer(model.Gewijzigd(), "het toernooi is gemarkeerd als gewijzigd");
-    controleer(programma.Form1().Bestand().HuidigPad() == QFileInfo(toernooi).absoluteFilePath(),
+    controleer(programma.Form1().Document().Pad() == QFileInfo(toernooi).absoluteFilePath(),
                "het toernooibestand is het oorspronkelijke");
     controleer(BouwSchema(programma), "het schema is gebouwd");
     TUitslagenVenster& venster = programma.UitslagenVenster();

@@ -1,5 +1,6 @@
 #include "gui/afdruk/LettertypeOmzetting.h"
 #include "hulp/ModaalVenster.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/SchemaTestHulp.h"
 #include "ui/afdruk/HuidigePrinter.h"
 #include "ui/programma/TDialoogVraagsteller.h"
@@ -30,23 +31,21 @@ template <typename D> void Beantwoord(std::function<void(D*)> stap, Qt::Key toet
 }
 
 // The font items of the schedule window answered by the real font and colour dialogs.
-struct LettertypeKeuze : ::testing::Test
+struct LettertypeKeuze : ::testing::Test, SchemaDocument
 {
     LettertypeKeuze()
     {
         VoegPoulesToe(model, {{"A", TeamReeks(1, 4)}});
-        EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+        Bouw();
         venster.ToonNieuwSchema();
         model.ZetGewijzigd(false);
     }
 
     void KiesTekstFont() { venster.findChild<QAction*>(QStringLiteral("Textfont1"))->trigger(); }
 
-    ToernooiModel model;
-    TSchemaBoom boom;
     HuidigePrinter printer;
     TDialoogVraagsteller vragen{nullptr, nullptr};
-    TWedstrijdSchema venster{model, boom, printer, vragen};
+    TWedstrijdSchema venster{document, printer, vragen};
 };
 
 } // namespace

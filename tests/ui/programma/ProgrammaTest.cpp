@@ -1,5 +1,6 @@
+#include "core/document/BouwDriver.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
-#include "core/schema/BouwDriver.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
@@ -47,9 +48,9 @@ TEST(Programma, TheBuildButtonShowsTheScheduleOfTheLoadedTournament)
     bouw->click();
     TWedstrijdSchema& schema = programma.WedstrijdSchema();
     EXPECT_TRUE(schema.isVisible());
-    EXPECT_TRUE(hoofd.Model().SchemaGebouwd());
+    EXPECT_TRUE(hoofd.Document().SchemaGebouwd());
     EXPECT_EQ(schema.Weergave().Regels().first(), T("Jeugdtoernooi De Sprinters"));
-    EXPECT_FALSE(programma.Bouw().Schema().Leeg());
+    EXPECT_FALSE(programma.Form1().Document().Schema().Leeg());
     EXPECT_TRUE(vragen.Fouten.isEmpty()) << vragen.Fouten.join(u'\n').toStdString();
 
     auto* vetTeam = schema.findChild<QComboBox*>(QStringLiteral("VetTeam"));
@@ -76,7 +77,7 @@ TEST(Programma, AnnulerenStopsALongBuildAndKeepsThePreviousSchedule)
     SchemaTestHulp::VoegPoulesToe(hoofd.Model(), {{"A", SchemaTestHulp::TeamReeks(1, 4)}});
     QPushButton* bouw = hoofd.WedstrijdTab()->Button1();
     bouw->click();
-    const QString vorig = programma.Bouw().Schema().AlsTekst();
+    const QString vorig = programma.Form1().Document().Schema().AlsTekst();
     ASSERT_FALSE(vorig.isEmpty());
 
     // A poule of 300 teams on 200 fields next to it: the builder would walk all 299 rounds
@@ -115,6 +116,6 @@ TEST(Programma, AnnulerenStopsALongBuildAndKeepsThePreviousSchedule)
     EXPECT_LT(klok.elapsed(), 5000);
     EXPECT_FALSE(voortgang->isVisible());
     EXPECT_TRUE(vragen.Gevraagd.isEmpty()) << vragen.Gevraagd.value(0).Tekst.toStdString();
-    EXPECT_EQ(programma.Bouw().Schema().AlsTekst(), vorig);
+    EXPECT_EQ(programma.Form1().Document().Schema().AlsTekst(), vorig);
     EXPECT_TRUE(hoofd.Model().Gewijzigd());
 }

@@ -1,4 +1,5 @@
 #include "hulp/QtAfdrukken.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
@@ -16,13 +17,13 @@ using namespace SchemaTestHulp;
 
 namespace {
 
-struct SchemaVenster : ::testing::Test
+struct SchemaVenster : ::testing::Test, SchemaDocument
 {
     SchemaVenster()
     {
         VoegPoulesToe(model, {{"A", TeamReeks(1, 4)}, {"B", {T("A 2"), T("T6"), T("T7")}}});
         model.ZetToernooiNaam(T("Zomer"));
-        EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
+        Bouw();
         model.ZetGewijzigd(false);
     }
 
@@ -36,11 +37,9 @@ struct SchemaVenster : ::testing::Test
         return teksten;
     }
 
-    ToernooiModel model;
-    TSchemaBoom boom;
     HuidigePrinter printer;
     VensterVraagsteller vragen;
-    TWedstrijdSchema venster{model, boom, printer, vragen,
+    TWedstrijdSchema venster{document, printer, vragen,
                              [] { return QDateTime(QDate(2026, 12, 8), QTime(14, 0)); }};
 };
 

@@ -2,6 +2,7 @@
 #include "core/model/TPouleDetails.h"
 #include "core/uitslag/TWedstrijdDag.h"
 #include "hulp/ModaalVenster.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
@@ -33,15 +34,14 @@ using namespace SchemaTestHulp;
 namespace {
 
 // Two linked poules of two teams: each plays one own match, then the cross matches.
-struct UitslagenVensterTest : ::testing::Test
+struct UitslagenVensterTest : ::testing::Test, SchemaDocument
 {
     UitslagenVensterTest()
     {
         VoegPoulesToe(model, {{"A", TeamReeks(1, 2), TCompetitieType::HalveCompetitie, 2},
                               {"B", TeamReeks(3, 4), TCompetitieType::HalveCompetitie, 1}});
         model.ZetToernooiNaam(T("Zomer"));
-        EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
-        model.ZetSchemaGebouwd(true);
+        Bouw();
         model.ZetGewijzigd(false);
         venster.Toon();
         QApplication::setActiveWindow(&venster);
@@ -79,10 +79,8 @@ struct UitslagenVensterTest : ::testing::Test
         return focus ? focus : &Tabel();
     }
 
-    ToernooiModel model;
-    TSchemaBoom boom;
     VensterVraagsteller vragen;
-    TUitslagenVenster venster{model, boom, vragen};
+    TUitslagenVenster venster{document, vragen};
     QAbstractItemModelTester toetsUitslagen{&venster.Uitslagen(),
                                             QAbstractItemModelTester::FailureReportingMode::Fatal};
     QAbstractItemModelTester toetsStand{&venster.Stand(),
@@ -172,7 +170,7 @@ TEST_F(UitslagenVensterTest, PointsSettingAndPrintOptions)
     EXPECT_EQ(venster.Dag()->Stand(Wedstrijd(0).Poule).Regels.front().Punten, 2);
 
     HuidigePrinter printer;
-    TWedstrijdSchema schema{model, boom, printer, vragen};
+    TWedstrijdSchema schema{document, printer, vragen};
     TPrintSetup dialoog{model, printer};
     dialoog.FormShow();
     auto* namen = dialoog.findChild<QCheckBox*>(QStringLiteral("NamenInvullen"));
@@ -183,7 +181,7 @@ TEST_F(UitslagenVensterTest, PointsSettingAndPrintOptions)
     // Printed as PDF files: the results job comes last and is titled after the tournament.
     QTemporaryDir map;
     vragen.Mappen.append(map.path());
-    PrintRun run{model, boom, printer, dialoog, schema, vragen};
+    PrintRun run{document, printer, dialoog, schema, vragen};
     ModaalVenster::Beantwoord<TPrintSetup>([](TPrintSetup& d) {
         auto* lijst = d.findChild<QComboBox*>(QStringLiteral("PrinterLijst"));
         lijst->setCurrentIndex(lijst->findText(TPrintSetup::PdfBestand));

@@ -1,4 +1,5 @@
 #include "core/uitslag/TWedstrijdDag.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
@@ -17,15 +18,14 @@ using namespace SchemaTestHulp;
 
 namespace {
 
-struct Export : ::testing::Test
+struct Export : ::testing::Test, SchemaDocument
 {
     Export()
     {
         VoegPoulesToe(model, {{"A", TeamReeks(1, 4)}, {"B", {T("A 2"), T("T6"), T("T7")}}});
         model.ZetToernooiNaam(T("Zomer: finale"));
         model.ZetStartDatum(T("14-06-2026"));
-        EXPECT_TRUE(TSchemaBouwer(model).BouwSchema(boom).Gelukt);
-        model.ZetSchemaGebouwd(true);
+        Bouw();
         model.ZetGewijzigd(false);
         venster.ToonNieuwSchema();
     }
@@ -40,11 +40,9 @@ struct Export : ::testing::Test
     }
 
     QTemporaryDir map;
-    ToernooiModel model;
-    TSchemaBoom boom;
     HuidigePrinter printer;
     VensterVraagsteller vragen;
-    TWedstrijdSchema venster{model, boom, printer, vragen,
+    TWedstrijdSchema venster{document, printer, vragen,
                              [] { return QDateTime(QDate(2026, 6, 1), QTime(9, 0)); }};
 };
 
@@ -149,7 +147,7 @@ TEST_F(Export, NoExportReplacesTheOpenTournament)
     toernooi.write("toernooi");
     toernooi.close();
     ASSERT_TRUE(QFile::link(Pad("zomer.trn"), Pad("koppeling.csv")));
-    venster.Export().ZetToernooiPad([this] { return Pad("zomer.trn"); });
+    document.OnthoudPad(Pad("zomer.trn"));
     vragen.Bestand(Pad("zomer.trn")).Bestand(Pad("koppeling.csv"));
     Item("ExportCsv1")->trigger();
     Item("ExportHtml1")->trigger();

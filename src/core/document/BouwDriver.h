@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/schema/TBouwUitkomst.h"
-#include "core/schema/TSchemaBoom.h"
 
 #include <QStringList>
 #include <atomic>
 #include <functional>
 
-class ToernooiModel;
+class ToernooiDocument;
 class TVraagsteller;
 
 // What the button "Bouw toernooi schema" does: show the last schedule again when nothing
@@ -33,7 +32,7 @@ public:
         std::function<void()> ToonSchema;
     };
 
-    BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen);
+    BouwDriver(ToernooiDocument& document, TVraagsteller& vragen, Stappen stappen);
 
     // The windows that supply the steps may be made after the driver.
     void ZetStappen(Stappen stappen) { m_stappen = std::move(stappen); }
@@ -44,15 +43,13 @@ public:
     // Asks the running build to stop; safe from any thread while VoerUit runs.
     void Annuleer() { m_annuleren.store(true); }
 
-    [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
 
     // The question before a rebuild that moves matches already played.
     [[nodiscard]] static QString VerplaatstVraag(int verplaatst);
 
 private:
-    ToernooiModel& m_model;
+    ToernooiDocument& m_document;
     TVraagsteller& m_vragen;
     Stappen m_stappen;
-    TSchemaBoom m_schema;
     std::atomic<bool> m_annuleren{false};
 };

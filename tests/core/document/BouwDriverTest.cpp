@@ -1,4 +1,5 @@
-#include "core/schema/BouwDriver.h"
+#include "core/document/BouwDriver.h"
+#include "core/document/ToernooiDocument.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
 #include "hulp/ScriptVraagsteller.h"
@@ -13,7 +14,7 @@ namespace {
 struct Driver
 {
     Driver()
-        : driver(model, vragen,
+        : driver(document, vragen,
                  {[this](const QStringList& regels) {
                       Stappen << QStringLiteral("foutlijst");
                       FoutLijst = regels;
@@ -31,6 +32,7 @@ struct Driver
     }
 
     ToernooiModel model;
+    ToernooiDocument document{model};
     ScriptVraagsteller vragen;
     BouwDriver driver;
     QStringList Stappen;
@@ -47,8 +49,8 @@ TEST(BouwDriver, BuildsAndShowsThenOnlyShowsUntilSomethingChanges)
     VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}});
     EXPECT_TRUE(d.driver.Button1Click());
     EXPECT_EQ(d.Stappen, (QStringList{T("bewaar"), T("bouw"), T("nieuw")}));
-    EXPECT_TRUE(d.model.SchemaGebouwd());
-    EXPECT_FALSE(d.driver.Schema().Leeg());
+    EXPECT_TRUE(d.document.SchemaGebouwd());
+    EXPECT_FALSE(d.document.Schema().Leeg());
 
     // Saving clears Gewijzigd: the same schedule is shown again.
     d.model.ZetGewijzigd(false);
@@ -78,7 +80,7 @@ TEST(BouwDriver, ErrorsStopBeforeAnythingIsBuilt)
               (QStringList{T("* FOUT * Poule A heeft maar 1 team(s). Niet genoeg om wedstrijden mee te bouwen."),
                            T("* FOUT * Poule B heeft maar 0 team(s). Niet genoeg om wedstrijden mee te bouwen."),
                            T("Er zijn nog fouten waardoor het schema niet gebouwd kan worden.")}));
-    EXPECT_FALSE(d.model.SchemaGebouwd());
+    EXPECT_FALSE(d.document.SchemaGebouwd());
 }
 
 TEST(BouwDriver, WarningsAreShownAndTheBuildGoesOn)
@@ -100,18 +102,17 @@ TEST(BouwDriver, AFailedBuildSaysWhyAndKeepsThePreviousSchedule)
     Driver d;
     VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}, {"B", TeamReeks(5, 8)}});
     ASSERT_TRUE(d.driver.Button1Click());
-    const QStringList vorig = Regels(d.driver.Schema());
+    const QStringList vorig = Regels(d.document.Schema());
 
     // A one-sided link can never finish.
     d.model.ZetPouleDetails(d.model.PouleLijst()[0]->Details.get(), TCompetitieType::HeleCompetitie,
                             2, TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
-    d.model.ZetSchemaGebouwd(false);
     EXPECT_FALSE(d.driver.Button1Click());
     ASSERT_EQ(d.vragen.Gevraagd.size(), 1);
     EXPECT_EQ(d.vragen.Gevraagd[0].Titel, T("Fout"));
     EXPECT_FALSE(d.vragen.Gevraagd[0].Tekst.isEmpty());
-    EXPECT_EQ(Regels(d.driver.Schema()), vorig);
-    EXPECT_FALSE(d.model.SchemaGebouwd());
+    EXPECT_EQ(Regels(d.document.Schema()), vorig);
+    EXPECT_TRUE(d.document.SchemaGebouwd());
 }
 
 TEST(BouwDriver, AStoppedBuildKeepsThePreviousScheduleWithoutAFaultBox)
@@ -119,13 +120,13 @@ TEST(BouwDriver, AStoppedBuildKeepsThePreviousScheduleWithoutAFaultBox)
     Driver d;
     VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}});
     ASSERT_TRUE(d.driver.Button1Click());
-    const QStringList vorig = Regels(d.driver.Schema());
+    const QStringList vorig = Regels(d.document.Schema());
 
     d.model.ZetGewijzigd(true);
     d.Annuleer = true;
     EXPECT_FALSE(d.driver.Button1Click());
     EXPECT_TRUE(d.vragen.Gevraagd.isEmpty());
-    EXPECT_EQ(Regels(d.driver.Schema()), vorig);
+    EXPECT_EQ(Regels(d.document.Schema()), vorig);
     EXPECT_EQ(d.Stappen.count(QStringLiteral("nieuw")), 1);
 
     // The next build is not stopped by the earlier request.
@@ -141,12 +142,12 @@ TEST(BouwDriver, ARebuildThatMovesPlayedMatchesAsksFirst)
     // The matches of the first two rounds are played.
     d.model.WijzigUitslagen([&](TUitslagen& u) {
         for (std::size_t r = 0; r < 2; ++r) {
-            const QString& slot = d.driver.Schema().Ronden[r].Velden[0].Tekst;
+            const QString& slot = d.document.Schema().Ronden[r].Velden[0].Tekst;
             u.Zet(TUitslag{1, 1, 0, 0, slot.sliced(slot.indexOf(u": ") + 2), {}, {}});
         }
         return true;
     });
-    const QString gespeeld = d.driver.Schema().AlsTekst();
+    const QString gespeeld = d.document.Schema().AlsTekst();
 
     // Two fields put other matches side by side: Annuleren keeps the schedule on the wall.
     d.model.ZetGewoneVelden(2);
@@ -156,12 +157,12 @@ TEST(BouwDriver, ARebuildThatMovesPlayedMatchesAsksFirst)
     ASSERT_EQ(d.vragen.Soorten(), QStringList{T("Doorgaan")});
     EXPECT_EQ(d.vragen.Gevraagd[0].Titel, T("Schema opnieuw bouwen"));
     EXPECT_TRUE(d.vragen.Gevraagd[0].Tekst.contains(T(" gespeelde wedstrijd")));
-    EXPECT_EQ(d.driver.Schema().AlsTekst(), gespeeld);
+    EXPECT_EQ(d.document.Schema().AlsTekst(), gespeeld);
     EXPECT_FALSE(d.Stappen.contains(T("nieuw")));
 
     d.vragen.Ja();
     EXPECT_TRUE(d.driver.Button1Click());
-    EXPECT_NE(d.driver.Schema().AlsTekst(), gespeeld);
+    EXPECT_NE(d.document.Schema().AlsTekst(), gespeeld);
     EXPECT_TRUE(d.vragen.Fouten.isEmpty());
 }
 

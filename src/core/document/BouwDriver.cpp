@@ -1,13 +1,13 @@
-#include "core/schema/BouwDriver.h"
+#include "core/document/BouwDriver.h"
 
-#include "core/model/ToernooiModel.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/programma/TVraagsteller.h"
 #include "core/schema/SchemaOverloop.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
 
-BouwDriver::BouwDriver(ToernooiModel& model, TVraagsteller& vragen, Stappen stappen)
-    : m_model(model), m_vragen(vragen), m_stappen(std::move(stappen))
+BouwDriver::BouwDriver(ToernooiDocument& document, TVraagsteller& vragen, Stappen stappen)
+    : m_document(document), m_vragen(vragen), m_stappen(std::move(stappen))
 {
 }
 
@@ -23,13 +23,14 @@ QString BouwDriver::VerplaatstVraag(int verplaatst)
 
 bool BouwDriver::Button1Click()
 {
-    if (m_model.SchemaGebouwd() && !m_model.Gewijzigd()) {
+    ToernooiModel& model = m_document.Model();
+    if (m_document.SchemaGebouwd() && !m_document.Gewijzigd()) {
         if (m_stappen.ToonSchema)
             m_stappen.ToonSchema();
         return false;
     }
 
-    const TInvoerControle controle = ControleerInvoer(m_model);
+    const TInvoerControle controle = ControleerInvoer(model);
     if (!controle.Regels.isEmpty() && m_stappen.ToonFoutLijst)
         m_stappen.ToonFoutLijst(controle.Teksten());
     if (!controle.MagBouwen())
@@ -43,7 +44,7 @@ bool BouwDriver::Button1Click()
     TSchemaBoom nieuw;
     m_annuleren.store(false);
     auto bouw = [this, &nieuw] {
-        TSchemaBouwer bouwer(m_model);
+        TSchemaBouwer bouwer(m_document.Model());
         bouwer.ZetAnnulering(&m_annuleren);
         return bouwer.BouwSchema(nieuw);
     };
@@ -57,19 +58,18 @@ bool BouwDriver::Button1Click()
     }
     // Results stay with their match text, but a new schedule may put a match already played
     // in another round or on another field than the paper on the wall says.
-    if (m_model.SchemaGebouwd()) {
-        const int verplaatst = VerplaatsteGespeeld(m_schema, nieuw, m_model.Uitslagen());
+    if (m_document.SchemaGebouwd()) {
+        const int verplaatst = VerplaatsteGespeeld(m_document.Schema(), nieuw, model.Uitslagen());
         if (verplaatst > 0 && !m_vragen.VraagDoorgaan(QStringLiteral("Schema opnieuw bouwen"),
                                                       VerplaatstVraag(verplaatst)))
             return false;
     }
-    m_schema = std::move(nieuw);
-    // Set before the windows show it, so that every window over the schedule (the results
-    // too) follows the new one at once.
-    m_model.ZetSchemaGebouwd(true);
+    // Current before the windows show it, so that every window over the schedule (the
+    // results too) follows the new one at once.
+    m_document.ZetNieuwSchema(std::move(nieuw));
     if (m_stappen.ToonNieuwSchema)
         m_stappen.ToonNieuwSchema();
-    const QString overloop = SchemaOverloop(m_schema, m_model.Velden());
+    const QString overloop = SchemaOverloop(m_document.Schema(), model.Velden());
     if (!overloop.isEmpty() && m_stappen.ToonFoutLijst)
         m_stappen.ToonFoutLijst({QStringLiteral("- Waarschuwing - ") + overloop});
     return true;
