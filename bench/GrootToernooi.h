@@ -25,7 +25,7 @@ inline void VulToernooi(ToernooiModel& model, const std::vector<int>& groottes,
         const auto type = (p / 2) % 2 == 0 ? TKruisPouleCompetitieType::DubbeleWedstrijden
                                            : TKruisPouleCompetitieType::EnkeleWedstrijden;
         model.ZetPouleDetails(model.PouleLijst()[p]->Details.get(),
-                              TCompetitieType::HeleCompetitie, partner, type,
+                              TCompetitieType::HeleCompetitie, model.PouleOpKruisPositie(partner), type,
                               rusten[p % rusten.size()]);
     }
     model.ZetGewoneVelden(velden);

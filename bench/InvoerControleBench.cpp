@@ -31,7 +31,7 @@ void VulVeleTeams(ToernooiModel& model, int aantal, int perPoule)
         for (const std::size_t q : {p, p + 1}) {
             const int partner = int(q == p ? p + 2 : p + 1);
             model.ZetPouleDetails(lijst[q]->Details.get(), TCompetitieType::HalveCompetitie,
-                                  partner, TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
+                                  model.PouleOpKruisPositie(partner), TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
         }
     }
 }

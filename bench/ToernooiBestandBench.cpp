@@ -30,7 +30,6 @@ void VulGrootToernooi(ToernooiModel& model)
     ToernooiModel::TeamLijstType teams;
     for (int p = 0; p < AantalPoules; ++p) {
         auto poule = std::make_unique<TPoule>(QStringLiteral("Poule %1").arg(p + 1));
-        poule->Details->KruisPoule = (p % 2 == 0) ? p + 2 : p; // pairs 1-2, 3-4, ...
         poule->Details->MinimaleRust = p % 3;
         for (int t = 0; t < TeamsPerPoule; ++t) {
             auto team =
@@ -44,6 +43,11 @@ void VulGrootToernooi(ToernooiModel& model)
             teams.push_back(std::move(team));
         }
         poules.push_back(std::move(poule));
+    }
+    // Pairs 1-2, 3-4, ...
+    for (std::size_t p = 0; p + 1 < poules.size(); p += 2) {
+        poules[p]->Details->KruisPoule = poules[p + 1]->Details.get();
+        poules[p + 1]->Details->KruisPoule = poules[p]->Details.get();
     }
     model.VervangPoulesEnTeams(std::move(poules), std::move(teams));
 }

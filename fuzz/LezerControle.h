@@ -29,8 +29,7 @@ inline QString ControleerModel(const ToernooiModel& model)
             if (!ingedeeld.remove(team))
                 return QStringLiteral("team in twee poules of niet in de teamlijst");
         }
-        const int kruis = poule->Details->KruisPoule;
-        if (kruis < 0 || kruis > int(model.PouleLijst().size()))
+        if (const TPouleDetails* kruis = poule->Details->KruisPoule; kruis && model.PouleIndex(kruis) < 0)
             return QStringLiteral("partner buiten de lijst");
         if (poule->Details->MinimaleRust < ToernooiModel::MinMinimaleRust ||
             poule->Details->MinimaleRust > ToernooiModel::MaxMinimaleRust)

@@ -282,16 +282,16 @@ void ToernooiRegelLezer::Einde()
 
     // Partners, against "Geen" and the poule names in tree order: the first entry equal to
     // the name read, letter case ignored (Qt's case folding).
-    QHash<QString, int> posities;
-    posities.reserve(qsizetype(m_poules.size()) + 1);
-    // QHash::insert replaces, so walk back to front to keep the first position of a name,
-    // and "Geen" last: a poule named Geen resolves to no partner.
+    QHash<QString, TPouleDetails*> poules;
+    poules.reserve(qsizetype(m_poules.size()) + 1);
+    // QHash::insert replaces, so walk back to front to keep the first poule of a name, and
+    // "Geen" last: a poule named Geen resolves to no partner.
     for (std::size_t i = m_poules.size(); i-- > 0;)
-        posities.insert(m_poules[i]->Details->PouleNaam.toCaseFolded(), int(i) + 1);
-    posities.insert(QStringLiteral("Geen").toCaseFolded(), 0);
+        poules.insert(m_poules[i]->Details->PouleNaam.toCaseFolded(), m_poules[i]->Details.get());
+    poules.insert(QStringLiteral("Geen").toCaseFolded(), nullptr);
     for (const auto& poule : m_poules) {
         TPouleDetails& details = *poule->Details;
-        details.KruisPoule = posities.value(details.KruisPouleNaam.toCaseFolded(), 0);
+        details.KruisPoule = poules.value(details.KruisPouleNaam.toCaseFolded(), nullptr);
     }
 
     // The team list from the poules (the window shows the first team and poule).

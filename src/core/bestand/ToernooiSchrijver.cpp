@@ -172,16 +172,14 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     regels.Sluit();
 
     // 7. Poules, each followed by its teams.
-    const QStringList partners = model.KruisPouleLijst();
     for (const auto& poule : model.PouleLijst()) {
         const TPouleDetails& p = *poule->Details;
         regels.Sleutel(TToernooiSleutel::PouleNaam, p.PouleNaam);
         regels.Sleutel(TToernooiSleutel::CompetitieType,
                        p.CompetitieType == TCompetitieType::HeleCompetitie ? WaardeHeleCompetitie
                                                                            : WaardeHalveCompetitie);
-        const bool heeftPartner = p.KruisPoule > 0 && p.KruisPoule < partners.size();
         regels.Sleutel(TToernooiSleutel::KruisPoule,
-                       heeftPartner ? partners.at(p.KruisPoule) : partners.at(0));
+                       p.KruisPoule ? p.KruisPoule->PouleNaam : QStringLiteral("Geen"));
         regels.Sleutel(TToernooiSleutel::KruisPouleCompetitieType,
                        p.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden
                            ? WaardeEnkeleWedstrijden

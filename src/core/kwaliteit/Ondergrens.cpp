@@ -79,10 +79,11 @@ TOndergrens BerekenOndergrens(const ToernooiModel& model)
     }
     // A mutual pair counts once, from its first poule; the builder refuses pairs whose kinds of
     // cross matches differ, so the first poule's kind serves.
+    const std::vector<int> partners = ToernooiModel::PartnerIndexen(poules);
     for (int p = 0; p < aantal; ++p) {
         const TPouleDetails& poule = *poules[std::size_t(p)]->Details;
-        const int q = poule.KruisPoule - 1;
-        if (q <= p || q >= aantal || poules[std::size_t(q)]->Details->KruisPoule != p + 1)
+        const int q = partners[std::size_t(p)];
+        if (q <= p || partners[std::size_t(q)] != p)
             continue;
         const int nP = int(poules[std::size_t(p)]->Teams.size());
         const int nQ = int(poules[std::size_t(q)]->Teams.size());

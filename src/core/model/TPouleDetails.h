@@ -12,8 +12,8 @@ struct TPouleDetails
 
     QString PouleNaam;
     TCompetitieType CompetitieType = TCompetitieType::HeleCompetitie;
-    // Position of the partner in the partner list; 0 (and -1) mean "Geen".
-    int KruisPoule = 0;
+    // The partner poule, a poule of the same tournament; nullptr for "Geen".
+    TPouleDetails* KruisPoule = nullptr;
     // The partner's name as read from a file, resolved once all poules exist.
     QString KruisPouleNaam;
     TKruisPouleCompetitieType KruisPouleCompetitieType = TKruisPouleCompetitieType::EnkeleWedstrijden;

@@ -76,6 +76,30 @@ TPouleDetails* ToernooiModel::ZoekPoule(const QString& naam) const
     return nullptr;
 }
 
+int ToernooiModel::KruisPositie(const TPouleDetails* poule) const
+{
+    return poule ? PouleIndex(poule) + 1 : 0;
+}
+
+TPouleDetails* ToernooiModel::PouleOpKruisPositie(int positie) const
+{
+    return positie >= 1 && positie <= int(m_poules.size()) ? m_poules[std::size_t(positie - 1)]->Details.get()
+                                                           : nullptr;
+}
+
+std::vector<int> ToernooiModel::PartnerIndexen(const PouleLijstType& poules)
+{
+    QHash<const TPouleDetails*, int> index;
+    index.reserve(qsizetype(poules.size()));
+    for (std::size_t i = 0; i < poules.size(); ++i)
+        index.insert(poules[i]->Details.get(), int(i));
+    std::vector<int> partners;
+    partners.reserve(poules.size());
+    for (const auto& poule : poules)
+        partners.push_back(index.value(poule->Details->KruisPoule, -1));
+    return partners;
+}
+
 QStringList ToernooiModel::KruisPouleLijst() const
 {
     QStringList lijst;
@@ -282,14 +306,11 @@ void ToernooiModel::VerwijderPoule(int pouleIndex)
     Noem(u"poule verwijderen");
     if (pouleIndex < 0 || pouleIndex >= int(m_poules.size()))
         return;
-    // Links are positions in the partner list; the removed poule's position is index + 1.
-    const int positie = pouleIndex + 1;
+    // Whoever was linked to the removed poule has no partner any more.
+    const TPouleDetails* weg = m_poules[std::size_t(pouleIndex)]->Details.get();
     for (auto& poule : m_poules) {
-        int& kruis = poule->Details->KruisPoule;
-        if (kruis == positie)
-            kruis = 0;
-        else if (kruis > positie)
-            --kruis;
+        if (poule->Details->KruisPoule == weg)
+            poule->Details->KruisPoule = nullptr;
     }
     Bewaar(std::move(m_poules[std::size_t(pouleIndex)]));
     m_poules.erase(m_poules.begin() + pouleIndex);
@@ -416,7 +437,7 @@ void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waard
 }
 
 void ToernooiModel::ZetPouleDetails(TPouleDetails* poule, TCompetitieType competitie,
-                                    int kruisPoule, TKruisPouleCompetitieType kruisType,
+                                    TPouleDetails* kruisPoule, TKruisPouleCompetitieType kruisType,
                                     int minimaleRust)
 {
     Noem(u"poule wijzigen");
@@ -434,45 +455,39 @@ void ToernooiModel::ZetPouleDetails(TPouleDetails* poule, TCompetitieType compet
     emit poulesVeranderd();
 }
 
-QString ToernooiModel::KruisPouleVraag(const TPouleDetails* getoond, int keuze) const
+TPouleDetails* ToernooiModel::ZoekKruisKeuze(int keuze) const
 {
+    // Position 0 is "Geen"; a poule named so is found by name like any other.
     const QStringList lijst = KruisPouleLijst();
-    if (!getoond || keuze < 0 || keuze >= lijst.size())
-        return {};
-    const TPouleDetails* gekozen = ZoekPoule(lijst.at(keuze));
-    if (!gekozen || gekozen->KruisPoule <= 0 || gekozen->KruisPoule >= lijst.size())
-        return {};
-    return gekozen->PouleNaam + QStringLiteral(" is al verbonden met ")
-           + lijst.at(gekozen->KruisPoule) + QStringLiteral(".\n\rMag deze link verbroken worden?");
+    return keuze >= 0 && keuze < lijst.size() ? ZoekPoule(lijst.at(keuze)) : nullptr;
 }
 
 int ToernooiModel::KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbreekBestaande)
 {
     Noem(u"kruispoule kiezen");
     MaakGewijzigd();
-    const QStringList lijst = KruisPouleLijst();
-    if (!getoond || keuze < 0 || keuze >= lijst.size())
+    if (!getoond || keuze < 0 || keuze > int(m_poules.size()))
         return keuze;
-    TPouleDetails* gekozen = ZoekPoule(lijst.at(keuze));
+    TPouleDetails* gekozen = ZoekKruisKeuze(keuze);
     if (!gekozen)
         return keuze;
 
-    if (gekozen->KruisPoule > 0 && gekozen->KruisPoule < lijst.size()) {
+    if (TPouleDetails* oudePartner = gekozen->KruisPoule) {
         if (!verbreekBestaande)
             return keuze;
-        if (TPouleDetails* oudePartner = ZoekPoule(lijst.at(gekozen->KruisPoule)))
-            oudePartner->KruisPoule = 0;
+        oudePartner->KruisPoule = nullptr;
     }
 
     int getoondeKeuze = keuze;
-    if (lijst.at(keuze) == getoond->PouleNaam) {
-        gekozen->KruisPoule = 0;
+    gekozen->KruisPoule = nullptr;
+    if (gekozen->PouleNaam == getoond->PouleNaam) {
         getoondeKeuze = 0;
     } else {
-        gekozen->KruisPoule = 0;
-        for (qsizetype i = 0; i < lijst.size(); ++i) {
-            if (QString::compare(lijst.at(i), getoond->PouleNaam, Qt::CaseInsensitive) == 0) {
-                gekozen->KruisPoule = int(i);
+        // The shown poule as the list names it: the first poule of its name, letter case
+        // ignored.
+        for (const auto& poule : m_poules) {
+            if (QString::compare(poule->Details->PouleNaam, getoond->PouleNaam, Qt::CaseInsensitive) == 0) {
+                gekozen->KruisPoule = poule->Details.get();
                 break;
             }
         }
@@ -485,10 +500,7 @@ int ToernooiModel::KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbre
 void ToernooiModel::ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitieType type)
 {
     Noem(u"kruispoule kiezen");
-    const QStringList lijst = KruisPouleLijst();
-    if (keuze < 0 || keuze >= lijst.size())
-        return;
-    TPouleDetails* partner = ZoekPoule(lijst.at(keuze));
+    TPouleDetails* partner = ZoekKruisKeuze(keuze);
     if (!partner || partner->KruisPouleCompetitieType == type)
         return;
     partner->KruisPouleCompetitieType = type;

@@ -66,6 +66,12 @@ public:
     [[nodiscard]] TPouleDetails* ZoekPoule(const QString& naam) const;
     // "Geen" followed by the poule names in tree order.
     [[nodiscard]] QStringList KruisPouleLijst() const;
+    // Positions in that list: 0 for "Geen" (nullptr), otherwise the poule's index + 1.
+    [[nodiscard]] int KruisPositie(const TPouleDetails* poule) const;
+    [[nodiscard]] TPouleDetails* PouleOpKruisPositie(int positie) const;
+    // For each poule of the list the index of its partner in it, or -1 without one; worked
+    // out once for all poules.
+    [[nodiscard]] static std::vector<int> PartnerIndexen(const PouleLijstType& poules);
     // One row per team of TeamLijst: the name of its poule, or empty.
     [[nodiscard]] QStringList TeamsInPoule() const;
 
@@ -105,16 +111,16 @@ public:
 
     // Writes the editable details into a record; Gewijzigd is set when any of them differs.
     void ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden);
-    void ZetPouleDetails(TPouleDetails* poule, TCompetitieType competitie, int kruisPoule,
+    void ZetPouleDetails(TPouleDetails* poule, TCompetitieType competitie, TPouleDetails* kruisPoule,
                          TKruisPouleCompetitieType kruisType, int minimaleRust);
 
     // --- Cross-poule links --------------------------------------------------------------
-    // The question to ask before the shown poule takes the entry at position keuze as its
-    // partner, or empty when no existing link would be broken.
-    [[nodiscard]] QString KruisPouleVraag(const TPouleDetails* getoond, int keuze) const;
-    // Links the chosen poule to the shown one. verbreekBestaande is the answer to
-    // KruisPouleVraag (ignored when there was no question). Returns the position the
-    // selector shows afterwards.
+    // The poule an entry of the partner list stands for: the first poule of that name, or
+    // nullptr ("Geen", or no poule of that name).
+    [[nodiscard]] TPouleDetails* ZoekKruisKeuze(int keuze) const;
+    // Links the chosen poule (the entry at position keuze of the partner list) to the shown
+    // one. When the chosen poule has a partner already, verbreekBestaande says whether that
+    // link may be broken. Returns the position the selector shows afterwards.
     int KiesKruisPoule(TPouleDetails* getoond, int keuze, bool verbreekBestaande);
     // Copies the cross match type to the poule at position keuze of the partner list.
     void ZetKruisPouleTypeVanPartner(int keuze, TKruisPouleCompetitieType type);

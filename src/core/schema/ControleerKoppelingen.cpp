@@ -22,20 +22,15 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
             }
         }
     }
+    const std::vector<int> partners = ToernooiModel::PartnerIndexen(poules);
     QStringList problemen;
     for (int p = 0; p < aantal; ++p) {
         const TPouleDetails& poule = *poules[std::size_t(p)]->Details;
-        const int positie = poule.KruisPoule;
-        if (positie <= 0)
+        const int q = partners[std::size_t(p)];
+        if (q < 0)
             continue;
         const QString naam = poule.PouleNaam;
-        if (positie > aantal) {
-            problemen.append(PouleTitel(naam) +
-                             QStringLiteral(" is gekoppeld aan kruispoule nummer ") +
-                             QString::number(positie) + QStringLiteral(", maar die bestaat niet."));
-            continue;
-        }
-        const TPouleDetails& partner = *poules[std::size_t(positie - 1)]->Details;
+        const TPouleDetails& partner = *poules[std::size_t(q)]->Details;
         const QString partnerNaam = partner.PouleNaam;
         if (&partner == &poule) {
             problemen.append(PouleTitel(naam) +
@@ -43,14 +38,14 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
             continue;
         }
         // The builder finds a partner by its name, so the name must lead to that poule.
-        if (!eersteMetNaam[std::size_t(positie - 1)]) {
+        if (!eersteMetNaam[std::size_t(q)]) {
             problemen.append(QStringLiteral("Er zijn meerdere poules met de naam ") + partnerNaam +
                              QStringLiteral("; kruispoule van ") +
                              PouleTitel(naam, QStringLiteral("poule")) +
                              QStringLiteral(" is niet eenduidig."));
             continue;
         }
-        if (partner.KruisPoule != p + 1) {
+        if (partners[std::size_t(q)] != p) {
             problemen.append(PouleTitel(naam) +
                              QStringLiteral(" is gekoppeld aan kruispoule ") + partnerNaam +
                              QStringLiteral(", maar ") + partnerNaam +
@@ -58,7 +53,7 @@ QStringList ControleerKoppelingen(const ToernooiModel& model)
             continue;
         }
         // A mutual pair is reported once, from its first poule.
-        if (positie - 1 > p && partner.KruisPouleCompetitieType != poule.KruisPouleCompetitieType) {
+        if (q > p && partner.KruisPouleCompetitieType != poule.KruisPouleCompetitieType) {
             problemen.append(PouleTitel(naam) + QStringLiteral(" en kruispoule ") +
                              partnerNaam +
                              QStringLiteral(" hebben een verschillend soort kruiswedstrijden "

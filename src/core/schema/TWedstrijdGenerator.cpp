@@ -28,7 +28,7 @@ TWedstrijdGenerator::TWedstrijdGenerator(const ToernooiModel::PouleLijstType& po
     m_poules.reserve(poules.size());
     for (const auto& poule : poules)
         m_poules.push_back(poule.get());
-    m_partner.assign(m_poules.size(), -1);
+    m_partner = ToernooiModel::PartnerIndexen(poules);
     m_ontmoetingen.resize(m_poules.size());
 }
 
@@ -43,9 +43,6 @@ void TWedstrijdGenerator::BereidVoor()
             poule.CompetitieType == TCompetitieType::HeleCompetitie ? n * (n - 1) : n * (n - 1) / 2;
         poule.KruisPlaatsen = 0;
         poule.KruisWedstrijden = 0.0;
-        // -1 (text typed into the selector) means no partner, exactly as 0 does.
-        const int positie = poule.KruisPoule;
-        m_partner[std::size_t(p)] = positie >= 1 && positie <= aantal ? positie - 1 : -1;
         if (const int q = Partner(p); q >= 0) {
             const int nQ = int(Teams(q).size());
             const bool dubbel =

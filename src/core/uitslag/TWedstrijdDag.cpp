@@ -35,6 +35,7 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
         for (std::size_t t = 0; t < poules[p]->Teams.size(); ++t)
             teamPositie.insert(poules[p]->Teams[t], int(t));
     }
+    const std::vector<int> partners = ToernooiModel::PartnerIndexen(poules);
     m_eigen.resize(poules.size());
     m_standen.resize(poules.size());
     m_eersteMetNaam.assign(poules.size(), false);
@@ -66,8 +67,8 @@ TWedstrijdDag::TWedstrijdDag(ToernooiModel& model, const TSchemaBoom& boom)
             w.Team2 = teamPositie.value(record.Team2, -1);
             m_eigen[std::size_t(p)].push_back(index);
         } else {
-            const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
-            if (q < 0 || q >= int(poules.size()))
+            const int q = partners[std::size_t(p)];
+            if (q < 0)
                 return;
             const int laag = std::min(p, q);
             auto paar = paarVanPoule.constFind(laag);

@@ -51,14 +51,14 @@ void DetailsBediening::BewaarPouleDetails(TPouleDetails* poule)
     if (!poule || m_model.PouleIndex(poule) < 0)
         return;
     const PouleDetailsTab::Waarden tab = m_pouleTab.Lees();
-    m_model.ZetPouleDetails(poule, tab.CompetitieType, tab.KruisPoule, tab.KruisPouleCompetitieType,
-                            tab.MinimaleRust);
+    m_model.ZetPouleDetails(poule, tab.CompetitieType, m_model.PouleOpKruisPositie(tab.KruisPoule),
+                            tab.KruisPouleCompetitieType, tab.MinimaleRust);
 }
 
 void DetailsBediening::ToonPouleDetails()
 {
     if (const TPouleDetails* poule = m_huidigePoule)
-        m_pouleTab.Toon(*poule);
+        m_pouleTab.Toon(*poule, m_model.KruisPositie(poule->KruisPoule));
     else
         m_pouleTab.Leeg();
 }
@@ -133,7 +133,10 @@ void DetailsBediening::TabGetypt()
 {
     const TTeamDetails* team = m_huidigTeam;
     TPouleDetails* poule = m_huidigePoule;
-    if (poule && m_pouleTab.Wijkt(*poule)) {
+    const auto wijkt = [this](const TPouleDetails& p) {
+        return m_pouleTab.Wijkt(p, m_model.KruisPositie(p.KruisPoule));
+    };
+    if (poule && wijkt(*poule)) {
         // What decides the schedule (competition, rest, kind of cross matches) goes into the
         // record at once, so that the estimate on "Wedstrijd details" follows every change;
         // the partner itself is chosen through its own questions.
@@ -141,14 +144,23 @@ void DetailsBediening::TabGetypt()
         m_model.ZetPouleDetails(poule, tab.CompetitieType, poule->KruisPoule,
                                 tab.KruisPouleCompetitieType, tab.MinimaleRust);
     }
-    if ((team && m_teamTab.Wijkt(*team)) || (poule && m_pouleTab.Wijkt(*poule)))
+    if ((team && m_teamTab.Wijkt(*team)) || (poule && wijkt(*poule)))
         m_model.ZetGewijzigd(true);
+}
+
+QString DetailsBediening::KruisPouleVraag(const TPouleDetails* getoond, int keuze) const
+{
+    const TPouleDetails* gekozen = getoond ? m_model.ZoekKruisKeuze(keuze) : nullptr;
+    if (!gekozen || !gekozen->KruisPoule)
+        return {};
+    return gekozen->PouleNaam + QStringLiteral(" is al verbonden met ") + gekozen->KruisPoule->PouleNaam
+           + QStringLiteral(".\n\rMag deze link verbroken worden?");
 }
 
 void DetailsBediening::KruisPouleChange(int positie)
 {
     TPouleDetails* getoond = m_huidigePoule;
-    const QString vraag = m_model.KruisPouleVraag(getoond, positie);
+    const QString vraag = KruisPouleVraag(getoond, positie);
     const bool verbreek = !vraag.isEmpty() && m_vraagsteller.VraagJaNee(QStringLiteral("Waarschuwing!"), vraag);
     m_pouleTab.ZetKruisPouleKeuze(m_model.KiesKruisPoule(getoond, positie, verbreek));
 }
@@ -174,11 +186,11 @@ void DetailsBediening::PartnerLijstVeranderd()
     const bool korter = lijst.size() < m_partnerLijst.size();
     m_partnerLijst = lijst;
     m_pouleTab.ZetPartnerLijst(lijst);
-    // A removed poule renumbers the links behind it; the tab was written before the removal,
-    // so the shown poule's record holds its renumbered choice.
+    // Behind a removed poule the positions move up; the tab was written before the removal,
+    // so the shown poule's record holds its choice.
     if (korter) {
         if (const TPouleDetails* poule = m_huidigePoule)
-            m_pouleTab.ZetKruisPouleKeuze(poule->KruisPoule);
+            m_pouleTab.ZetKruisPouleKeuze(m_model.KruisPositie(poule->KruisPoule));
     }
 }
 

@@ -48,6 +48,9 @@ private:
     void BewaarPouleDetails(TPouleDetails* poule);
     void ToonTeamDetails();
     void ToonPouleDetails();
+    // The question to ask before the shown poule takes the entry at position keuze as its
+    // partner, or empty when no existing link would be broken.
+    [[nodiscard]] QString KruisPouleVraag(const TPouleDetails* getoond, int keuze) const;
     void KruisPouleChange(int positie);
     void KruisPouleCompetitieTypeClick(int positie);
     void TabGetypt();

@@ -117,13 +117,13 @@ QWidget* PouleDetailsTab::MaakRechts()
     return rechts;
 }
 
-void PouleDetailsTab::Toon(const TPouleDetails& poule)
+void PouleDetailsTab::Toon(const TPouleDetails& poule, int kruisPositie)
 {
     const QSignalBlocker stil(this);
     m_pouleNaam->setText(poule.PouleNaam);
     m_competitie->button(poule.CompetitieType == TCompetitieType::HeleCompetitie ? 0 : 1)
         ->setChecked(true);
-    ZetKruisPouleKeuze(poule.KruisPoule);
+    ZetKruisPouleKeuze(kruisPositie);
     m_kruisType
         ->button(poule.KruisPouleCompetitieType == TKruisPouleCompetitieType::EnkeleWedstrijden ? 0 : 1)
         ->setChecked(true);
@@ -153,11 +153,10 @@ PouleDetailsTab::Waarden PouleDetailsTab::Lees() const
     return waarden;
 }
 
-bool PouleDetailsTab::Wijkt(const TPouleDetails& poule) const
+bool PouleDetailsTab::Wijkt(const TPouleDetails& poule, int kruisPositie) const
 {
     const Waarden tab = Lees();
-    const int kruis = poule.KruisPoule < 0 ? 0 : poule.KruisPoule;
-    return tab.CompetitieType != poule.CompetitieType || (tab.KruisPoule < 0 ? 0 : tab.KruisPoule) != kruis
+    return tab.CompetitieType != poule.CompetitieType || std::max(tab.KruisPoule, 0) != kruisPositie
            || tab.KruisPouleCompetitieType != poule.KruisPouleCompetitieType
            || tab.MinimaleRust != poule.MinimaleRust;
 }

@@ -27,12 +27,14 @@ public:
 
     explicit PouleDetailsTab(QWidget* parent = nullptr);
 
-    // ToonPouleDetails. Reports nothing: showing a poule is no choice of the organiser.
-    void Toon(const TPouleDetails& poule);
+    // ToonPouleDetails, with the partner at position kruisPositie of the partner list.
+    // Reports nothing: showing a poule is no choice of the organiser.
+    void Toon(const TPouleDetails& poule, int kruisPositie);
     // LeegAlles: empty name, "Hele competitie", "Geen", "Enkele wedstrijden", 0.
     void Leeg();
     [[nodiscard]] Waarden Lees() const;
-    [[nodiscard]] bool Wijkt(const TPouleDetails& poule) const;
+    // Whether the tab differs from the record, whose partner stands at kruisPositie.
+    [[nodiscard]] bool Wijkt(const TPouleDetails& poule, int kruisPositie) const;
 
     // The entries of the partner selector; the chosen position is kept where it exists.
     void ZetPartnerLijst(const QStringList& lijst);

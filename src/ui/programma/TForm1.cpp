@@ -178,6 +178,8 @@ void TForm1::OngedaanMaken()
     m_details->BewaarDetails();
     m_document->SluitSamenvoegen();
     m_document->OngedaanMaken();
+    // The tabs show the records as they are now, never a value the step took back.
+    m_details->ToonHuidige();
     m_indeling->ToonAantallen();
 }
 
@@ -186,6 +188,8 @@ void TForm1::Herhalen()
     m_details->BewaarDetails();
     m_document->SluitSamenvoegen();
     m_document->Herhalen();
+    // The tabs show the records as they are now, never a value the step took back.
+    m_details->ToonHuidige();
     m_indeling->ToonAantallen();
 }
 

@@ -131,15 +131,6 @@ TEST(ToernooiSchrijver, PoulesTeamsPartnersAndValuesAsTheyAre)
     EXPECT_TRUE(regels.contains(T("Header.Lettertype.Kleur=65280")));
 }
 
-TEST(ToernooiSchrijver, APartnerPositionThatNamesNoEntryIsWrittenAsGeen)
-{
-    ToernooiModel model;
-    TPouleDetails* p = Poule(model, T("P"));
-    p->KruisPoule = 7;
-    EXPECT_TRUE(Regels(model).contains(T("KruisPoule=Geen")));
-    p->KruisPoule = -1;
-    EXPECT_TRUE(Regels(model).contains(T("KruisPoule=Geen")));
-}
 
 TEST(ToernooiSchrijver, UnavailableCellsCoverRounds1To101AndTwoFieldsBeyond)
 {

@@ -106,7 +106,7 @@ TEST(BouwDriver, AFailedBuildSaysWhyAndKeepsThePreviousSchedule)
 
     // A one-sided link can never finish.
     d.model.ZetPouleDetails(d.model.PouleLijst()[0]->Details.get(), TCompetitieType::HeleCompetitie,
-                            2, TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
+                            d.model.PouleLijst()[1]->Details.get(), TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
     EXPECT_FALSE(d.driver.Button1Click());
     ASSERT_EQ(d.vragen.Gevraagd.size(), 1);
     EXPECT_EQ(d.vragen.Gevraagd[0].Titel, T("Fout"));

@@ -20,7 +20,7 @@ struct TPouleOpzet
     const char* Naam;
     QStringList Teams;
     TCompetitieType Competitie = TCompetitieType::HalveCompetitie;
-    int KruisPoule = 0;
+    int KruisPoule = 0; // position in the partner list; 0 and -1 for none
     TKruisPouleCompetitieType KruisType = TKruisPouleCompetitieType::EnkeleWedstrijden;
     int MinimaleRust = 0;
 };
@@ -51,7 +51,8 @@ inline void VoegPoulesToe(ToernooiModel& model, const std::vector<TPouleOpzet>& 
     for (std::size_t i = 0; i < opzet.size(); ++i) {
         const TPouleOpzet& poule = opzet[i];
         model.ZetPouleDetails(model.PouleLijst()[i]->Details.get(), poule.Competitie,
-                              poule.KruisPoule, poule.KruisType, poule.MinimaleRust);
+                              model.PouleOpKruisPositie(poule.KruisPoule), poule.KruisType,
+                              poule.MinimaleRust);
     }
 }
 

@@ -125,9 +125,9 @@ inline void VulRijkToernooi(ToernooiModel& model)
     details.BegeleiderFax = T("#0123");
     details.BegeleiderNaam = T(" Jan = Jansen ");
     model.ZetTeamDetails(rood, details);
-    model.ZetPouleDetails(a, TCompetitieType::HalveCompetitie, 2,
+    model.ZetPouleDetails(a, TCompetitieType::HalveCompetitie, b,
                           TKruisPouleCompetitieType::DubbeleWedstrijden, 3);
-    model.ZetPouleDetails(b, TCompetitieType::HeleCompetitie, 1,
+    model.ZetPouleDetails(b, TCompetitieType::HeleCompetitie, a,
                           TKruisPouleCompetitieType::DubbeleWedstrijden, 0);
 }
 
@@ -155,7 +155,7 @@ inline QStringList Inhoud(const ToernooiModel& model)
         r << QStringLiteral("poule %1 %2 %3 %4 %5")
                  .arg(p.PouleNaam)
                  .arg(int(p.CompetitieType))
-                 .arg(p.KruisPoule)
+                 .arg(model.KruisPositie(p.KruisPoule))
                  .arg(int(p.KruisPouleCompetitieType))
                  .arg(p.MinimaleRust);
         for (const TTeamDetails* t : poule->Teams)

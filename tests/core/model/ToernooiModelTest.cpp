@@ -70,7 +70,7 @@ TEST(ToernooiModel, NewRecordsStartFromTheirDefaults)
 
     const TPouleDetails* poule = Poule(model, "A");
     EXPECT_EQ(poule->CompetitieType, TCompetitieType::HeleCompetitie);
-    EXPECT_EQ(poule->KruisPoule, 0);
+    EXPECT_EQ(poule->KruisPoule, nullptr);
     EXPECT_EQ(poule->KruisPouleCompetitieType, TKruisPouleCompetitieType::EnkeleWedstrijden);
     EXPECT_EQ(poule->MinimaleRust, 0);
     EXPECT_EQ(poule->Voortgang, 0.0);

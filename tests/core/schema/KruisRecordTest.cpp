@@ -104,7 +104,7 @@ TEST(KruisRecord, SidesOfTheRecordsAreThoseOfTheirTexts)
             const TKruisWedstrijd& kruis = *record.Kruis;
             ASSERT_EQ(kruis.Tekst(), tekst);
             const int p = model.PouleIndex(record.Poule1);
-            const int q = record.Poule1->KruisPoule - 1;
+            const int q = model.PouleIndex(record.Poule1->KruisPoule);
             const auto gelezen = LeesKruis(tekst, poules[std::size_t(p)]->Details->PouleNaam,
                                            poules[std::size_t(q)]->Details->PouleNaam);
             ASSERT_TRUE(gelezen) << qPrintable(tekst);

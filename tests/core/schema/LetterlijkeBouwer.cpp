@@ -43,7 +43,6 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
     };
     volgendVeld();
     generator.BereidVoor();
-    const QStringList partnerLijst = model.KruisPouleLijst();
 
     while (generator.OpenPoules() > 0) {
         if (vol)
@@ -107,8 +106,8 @@ bool BouwLetterlijk(const ToernooiModel& model, TSchemaBoom& boom)
                         }
                     }
                 }
-            } else if (poule.KruisPoule > 0 && poule.FaseEindRonde < ronde) {
-                const TPouleDetails* q = model.ZoekPoule(partnerLijst.at(poule.KruisPoule));
+            } else if (poule.KruisPoule && poule.FaseEindRonde < ronde) {
+                const TPouleDetails* q = model.ZoekPoule(poule.KruisPoule->PouleNaam);
                 if (q->Fase == poule.Fase && q->FaseEindRonde < ronde &&
                     poule.Voortgang <= besteKruis) {
                     kruisKeuze = p;

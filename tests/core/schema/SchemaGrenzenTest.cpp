@@ -52,12 +52,6 @@ TEST(SchemaGrenzen, BrokenLinksStopTheBuildAndNameThePoules)
         EXPECT_EQ(Faalt(model), T("Poule A en kruispoule B hebben een verschillend soort "
                                   "kruiswedstrijden (enkele en dubbele wedstrijden)."));
     }
-    {
-        ToernooiModel model;
-        VoegPoulesToe(model, {{"A", TeamReeks(1, 2), Halve, 3}, {"B", TeamReeks(3, 4)}});
-        EXPECT_EQ(Faalt(model),
-                  T("Poule A is gekoppeld aan kruispoule nummer 3, maar die bestaat niet."));
-    }
 }
 
 TEST(SchemaGrenzen, PoulesTooSmallOrMissingAreRefused)

@@ -33,9 +33,9 @@ void VulGekoppeld(ToernooiModel& model)
     TTeamDetails* t4 = ToernooiHulp::Team(model, Lang);
     ToernooiHulp::ZetInPoule(model, 0, {t1, t2});
     ToernooiHulp::ZetInPoule(model, 1, {t3, t4});
-    model.ZetPouleDetails(a, TCompetitieType::HalveCompetitie, 2,
+    model.ZetPouleDetails(a, TCompetitieType::HalveCompetitie, b,
                           TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
-    model.ZetPouleDetails(b, TCompetitieType::HalveCompetitie, 1,
+    model.ZetPouleDetails(b, TCompetitieType::HalveCompetitie, a,
                           TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
 }
 

@@ -84,7 +84,7 @@ TEST(Programma, AnnulerenStopsALongBuildAndKeepsThePreviousSchedule)
     // (minutes in a sanitizer build) before finding that it does not fit.
     SchemaTestHulp::VoegPoulesToe(hoofd.Model(), {{"Groot", SchemaTestHulp::TeamReeks(5, 304)}});
     hoofd.Model().ZetPouleDetails(hoofd.Model().PouleLijst().back()->Details.get(),
-                                  TCompetitieType::HalveCompetitie, 0,
+                                  TCompetitieType::HalveCompetitie, nullptr,
                                   TKruisPouleCompetitieType::EnkeleWedstrijden, 0);
     hoofd.Model().ZetGewoneVelden(200);
     hoofd.Model().ZetGewijzigd(true);
