@@ -3,13 +3,12 @@
 #include "core/model/TTeamDetails.h"
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/OpnameCanvas.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 // Four teams of one poule: T2 plays most back-to-back, T3 has the longest wait.
 struct KwaliteitVoorbeeld : AfdrukVoorbeeld

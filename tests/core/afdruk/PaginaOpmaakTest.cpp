@@ -2,14 +2,13 @@
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/OpnameCanvas.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 using namespace PaginaOpmaak;
 
 namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 QStringList Regels(std::initializer_list<const char*> regels)
 {

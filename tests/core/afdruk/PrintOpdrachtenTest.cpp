@@ -1,12 +1,12 @@
 #include "core/afdruk/PrintOpdrachten.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 using namespace PrintOpdrachten;
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 const QStringList Teams{T("Ajax"), T("Blauw/Wit"), T("Rood")};
 } // namespace
 

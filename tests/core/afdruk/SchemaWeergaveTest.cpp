@@ -1,12 +1,11 @@
 #include "core/afdruk/SchemaWeergave.h"
 #include "hulp/AfdrukVoorbeeld.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 // Every character as wide as the font's point size, as on the recording canvas.
 int Breedte(const QString& tekst, const TLettertype& font)

@@ -3,6 +3,7 @@
 #include "core/model/ToernooiModel.h"
 #include "core/schema/TSchemaBoom.h"
 #include "core/schema/TSchemaBouwer.h"
+#include "hulp/Tekst.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -10,10 +11,7 @@
 // Builds tournaments for the builder's tests through the model's own operations.
 namespace SchemaTestHulp {
 
-inline QString T(const char* tekst)
-{
-    return QString::fromUtf8(tekst);
-}
+using ::T;
 
 struct TPouleOpzet
 {

@@ -4,6 +4,7 @@
 // a richer tournament for round trips, reading golden files, and a device that fails.
 
 #include "core/model/ToernooiModel.h"
+#include "hulp/Tekst.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -33,10 +34,7 @@ inline void PrintTo(const QStringList& lijst, std::ostream* uit)
 
 namespace ToernooiHulp {
 
-inline QString T(const char* tekst)
-{
-    return QString::fromUtf8(tekst);
-}
+using ::T;
 
 // The moment and locale of the golden files: "03-05-1999 14:03:27 UTC".
 inline QDateTime VasteKlok()
@@ -54,6 +52,15 @@ inline QByteArray LeesTestBestand(const char* naam)
     if (!bestand.open(QIODevice::ReadOnly))
         return {};
     return bestand.readAll();
+}
+
+// The names of the teams of poule index poule, in the poule's order.
+inline QStringList PouleTeams(const ToernooiModel& model, int poule)
+{
+    QStringList namen;
+    for (const TTeamDetails* team : model.PouleLijst().at(std::size_t(poule))->Teams)
+        namen.append(team->TeamNaam);
+    return namen;
 }
 
 inline TTeamDetails* Team(ToernooiModel& model, const QString& naam)

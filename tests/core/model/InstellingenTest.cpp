@@ -1,9 +1,9 @@
 #include "core/model/ToernooiModel.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 } // namespace
 
 TEST(Instellingen, ProgramValuesAreBroughtIntoRange)

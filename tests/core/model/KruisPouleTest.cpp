@@ -1,10 +1,9 @@
 #include "core/model/ToernooiModel.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 // Four poules P1..P4 at partner positions 1..4.
 class KruisPoule : public ::testing::Test

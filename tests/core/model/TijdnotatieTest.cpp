@@ -1,4 +1,5 @@
 #include "core/model/Tijdnotatie.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,6 @@ using Tijdnotatie::NormaliseerTijd;
 using Tijdnotatie::StandaardDagDelen;
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 } // namespace
 
 TEST(NormaliseerTijd, BringsTypedTimesIntoTwoDigitForm)

@@ -1,11 +1,12 @@
 #include "core/model/PouleTitel.h"
 #include "core/model/ToernooiModel.h"
+#include "hulp/ToernooiHulp.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+using ToernooiHulp::PouleTeams;
 
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
+namespace {
 
 TTeamDetails* Team(ToernooiModel& model, const char* naam)
 {
@@ -25,14 +26,6 @@ QStringList TeamNamen(const ToernooiModel& model)
 {
     QStringList namen;
     for (const auto& team : model.TeamLijst())
-        namen.append(team->TeamNaam);
-    return namen;
-}
-
-QStringList PouleTeams(const ToernooiModel& model, int poule)
-{
-    QStringList namen;
-    for (const TTeamDetails* team : model.PouleLijst().at(std::size_t(poule))->Teams)
         namen.append(team->TeamNaam);
     return namen;
 }

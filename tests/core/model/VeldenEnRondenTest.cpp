@@ -1,10 +1,10 @@
 #include "core/model/RondeKop.h"
 #include "core/model/VeldenEnRonden.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 const QString Wedstrijd = T("Wedstrijd");
 } // namespace
 

@@ -1,13 +1,8 @@
 #include "core/programma/StartArgumenten.h"
 #include "core/programma/Venstertitel.h"
+#include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
-
-} // namespace
 
 TEST(StartArgumenten, SeveralArgumentsFormOneNameWithSingleSpaces)
 {

@@ -9,19 +9,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using ToernooiHulp::PouleTeams;
 using ToernooiHulp::T;
-
-namespace {
-
-QStringList PouleTeams(const ToernooiModel& model, int poule)
-{
-    QStringList namen;
-    for (const TTeamDetails* team : model.PouleLijst().at(std::size_t(poule))->Teams)
-        namen.append(team->TeamNaam);
-    return namen;
-}
-
-} // namespace
 
 TEST(CsvLezer, QuotesSeparatorsAndLineBreaksInsideValues)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ToernooiModel.h"
+#include "hulp/Tekst.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/indeling/PouleGroep.h"
 #include "ui/indeling/PouleLijstBoom.h"
@@ -15,7 +16,7 @@
 // and reading what the lists show.
 namespace UiHulp {
 
-inline QString T(const char* tekst) { return QString::fromUtf8(tekst); }
+using ::T;
 
 inline void VoegTeamsToe(TForm1& form, ScriptVraagsteller& vraagsteller, const QStringList& namen)
 {

@@ -1,5 +1,6 @@
 #include "core/model/ToernooiModel.h"
 #include "hulp/QtAfdrukken.h"
+#include "hulp/Tekst.h"
 #include "ui/instellingen/TVeldInvulling.h"
 #include "ui/instellingen/VeldInvullingModel.h"
 
@@ -8,12 +9,6 @@
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
-
-namespace {
-
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
-
-} // namespace
 
 // The field usage window over the model's table.
 TEST(VeldInvullingTest, TheTableFollowsTheModelAndPassesTheModelTester)

@@ -1,5 +1,6 @@
 #include "core/model/ToernooiModel.h"
 #include "hulp/PdfHulp.h"
+#include "hulp/Tekst.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/HuidigePrinter.h"
 #include "ui/afdruk/TPrintSetup.h"
@@ -31,7 +32,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 QString Waarde(const QWidget& venster, const char* naam)
 {

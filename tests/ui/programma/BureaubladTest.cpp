@@ -1,5 +1,6 @@
 #include "core/model/ToernooiModel.h"
 #include "hulp/ModaalVenster.h"
+#include "hulp/Tekst.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/afdruk/TPrintSetup.h"
 #include "ui/instellingen/TVeldInvulling.h"
@@ -28,7 +29,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 using ModaalVenster::Beantwoord;
 

@@ -3,6 +3,7 @@
 #include "core/model/ToernooiModel.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/SchemaTestHulp.h"
+#include "hulp/Tekst.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/instellingen/WedstrijdDetailsTab.h"
 #include "ui/programma/TForm1.h"
@@ -19,7 +20,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 
 // Saves a picture of a window when RONDOPLAN_SCHERMAFDRUKKEN names a folder, so the windows
 // can be looked at as the organiser sees them.

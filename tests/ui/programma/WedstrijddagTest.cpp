@@ -1,6 +1,7 @@
 #include "core/model/ToernooiModel.h"
 #include "core/uitslag/TWedstrijdDag.h"
 #include "hulp/ModaalVenster.h"
+#include "hulp/Tekst.h"
 #include "hulp/VensterVraagsteller.h"
 #include "ui/indeling/TeamGroep.h"
 #include "ui/indeling/TeamLijstLijst.h"
@@ -28,7 +29,6 @@
 
 namespace {
 
-QString T(const char* tekst) { return QString::fromUtf8(tekst); }
 QString HalfGespeeld() { return QStringLiteral(RONDOPLAN_WEDSTRIJDDAG); }
 
 // The half-played example in the whole program, as the organiser opens it: loaded, the
