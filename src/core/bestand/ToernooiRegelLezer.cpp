@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiRegelLezer.h"
 
 #include "core/bestand/ToernooiSleutel.h"
+#include "core/bestand/SchemaGroep.h"
 #include "core/bestand/UitslagenGroep.h"
 
 #include <QHash>
@@ -105,6 +106,10 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     const TToernooiSleutel soort = ZoekToernooiSleutel(sleutel);
     if (IsUitslagSleutel(soort)) {
         UitslagenGroep::LeesRegel(m_uitslagen, soort, waarde, heel);
+        return;
+    }
+    if (soort == TToernooiSleutel::SchemaPlek) {
+        SchemaGroep::LeesRegel(m_schemaIndeling, waarde);
         return;
     }
     if (soort == TToernooiSleutel::Geen) {
@@ -298,6 +303,7 @@ void ToernooiRegelLezer::Einde()
     m_model.VervangPoulesEnTeams(std::move(m_poules), std::move(m_teams));
 
     m_model.ZetUitslagen(std::move(m_uitslagen));
+    m_model.ZetSchemaIndeling(std::move(m_schemaIndeling));
 
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();

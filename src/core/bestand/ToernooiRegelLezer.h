@@ -50,4 +50,5 @@ private:
     TLettertypen m_lettertypen;
     TLettertype* m_gekozenLettertype = nullptr;
     TUitslagen m_uitslagen;
+    TSchemaIndeling m_schemaIndeling;
 };

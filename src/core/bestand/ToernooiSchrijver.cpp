@@ -2,6 +2,7 @@
 
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
+#include "core/bestand/SchemaGroep.h"
 #include "core/bestand/UitslagenGroep.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"
@@ -203,6 +204,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     // 9. The match day, after everything else; nothing when there is nothing to keep.
     QString tekst = std::move(regels).Tekst();
     tekst += UitslagenGroep::Regels(model.Uitslagen());
+    tekst += SchemaGroep::Regels(model.SchemaIndeling());
     return tekst;
 }
 

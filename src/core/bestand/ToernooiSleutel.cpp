@@ -46,6 +46,7 @@ constexpr TSleutelSpelling Spellingen[] = {
     {TToernooiSleutel::UitslagVervallen, u"UitslagVervallen"},
     {TToernooiSleutel::UitslagTeam1, u"UitslagTeam1"},
     {TToernooiSleutel::UitslagTeam2, u"UitslagTeam2"},
+    {TToernooiSleutel::SchemaPlek, u"SchemaPlek"},
 };
 
 // Each row must sit at its enum value less one, so SleutelNaam can index the table.
@@ -56,7 +57,7 @@ constexpr bool OpVolgorde()
         if (int(rij.Sleutel) != i++)
             return false;
     }
-    return i == int(TToernooiSleutel::UitslagTeam2) + 1;
+    return i == int(TToernooiSleutel::SchemaPlek) + 1;
 }
 static_assert(OpVolgorde(), "the spellings follow the order of TToernooiSleutel");
 
@@ -149,6 +150,6 @@ bool IsBekendeSleutel(const QString& hoofdSleutel)
 {
     const TToernooiSleutel sleutel = ZoekToernooiSleutel(hoofdSleutel);
     return IsLettertypeSleutel(hoofdSleutel) ||
-           (sleutel != TToernooiSleutel::Geen && !IsUitslagSleutel(sleutel)) ||
+           (sleutel != TToernooiSleutel::Geen && !IsAchterSleutel(sleutel)) ||
            ZoekLosTeamSleutel(hoofdSleutel) != TToernooiSleutel::Geen;
 }

@@ -50,10 +50,18 @@ enum class TToernooiSleutel
     UitslagVervallen,
     UitslagTeam1,
     UitslagTeam2,
+    // The kept schedule's group (SchemaGroep), after the results group; skipped alike.
+    SchemaPlek,
 };
 
 // True for a key of the results group (Punten to UitslagTeam2).
 [[nodiscard]] constexpr bool IsUitslagSleutel(TToernooiSleutel sleutel)
+{
+    return sleutel >= TToernooiSleutel::Punten && sleutel <= TToernooiSleutel::UitslagTeam2;
+}
+
+// True for a key of a group that follows the tournament itself: results, kept schedule.
+[[nodiscard]] constexpr bool IsAchterSleutel(TToernooiSleutel sleutel)
 {
     return sleutel >= TToernooiSleutel::Punten;
 }

@@ -391,11 +391,13 @@ void ToernooiModel::LeegPoulesEnTeams()
         Bewaar(std::move(team));
     m_poules.clear();
     m_teams.clear();
-    // The results name the teams and poules that are gone.
+    // The results and the kept schedule name the teams and poules that are gone.
     m_uitslagen = TUitslagen{};
+    m_schemaIndeling = TSchemaIndeling{};
     emit poulesVeranderd();
     emit teamsVeranderd();
     emit uitslagenVeranderd();
+    emit schemaIndelingVeranderd();
     emit vervangen();
 }
 
@@ -407,6 +409,16 @@ void ToernooiModel::ZetUitslagen(TUitslagen uitslagen, QStringView naam)
     m_uitslagen = std::move(uitslagen);
     MaakGewijzigd();
     emit uitslagenVeranderd();
+}
+
+void ToernooiModel::ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam)
+{
+    Noem(naam);
+    if (indeling == m_schemaIndeling)
+        return;
+    m_schemaIndeling = std::move(indeling);
+    MaakGewijzigd();
+    emit schemaIndelingVeranderd();
 }
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)

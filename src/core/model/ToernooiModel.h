@@ -3,6 +3,7 @@
 #include "core/model/TDagDeel.h"
 #include "core/model/TLettertype.h"
 #include "core/model/TPoule.h"
+#include "core/model/TSchemaIndeling.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/ToernooiToestand.h"
 #include "core/model/VeldenEnRonden.h"
@@ -172,6 +173,13 @@ public:
     void ResetAlleCellen();
     void ZetVeldBeschikbaar(int veld, int ronde, bool beschikbaar);
 
+    // --- The kept schedule --------------------------------------------------------------
+    // Where the matches stand when the organiser improved the schedule or moved a match;
+    // empty for the builder's own schedule. Saved with the tournament; a change sets
+    // Gewijzigd. naam names the change as an undo step.
+    [[nodiscard]] const TSchemaIndeling& SchemaIndeling() const { return m_schemaIndeling; }
+    void ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam = u"schema wijzigen");
+
     // --- Match day ----------------------------------------------------------------------
     // Results, points and lot orders belong to the tournament: they are saved with it and a
     // change sets Gewijzigd.
@@ -222,6 +230,7 @@ signals:
     void gewijzigdVeranderd(bool gewijzigd);
     void lettertypenVeranderd();
     void uitslagenVeranderd();
+    void schemaIndelingVeranderd();
     // Any change of the tournament itself, of whatever kind, also while it is already marked
     // changed (the recovery copy follows every one).
     void veranderd();
@@ -286,6 +295,7 @@ private:
     int m_pauze = 5;
     TLettertypen m_lettertypen;
     TUitslagen m_uitslagen;
+    TSchemaIndeling m_schemaIndeling;
 
     TeamLijstType m_verwijderdeTeams;
     PouleLijstType m_verwijderdePoules;

@@ -103,7 +103,7 @@ bool ToernooiToestand::IsGelijk(const ToernooiToestand& ander) const
            && DelenPerDag == ander.DelenPerDag && DagTijden == ander.DagTijden
            && GewoneVelden == ander.GewoneVelden && SpecialeVelden == ander.SpecialeVelden
            && Duur == ander.Duur && Pauze == ander.Pauze && Lettertypen == ander.Lettertypen
-           && Uitslagen == ander.Uitslagen;
+           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling;
 }
 
 ToernooiToestand ToernooiModel::Toestand() const
@@ -127,6 +127,7 @@ ToernooiToestand ToernooiModel::Toestand() const
     toestand.Pauze = m_pauze;
     toestand.Lettertypen = m_lettertypen;
     toestand.Uitslagen = m_uitslagen;
+    toestand.SchemaIndeling = m_schemaIndeling;
     return toestand;
 }
 
@@ -170,6 +171,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     m_pauze = toestand.Pauze;
     m_lettertypen = toestand.Lettertypen;
     m_uitslagen = toestand.Uitslagen;
+    m_schemaIndeling = toestand.SchemaIndeling;
 
     const bool andereTeams = !std::equal(voor.Teams.begin(), voor.Teams.end(), toestand.Teams.begin(),
                                    toestand.Teams.end(), ZelfdeTeam);
@@ -196,6 +198,8 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         emit lettertypenVeranderd();
     if (!(voor.Uitslagen == toestand.Uitslagen))
         emit uitslagenVeranderd();
+    if (!(voor.SchemaIndeling == toestand.SchemaIndeling))
+        emit schemaIndelingVeranderd();
     emit veranderd();
 }
 

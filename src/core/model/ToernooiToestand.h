@@ -3,6 +3,7 @@
 #include "core/model/TDagDeel.h"
 #include "core/model/TLettertype.h"
 #include "core/model/TPouleDetails.h"
+#include "core/model/TSchemaIndeling.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/VeldenEnRonden.h"
 #include "core/uitslag/TUitslagen.h"
@@ -42,6 +43,7 @@ struct ToernooiToestand
     int Pauze = 5;
     TLettertypen Lettertypen;
     TUitslagen Uitslagen;
+    TSchemaIndeling SchemaIndeling;
 
     // The same records with the same values: nothing a save would show differs.
     [[nodiscard]] bool IsGelijk(const ToernooiToestand& ander) const;
