@@ -1,0 +1,268 @@
+#include "core/verbeteren/TRondeZoeker.h"
+
+#include <algorithm>
+
+namespace {
+
+// How many steps back the late acceptance looks.
+constexpr int Geheugen = 200;
+
+bool Omgekeerd(int voor, int na, bool strikt)
+{
+    return strikt ? voor >= na : voor > na;
+}
+
+} // namespace
+
+TRondeZoeker::TRondeZoeker(TOpgave opgave, std::uint64_t zaad)
+    : m_opgave(std::move(opgave)), m_toeval(zaad)
+{
+    const int ronden = m_opgave.Ronden;
+    const int aantal = int(m_opgave.Wedstrijden.size());
+    m_ronde.resize(std::size_t(aantal));
+    m_inRonde.resize(std::size_t(ronden) + 1);
+    m_plekInRonde.assign(std::size_t(aantal), -1);
+    m_aantal.assign(std::size_t(ronden) + 1, 0);
+    m_teamRonden.resize(m_opgave.Rust.size());
+    m_leden.resize(std::size_t(aantal));
+    m_wachten.assign(std::size_t(ronden) + 1, 0);
+    for (int r = 1; r <= ronden; ++r) {
+        if (m_opgave.Ruimte[std::size_t(r)] <= 0)
+            continue;
+        m_rondenAlgemeen.push_back(r);
+        if (m_opgave.FinaleMag[std::size_t(r)])
+            m_rondenFinale.push_back(r);
+    }
+    for (int w = 0; w < aantal; ++w) {
+        const TWedstrijd& wedstrijd = m_opgave.Wedstrijden[std::size_t(w)];
+        const int r = wedstrijd.Ronde;
+        m_ronde[std::size_t(w)] = r;
+        if (!wedstrijd.Vast) {
+            m_beweeglijk.push_back(w);
+            m_plekInRonde[std::size_t(w)] = int(m_inRonde[std::size_t(r)].size());
+            m_inRonde[std::size_t(r)].push_back(w);
+            ++m_aantal[std::size_t(r)];
+        }
+        for (const int t : {wedstrijd.TeamA, wedstrijd.TeamB}) {
+            if (t >= 0)
+                m_teamRonden[std::size_t(t)].push_back(r);
+        }
+    }
+    for (int r = 1; r <= ronden; ++r)
+        m_overvol += Overvol(r);
+    for (int t = 0; t < int(m_teamRonden.size()); ++t) {
+        std::sort(m_teamRonden[std::size_t(t)].begin(), m_teamRonden[std::size_t(t)].end());
+        TeamBijdrage(t, 1);
+    }
+    for (int g = 0; g < int(m_opgave.Groepen.size()); ++g) {
+        const TGroep& groep = m_opgave.Groepen[std::size_t(g)];
+        for (const int a : groep.Voor) {
+            m_leden[std::size_t(a)].push_back({g, false});
+            for (const int b : groep.Na)
+                m_volgordeFout += Omgekeerd(m_ronde[std::size_t(a)], m_ronde[std::size_t(b)], groep.Strikt) ? 1 : 0;
+        }
+        for (const int b : groep.Na)
+            m_leden[std::size_t(b)].push_back({g, true});
+    }
+    m_kosten = {m_overvol + m_teamFout + m_volgordeFout, m_achterElkaar, m_langsteWacht, m_kwadraten};
+}
+
+int TRondeZoeker::LaatsteRonde() const
+{
+    return m_ronde.empty() ? 0 : *std::max_element(m_ronde.begin(), m_ronde.end());
+}
+
+std::int64_t TRondeZoeker::Overvol(int ronde) const
+{
+    return std::max(0, m_aantal[std::size_t(ronde)] - m_opgave.Ruimte[std::size_t(ronde)]);
+}
+
+void TRondeZoeker::TeamBijdrage(int t, int teken)
+{
+    const std::vector<int>& ronden = m_teamRonden[std::size_t(t)];
+    const int rust = m_opgave.Rust[std::size_t(t)];
+    for (std::size_t i = 1; i < ronden.size(); ++i) {
+        const int afstand = ronden[i] - ronden[i - 1];
+        if (afstand <= rust)
+            m_teamFout += teken * (rust + 1 - afstand);
+        if (afstand == 1)
+            m_achterElkaar += teken;
+        if (afstand >= 1) {
+            const int wacht = afstand - 1;
+            m_kwadraten += teken * std::int64_t(wacht) * wacht;
+            m_wachten[std::size_t(wacht)] += teken;
+            if (teken > 0)
+                m_langsteWacht = std::max(m_langsteWacht, wacht);
+        }
+    }
+}
+
+void TRondeZoeker::Zet(int w, int ronde)
+{
+    const int oud = m_ronde[std::size_t(w)];
+    if (oud == ronde)
+        return;
+    const TWedstrijd& wedstrijd = m_opgave.Wedstrijden[std::size_t(w)];
+
+    m_overvol -= Overvol(oud) + Overvol(ronde);
+    --m_aantal[std::size_t(oud)];
+    ++m_aantal[std::size_t(ronde)];
+    m_overvol += Overvol(oud) + Overvol(ronde);
+
+    auto& vanLijst = m_inRonde[std::size_t(oud)];
+    const int plek = m_plekInRonde[std::size_t(w)];
+    m_plekInRonde[std::size_t(vanLijst.back())] = plek;
+    vanLijst[std::size_t(plek)] = vanLijst.back();
+    vanLijst.pop_back();
+    m_plekInRonde[std::size_t(w)] = int(m_inRonde[std::size_t(ronde)].size());
+    m_inRonde[std::size_t(ronde)].push_back(w);
+
+    for (const TLid& lid : m_leden[std::size_t(w)]) {
+        const TGroep& groep = m_opgave.Groepen[std::size_t(lid.Groep)];
+        if (!lid.Na) {
+            for (const int b : groep.Na) {
+                const int rb = m_ronde[std::size_t(b)];
+                m_volgordeFout += int(Omgekeerd(ronde, rb, groep.Strikt)) - int(Omgekeerd(oud, rb, groep.Strikt));
+            }
+        } else {
+            for (const int a : groep.Voor) {
+                const int ra = m_ronde[std::size_t(a)];
+                m_volgordeFout += int(Omgekeerd(ra, ronde, groep.Strikt)) - int(Omgekeerd(ra, oud, groep.Strikt));
+            }
+        }
+    }
+
+    for (const int t : {wedstrijd.TeamA, wedstrijd.TeamB}) {
+        if (t < 0)
+            continue;
+        TeamBijdrage(t, -1);
+        std::vector<int>& ronden = m_teamRonden[std::size_t(t)];
+        ronden.erase(std::find(ronden.begin(), ronden.end(), oud));
+        ronden.insert(std::upper_bound(ronden.begin(), ronden.end(), ronde), ronde);
+        TeamBijdrage(t, 1);
+    }
+    while (m_langsteWacht > 0 && m_wachten[std::size_t(m_langsteWacht)] == 0)
+        --m_langsteWacht;
+
+    m_ronde[std::size_t(w)] = ronde;
+    m_kosten = {m_overvol + m_teamFout + m_volgordeFout, m_achterElkaar, m_langsteWacht, m_kwadraten};
+}
+
+int TRondeZoeker::KiesRonde(int w, int grens)
+{
+    const auto& ronden = m_opgave.Wedstrijden[std::size_t(w)].Finale ? m_rondenFinale : m_rondenAlgemeen;
+    const auto tot = std::upper_bound(ronden.begin(), ronden.end(), grens) - ronden.begin();
+    if (tot == 0)
+        return -1;
+    return ronden[std::size_t(m_toeval.Onder(int(tot)))];
+}
+
+bool TRondeZoeker::Stap(int grens, const TKosten& huidig, const TKosten& oud, TKosten& nieuw)
+{
+    const int w = m_beweeglijk[std::size_t(m_toeval.Onder(int(m_beweeglijk.size())))];
+    const int van = m_ronde[std::size_t(w)];
+    const int naar = KiesRonde(w, grens);
+    const bool wissel = m_toeval.Onder(2) == 0;
+    if (naar < 0 || naar == van)
+        return false;
+    int ander = -1;
+    const auto& daar = m_inRonde[std::size_t(naar)];
+    if (wissel && !daar.empty()) {
+        ander = daar[std::size_t(m_toeval.Onder(int(daar.size())))];
+        if (m_opgave.Wedstrijden[std::size_t(ander)].Finale && !m_opgave.FinaleMag[std::size_t(van)])
+            ander = -1;
+    }
+    Zet(w, naar);
+    if (ander >= 0)
+        Zet(ander, van);
+    nieuw = m_kosten;
+    if (nieuw <= huidig || nieuw <= oud)
+        return true;
+    if (ander >= 0)
+        Zet(ander, naar);
+    Zet(w, van);
+    return false;
+}
+
+bool TRondeZoeker::Meld()
+{
+    if (m_gestopt || (m_melder && !m_melder(m_stappen)))
+        m_gestopt = true;
+    return !m_gestopt;
+}
+
+template <typename Beter, typename Klaar>
+bool TRondeZoeker::Klim(int grens, std::int64_t stappen, Beter beter, Klaar klaar)
+{
+    if (m_beweeglijk.empty())
+        return true;
+    std::vector<TKosten> geschiedenis(Geheugen, m_kosten);
+    std::size_t v = 0;
+    for (std::int64_t i = 0; i < stappen; ++i) {
+        if ((m_stappen & 1023) == 0 && !Meld())
+            return false;
+        ++m_stappen;
+        const TKosten huidig = m_kosten;
+        TKosten nieuw;
+        if (Stap(grens, huidig, geschiedenis[v], nieuw))
+            beter(nieuw);
+        geschiedenis[v] = m_kosten;
+        v = (v + 1) % geschiedenis.size();
+        if (klaar())
+            return true;
+    }
+    return true;
+}
+
+bool TRondeZoeker::PasIn(int grens, std::int64_t stappen)
+{
+    const std::vector<int> terug = m_ronde;
+    // The matches after the limit first go to their cheapest round before it.
+    for (const int w : m_beweeglijk) {
+        if (m_ronde[std::size_t(w)] <= grens)
+            continue;
+        const auto& ronden = m_opgave.Wedstrijden[std::size_t(w)].Finale ? m_rondenFinale : m_rondenAlgemeen;
+        int beste = -1;
+        TKosten besteKosten;
+        for (const int r : ronden) {
+            if (r > grens)
+                break;
+            Zet(w, r);
+            if (beste < 0 || m_kosten < besteKosten) {
+                beste = r;
+                besteKosten = m_kosten;
+            }
+        }
+        if (beste < 0)
+            break;
+        Zet(w, beste);
+    }
+    const bool binnen = std::all_of(m_ronde.begin(), m_ronde.end(), [grens](int r) { return r <= grens; });
+    if (binnen && m_kosten.V > 0)
+        Klim(grens, stappen, [](const TKosten&) {}, [this] { return m_kosten.V == 0; });
+    if (binnen && m_kosten.V == 0 && !m_gestopt)
+        return true;
+    for (const int w : m_beweeglijk)
+        Zet(w, terug[std::size_t(w)]);
+    return false;
+}
+
+void TRondeZoeker::Verbeter(std::int64_t stappen, std::int64_t rust)
+{
+    const int grens = LaatsteRonde();
+    TKosten beste = m_kosten;
+    std::vector<int> besteRonden = m_ronde;
+    std::int64_t laatsteVerbetering = m_stappen;
+    Klim(
+        grens, stappen,
+        [&](const TKosten& kosten) {
+            if (kosten.V == 0 && kosten < beste) {
+                beste = kosten;
+                besteRonden = m_ronde;
+                laatsteVerbetering = m_stappen;
+            }
+        },
+        [&] { return m_stappen - laatsteVerbetering >= rust; });
+    for (const int w : m_beweeglijk)
+        Zet(w, besteRonden[std::size_t(w)]);
+}
