@@ -1,5 +1,7 @@
 #include "core/verbeteren/TRondeZoeker.h"
 
+#include "core/kwaliteit/SchemaKwaliteit.h"
+
 #include <algorithm>
 
 namespace {
@@ -157,14 +159,24 @@ int TRondeZoeker::KiesRonde(int w, int grens)
     return ronden[std::size_t(m_toeval.Onder(int(tot)))];
 }
 
-bool TRondeZoeker::Stap(int grens, const TKosten& huidig, const TKosten& oud, TKosten& nieuw)
+template <typename Aanvaard>
+bool TRondeZoeker::Stap(int grens, Aanvaard aanvaard)
 {
     const int w = m_beweeglijk[std::size_t(m_toeval.Onder(int(m_beweeglijk.size())))];
     const int van = m_ronde[std::size_t(w)];
     const int naar = KiesRonde(w, grens);
-    const bool wissel = m_toeval.Onder(2) == 0;
+    const int soort = m_toeval.Onder(32);
     if (naar < 0 || naar == van)
         return false;
+    // Out of 32 steps: 2 swap two whole rounds, 4 swap one poule's matches of two rounds, 4
+    // move three matches round a triangle of rounds; the rest move or swap single matches.
+    if (soort < 2)
+        return WisselRonden(van, naar, -1, aanvaard);
+    if (soort < 6)
+        return WisselRonden(van, naar, m_opgave.Wedstrijden[std::size_t(w)].Poule, aanvaard);
+    if (soort < 10)
+        return Driehoek(w, naar, grens, aanvaard);
+    const bool wissel = soort % 2 == 0;
     int ander = -1;
     const auto& daar = m_inRonde[std::size_t(naar)];
     if (wissel && !daar.empty()) {
@@ -175,13 +187,112 @@ bool TRondeZoeker::Stap(int grens, const TKosten& huidig, const TKosten& oud, TK
     Zet(w, naar);
     if (ander >= 0)
         Zet(ander, van);
-    nieuw = m_kosten;
-    if (nieuw <= huidig || nieuw <= oud)
+    if (aanvaard(m_kosten))
         return true;
     if (ander >= 0)
         Zet(ander, naar);
     Zet(w, van);
     return false;
+}
+
+template <typename Aanvaard>
+bool TRondeZoeker::Driehoek(int w, int naar, int grens, Aanvaard aanvaard)
+{
+    // Three matches in three rounds each take the next one's round: w goes to naar, a match of
+    // naar to a third round, and a match of that round to w's round. The rounds keep their
+    // number of matches.
+    const int van = m_ronde[std::size_t(w)];
+    const auto& lijstNaar = m_inRonde[std::size_t(naar)];
+    if (lijstNaar.empty())
+        return false;
+    const int tweede = lijstNaar[std::size_t(m_toeval.Onder(int(lijstNaar.size())))];
+    const int derdeRonde = KiesRonde(tweede, grens);
+    if (derdeRonde < 0 || derdeRonde == van || derdeRonde == naar)
+        return false;
+    const auto& lijstDerde = m_inRonde[std::size_t(derdeRonde)];
+    if (lijstDerde.empty())
+        return false;
+    const int derde = lijstDerde[std::size_t(m_toeval.Onder(int(lijstDerde.size())))];
+    if (m_opgave.Wedstrijden[std::size_t(derde)].Finale && !m_opgave.FinaleMag[std::size_t(van)])
+        return false;
+    Zet(w, naar);
+    Zet(tweede, derdeRonde);
+    Zet(derde, van);
+    if (aanvaard(m_kosten))
+        return true;
+    Zet(derde, derdeRonde);
+    Zet(tweede, naar);
+    Zet(w, van);
+    return false;
+}
+
+template <typename Aanvaard>
+bool TRondeZoeker::WisselRonden(int a, int b, int poule, Aanvaard aanvaard)
+{
+    // Every match that moves of round a goes to round b and the other way round; with a
+    // poule, only that poule's matches.
+    auto uit = [&](int ronde) {
+        std::vector<int> lijst;
+        for (const int w : m_inRonde[std::size_t(ronde)]) {
+            if (poule < 0 || m_opgave.Wedstrijden[std::size_t(w)].Poule == poule)
+                lijst.push_back(w);
+        }
+        return lijst;
+    };
+    const std::vector<int> uitA = uit(a);
+    const std::vector<int> uitB = uit(b);
+    for (const int w : uitA) {
+        if (m_opgave.Wedstrijden[std::size_t(w)].Finale && !m_opgave.FinaleMag[std::size_t(b)])
+            return false;
+    }
+    for (const int w : uitB) {
+        if (m_opgave.Wedstrijden[std::size_t(w)].Finale && !m_opgave.FinaleMag[std::size_t(a)])
+            return false;
+    }
+    for (const int w : uitA)
+        Zet(w, b);
+    for (const int w : uitB)
+        Zet(w, a);
+    if (aanvaard(m_kosten))
+        return true;
+    for (const int w : uitB)
+        Zet(w, b);
+    for (const int w : uitA)
+        Zet(w, a);
+    return false;
+}
+
+template <typename Beter, typename Klaar>
+bool TRondeZoeker::Gloei(int grens, std::int64_t stappen, std::int64_t gewichtV, std::int64_t gewichtB,
+                         int warmte, Beter beter, Klaar klaar)
+{
+    if (m_beweeglijk.empty() || stappen <= 0)
+        return true;
+    auto energie = [&](const TKosten& k) { return gewichtV * k.V + gewichtB * k.B; };
+    for (std::int64_t i = 0; i < stappen; ++i) {
+        if ((m_stappen & 1023) == 0 && !Meld())
+            return false;
+        ++m_stappen;
+        const std::int64_t t = warmte * (stappen - i) / stappen;
+        const std::int64_t huidig = energie(m_kosten);
+        const bool gehouden = Stap(grens, [&](const TKosten& nieuw) {
+            std::int64_t stijging = energie(nieuw) - huidig;
+            if (stijging <= 0)
+                return true;
+            if (stijging > 16)
+                return false;
+            for (; stijging > 0; --stijging) {
+                if (std::int64_t(m_toeval.Onder(1024)) >= t)
+                    return false;
+            }
+            return true;
+        });
+        if (gehouden)
+            beter(m_kosten);
+        if (klaar())
+            return true;
+    }
+    return true;
 }
 
 bool TRondeZoeker::Meld()
@@ -203,9 +314,9 @@ bool TRondeZoeker::Klim(int grens, std::int64_t stappen, Beter beter, Klaar klaa
             return false;
         ++m_stappen;
         const TKosten huidig = m_kosten;
-        TKosten nieuw;
-        if (Stap(grens, huidig, geschiedenis[v], nieuw))
-            beter(nieuw);
+        const TKosten oud = geschiedenis[v];
+        if (Stap(grens, [&](const TKosten& nieuw) { return nieuw <= huidig || nieuw <= oud; }))
+            beter(m_kosten);
         geschiedenis[v] = m_kosten;
         v = (v + 1) % geschiedenis.size();
         if (klaar())
@@ -239,12 +350,42 @@ bool TRondeZoeker::PasIn(int grens, std::int64_t stappen)
     }
     const bool binnen = std::all_of(m_ronde.begin(), m_ronde.end(), [grens](int r) { return r <= grens; });
     if (binnen && m_kosten.V > 0)
-        Klim(grens, stappen, [](const TKosten&) {}, [this] { return m_kosten.V == 0; });
+        Gloei(grens, stappen, 1, 0, 10, [](const TKosten&) {}, [this] { return m_kosten.V == 0; });
     if (binnen && m_kosten.V == 0 && !m_gestopt)
         return true;
     for (const int w : m_beweeglijk)
         Zet(w, terug[std::size_t(w)]);
     return false;
+}
+
+void TRondeZoeker::VerlaagAchterElkaar(std::int64_t stappen, int keren)
+{
+    // Independent runs of annealing from the same start, each with a generator of its own;
+    // the best valid schedule of all of them stays.
+    const int grens = LaatsteRonde();
+    const std::vector<int> start = m_ronde;
+    const TToeval toeval = m_toeval;
+    TKosten beste = m_kosten;
+    std::vector<int> besteRonden = m_ronde;
+    // No schedule of these rounds has fewer back-to-back matches than the counting bound.
+    std::int64_t ondergrens = 0;
+    for (const std::vector<int>& ronden : m_teamRonden)
+        ondergrens += GedwongenAchterElkaar(int(ronden.size()), grens);
+    for (int keer = 0; keer < keren && !m_gestopt && beste.B > ondergrens; ++keer) {
+        m_toeval = TToeval(toeval.Afgeleid(std::uint64_t(keer)));
+        Gloei(grens, stappen / keren, 2, 1, 250,
+              [&](const TKosten& kosten) {
+                  if (kosten.V == 0 && kosten < beste) {
+                      beste = kosten;
+                      besteRonden = m_ronde;
+                  }
+              },
+              [&] { return beste.B <= ondergrens; });
+        for (const int w : m_beweeglijk)
+            Zet(w, start[std::size_t(w)]);
+    }
+    for (const int w : m_beweeglijk)
+        Zet(w, besteRonden[std::size_t(w)]);
 }
 
 void TRondeZoeker::Verbeter(std::int64_t stappen, std::int64_t rust)

@@ -30,6 +30,7 @@ public:
         bool Vast = false;
         bool Finale = false;
         int Ronde = 1;
+        int Poule = 0; // matches of one poule (or linked pair) may move as a block
     };
     // Every match of Voor in an earlier round than every match of Na (Strikt), or not in a
     // later one.
@@ -73,6 +74,11 @@ public:
     // True when it fits; otherwise the state is back as it was.
     bool PasIn(int grens, std::int64_t stappen);
 
+    // Lowers back-to-back matches within the present last round by simulated annealing that
+    // passes through schedules breaking rules on the way, in independent runs from the present
+    // schedule; ends in the best valid schedule found.
+    void VerlaagAchterElkaar(std::int64_t stappen, int keren);
+
     // Lowers back-to-back matches, then the longest wait, within the present last round and
     // without breaking a rule; stops after the steps or after rust steps without a better
     // schedule. Ends in the best schedule found.
@@ -93,7 +99,16 @@ private:
     void TeamBijdrage(int t, int teken);
     [[nodiscard]] std::int64_t Overvol(int ronde) const;
     [[nodiscard]] int KiesRonde(int w, int grens);
-    [[nodiscard]] bool Stap(int grens, const TKosten& huidig, const TKosten& oud, TKosten& nieuw);
+    // One step: a move or a swap, kept when aanvaard(new cost) says so, else undone.
+    template <typename Aanvaard> bool Stap(int grens, Aanvaard aanvaard);
+    template <typename Aanvaard> bool WisselRonden(int a, int b, int poule, Aanvaard aanvaard);
+    template <typename Aanvaard> bool Driehoek(int w, int naar, int grens, Aanvaard aanvaard);
+    // Simulated annealing on the energy gewichtV * V + gewichtB * B: a step that raises it by
+    // d is kept with chance (t / 1024)^d, t falling from warmte to 0 over the steps; klaar
+    // stops it early; beter sees every kept cost. Integers only. Returns false when stopped.
+    template <typename Beter, typename Klaar>
+    bool Gloei(int grens, std::int64_t stappen, std::int64_t gewichtV, std::int64_t gewichtB, int warmte,
+               Beter beter, Klaar klaar);
     // Late acceptance over the steps; klaar says when to stop early. Returns false when stopped.
     template <typename Beter, typename Klaar>
     bool Klim(int grens, std::int64_t stappen, Beter beter, Klaar klaar);

@@ -80,7 +80,7 @@ TVerbeterUitkomst TSchemaVerbeteraar::Verbeter(const TSchemaBoom& schema, const 
     }
     int laatsteVast = 1;
     for (const TOpzetWedstrijd& w : opzet.Wedstrijden) {
-        opgave.Wedstrijden.push_back({w.TeamA, w.TeamB, w.Gespeeld, w.Finale, w.Ronde});
+        opgave.Wedstrijden.push_back({w.TeamA, w.TeamB, w.Gespeeld, w.Finale, w.Ronde, w.Paar >= 0 ? w.Paar : w.Poule});
         if (!w.Gespeeld)
             continue;
         if (!TSchemaOpzet::Bruikbaar(m_model, w.Veld, w.Ronde))
@@ -100,10 +100,17 @@ TVerbeterUitkomst TSchemaVerbeteraar::Verbeter(const TSchemaBoom& schema, const 
 
     const std::int64_t beweeglijk = std::count_if(opzet.Wedstrijden.begin(), opzet.Wedstrijden.end(),
                                                   [](const TOpzetWedstrijd& w) { return !w.Gespeeld; });
-    const std::int64_t inpassen = Begrens(200, beweeglijk, 20000, 2000000);
-    const std::int64_t verbeteren = Begrens(400, beweeglijk, 40000, 4000000);
-    const std::int64_t geduld = Begrens(100, beweeglijk, 20000, 1000000);
-    const std::int64_t gepland = 2 * inpassen + verbeteren;
+    // Steps per part: fitting into one round less, lowering back-to-back matches (in independent
+    // runs, more of them on a small tournament), and the last polish.
+    const auto begrens = [this, beweeglijk](std::int64_t per, std::int64_t minst, std::int64_t hoogst) {
+        return std::max<std::int64_t>(1, Begrens(per, beweeglijk, minst, hoogst) * m_inspanning / 100);
+    };
+    const int runs = beweeglijk <= 60 ? 8 : beweeglijk <= 200 ? 4 : 2;
+    const std::int64_t inpassen = begrens(200, 20000, 2000000);
+    const std::int64_t gloeien = runs * begrens(1000, 20000, 1000000);
+    const std::int64_t polijsten = begrens(400, 40000, 2000000);
+    const std::int64_t geduld = begrens(100, 20000, 500000);
+    const std::int64_t gepland = 2 * inpassen + gloeien + polijsten;
     int gemeld = -1;
     auto meld = [&](int procent) {
         if (m_voortgang && procent > gemeld) {
@@ -125,7 +132,9 @@ TVerbeterUitkomst TSchemaVerbeteraar::Verbeter(const TSchemaBoom& schema, const 
         laatste = zoeker.LaatsteRonde();
     }
     if (!zoeker.Gestopt())
-        zoeker.Verbeter(verbeteren, geduld);
+        zoeker.VerlaagAchterElkaar(gloeien, runs);
+    if (!zoeker.Gestopt())
+        zoeker.Verbeter(polijsten, geduld);
     if (zoeker.Gestopt()) {
         uitkomst = onveranderd(QStringLiteral("Het verbeteren is afgebroken."));
         uitkomst.Geannuleerd = true;

@@ -3,6 +3,7 @@
 #include "core/schema/TSchemaBoom.h"
 
 #include <QString>
+#include <algorithm>
 #include <atomic>
 #include <functional>
 
@@ -52,6 +53,10 @@ public:
     // Called with 0..100 as the work goes on (from the thread that runs Verbeter).
     void ZetVoortgang(std::function<void(int procent)> voortgang) { m_voortgang = std::move(voortgang); }
 
+    // How hard to search, in percent of the normal number of steps (1..100); tests that only
+    // check the rules on many tournaments may search less.
+    void ZetInspanning(int procent) { m_inspanning = std::clamp(procent, 1, 100); }
+
     [[nodiscard]] TVerbeterUitkomst Verbeter(const TSchemaBoom& schema, const TUitslagen& uitslagen);
 
     // The figures of any schedule of the tournament.
@@ -61,4 +66,5 @@ private:
     const ToernooiModel& m_model;
     const std::atomic<bool>* m_annuleren = nullptr;
     std::function<void(int)> m_voortgang;
+    int m_inspanning = 100;
 };

@@ -18,6 +18,12 @@ public:
         return z ^ (z >> 31);
     }
 
+    // The seed of a generator of its own for run k, derived from this one's state.
+    [[nodiscard]] std::uint64_t Afgeleid(std::uint64_t k) const
+    {
+        return m_toestand ^ ((k + 1) * 0xD1B54A32D192ED03ULL);
+    }
+
     // A number 0..n-1 for n > 0 (the tiny bias of the remainder does not matter here).
     int Onder(int n) { return int(Volgende() % std::uint64_t(n)); }
 
