@@ -9,11 +9,6 @@ namespace {
 // How many steps back the late acceptance looks.
 constexpr int Geheugen = 200;
 
-bool Omgekeerd(int voor, int na, bool strikt)
-{
-    return strikt ? voor >= na : voor > na;
-}
-
 } // namespace
 
 TRondeZoeker::TRondeZoeker(TOpgave opgave, std::uint64_t zaad)
@@ -56,17 +51,38 @@ TRondeZoeker::TRondeZoeker(TOpgave opgave, std::uint64_t zaad)
         std::sort(m_teamRonden[std::size_t(t)].begin(), m_teamRonden[std::size_t(t)].end());
         TeamBijdrage(t, 1);
     }
+    m_telling.assign(2 * m_opgave.Groepen.size(), std::vector<int>(std::size_t(ronden) + 1, 0));
     for (int g = 0; g < int(m_opgave.Groepen.size()); ++g) {
         const TGroep& groep = m_opgave.Groepen[std::size_t(g)];
         for (const int a : groep.Voor) {
             m_leden[std::size_t(a)].push_back({g, false});
-            for (const int b : groep.Na)
-                m_volgordeFout += Omgekeerd(m_ronde[std::size_t(a)], m_ronde[std::size_t(b)], groep.Strikt) ? 1 : 0;
+            Tel(2 * g, m_ronde[std::size_t(a)], 1);
         }
-        for (const int b : groep.Na)
+        for (const int b : groep.Na) {
             m_leden[std::size_t(b)].push_back({g, true});
+            Tel(2 * g + 1, m_ronde[std::size_t(b)], 1);
+            // Voor matches in a later round (or, strict, the same) than this one.
+            const int grens = groep.Strikt ? m_ronde[std::size_t(b)] - 1 : m_ronde[std::size_t(b)];
+            m_volgordeFout += std::int64_t(groep.Voor.size()) - TotEnMet(2 * g, grens);
+        }
     }
     m_kosten = {m_overvol + m_teamFout + m_volgordeFout, m_achterElkaar, m_langsteWacht, m_kwadraten};
+}
+
+void TRondeZoeker::Tel(int boom, int ronde, int teken)
+{
+    std::vector<int>& telling = m_telling[std::size_t(boom)];
+    for (int i = ronde; i < int(telling.size()); i += i & -i)
+        telling[std::size_t(i)] += teken;
+}
+
+int TRondeZoeker::TotEnMet(int boom, int ronde) const
+{
+    const std::vector<int>& telling = m_telling[std::size_t(boom)];
+    int som = 0;
+    for (int i = std::min(ronde, int(telling.size()) - 1); i > 0; i -= i & -i)
+        som += telling[std::size_t(i)];
+    return som;
 }
 
 int TRondeZoeker::LaatsteRonde() const
@@ -121,16 +137,21 @@ void TRondeZoeker::Zet(int w, int ronde)
 
     for (const TLid& lid : m_leden[std::size_t(w)]) {
         const TGroep& groep = m_opgave.Groepen[std::size_t(lid.Groep)];
+        const int voor = 2 * lid.Groep;
+        const int na = voor + 1;
+        const int strikt = groep.Strikt ? 1 : 0;
         if (!lid.Na) {
-            for (const int b : groep.Na) {
-                const int rb = m_ronde[std::size_t(b)];
-                m_volgordeFout += int(Omgekeerd(ronde, rb, groep.Strikt)) - int(Omgekeerd(oud, rb, groep.Strikt));
-            }
+            // Na matches in a round before this one's (strict: up to and including it).
+            auto omgekeerd = [&](int r) { return TotEnMet(na, r - 1 + strikt); };
+            m_volgordeFout += omgekeerd(ronde) - omgekeerd(oud);
+            Tel(voor, oud, -1);
+            Tel(voor, ronde, 1);
         } else {
-            for (const int a : groep.Voor) {
-                const int ra = m_ronde[std::size_t(a)];
-                m_volgordeFout += int(Omgekeerd(ra, ronde, groep.Strikt)) - int(Omgekeerd(ra, oud, groep.Strikt));
-            }
+            // Voor matches in a round after this one's (strict: from it on).
+            auto omgekeerd = [&](int r) { return std::int64_t(groep.Voor.size()) - TotEnMet(voor, r - strikt); };
+            m_volgordeFout += omgekeerd(ronde) - omgekeerd(oud);
+            Tel(na, oud, -1);
+            Tel(na, ronde, 1);
         }
     }
 
@@ -241,6 +262,9 @@ bool TRondeZoeker::WisselRonden(int a, int b, int poule, Aanvaard aanvaard)
     };
     const std::vector<int> uitA = uit(a);
     const std::vector<int> uitB = uit(b);
+    // Large blocks cost many moves for one step; they are left to the single moves.
+    if (uitA.size() + uitB.size() > 16)
+        return false;
     for (const int w : uitA) {
         if (m_opgave.Wedstrijden[std::size_t(w)].Finale && !m_opgave.FinaleMag[std::size_t(b)])
             return false;

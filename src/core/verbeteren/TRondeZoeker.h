@@ -129,6 +129,11 @@ private:
     std::vector<int> m_rondenFinale;                // the same, where a final may stand
     std::vector<std::vector<int>> m_teamRonden;     // per team: rounds of its matches, sorted
     std::vector<std::vector<TLid>> m_leden;         // per match: its groups
+    // Per group and side (2g: Voor, 2g + 1: Na) a Fenwick tree over the rounds: how many of
+    // its matches stand in rounds up to r, so a move counts its new inversions in log steps.
+    std::vector<std::vector<int>> m_telling;
+    void Tel(int boom, int ronde, int teken);
+    [[nodiscard]] int TotEnMet(int boom, int ronde) const;
     std::vector<std::int64_t> m_wachten;            // how many waits of each length
     int m_langsteWacht = 0;
     std::int64_t m_overvol = 0;

@@ -106,10 +106,10 @@ TVerbeterUitkomst TSchemaVerbeteraar::Verbeter(const TSchemaBoom& schema, const 
         return std::max<std::int64_t>(1, Begrens(per, beweeglijk, minst, hoogst) * m_inspanning / 100);
     };
     const int runs = beweeglijk <= 60 ? 8 : beweeglijk <= 200 ? 4 : 2;
-    const std::int64_t inpassen = begrens(200, 20000, 2000000);
-    const std::int64_t gloeien = runs * begrens(1000, 20000, 1000000);
-    const std::int64_t polijsten = begrens(400, 40000, 2000000);
-    const std::int64_t geduld = begrens(100, 20000, 500000);
+    const std::int64_t inpassen = begrens(200, 20000, 800000);
+    const std::int64_t gloeien = runs * begrens(1000, 20000, 600000);
+    const std::int64_t polijsten = begrens(200, 40000, 800000);
+    const std::int64_t geduld = begrens(100, 20000, 200000);
     const std::int64_t gepland = 2 * inpassen + gloeien + polijsten;
     int gemeld = -1;
     auto meld = [&](int procent) {
