@@ -20,6 +20,10 @@ std::vector<std::pair<QString, QString>> Samenvatting(const TSchemaKwaliteit& kw
          QStringLiteral("%1 ronden (verschil %2)").arg(grens).arg(ronden - grens)},
         {QStringLiteral("Einde:"), einde},
         {QStringLiteral("Wedstrijden direct na elkaar:"), QString::number(kwaliteit.AchterElkaarTotaal())},
+        {QStringLiteral("Minstens direct na elkaar (telling):"),
+         QStringLiteral("%1 (verschil %2)")
+             .arg(kwaliteit.AchterElkaarOndergrens())
+             .arg(kwaliteit.AchterElkaarTotaal() - kwaliteit.AchterElkaarOndergrens())},
         {QStringLiteral("Langste wachttijd:"),
          QStringLiteral("%1 ronden").arg(kwaliteit.LangsteWacht())},
         {QStringLiteral("Teams die drie of meer ronden achter elkaar spelen:"),

@@ -24,8 +24,9 @@ enum Kolom {
     AantalKolommen
 };
 
-// Label and value of each summary line: rounds used, lower bound and gap, end, and the
-// totals of back-to-back matches, longest wait and teams playing three rounds in a row.
+// Label and value of each summary line: rounds used, lower bound and gap, end, the total of
+// back-to-back matches and how many of them the counting bound forces, longest wait and
+// teams playing three rounds in a row.
 [[nodiscard]] std::vector<std::pair<QString, QString>> Samenvatting(const TSchemaKwaliteit& kwaliteit);
 
 // The short column header, and what the column counts.

@@ -23,27 +23,54 @@ void Vat(TTeamKwaliteit& uitkomst, const std::vector<TSpeelMoment>& momenten)
         return;
     uitkomst.Eerste = momenten.front().Ronde;
     uitkomst.Laatste = momenten.back().Ronde;
+    std::vector<int> ronden;
     std::set<int> velden;
-    int reeks = 1;
-    uitkomst.LangsteReeks = 1;
-    for (std::size_t i = 0; i < momenten.size(); ++i) {
-        velden.insert(momenten[i].Veld);
-        if (i == 0)
-            continue;
-        const int afstand = momenten[i].Ronde - momenten[i - 1].Ronde;
-        if (afstand == 1) {
-            ++uitkomst.AchterElkaar;
-            ++reeks;
-        } else {
-            reeks = 1;
-        }
-        uitkomst.LangsteReeks = std::max(uitkomst.LangsteReeks, reeks);
-        uitkomst.LangsteWacht = std::max(uitkomst.LangsteWacht, afstand - 1);
+    for (const TSpeelMoment& moment : momenten) {
+        ronden.push_back(moment.Ronde);
+        velden.insert(moment.Veld);
     }
+    const TWachtCijfers wachten = TelWachten(ronden);
+    uitkomst.AchterElkaar = wachten.AchterElkaar;
+    uitkomst.LangsteWacht = wachten.LangsteWacht;
+    uitkomst.LangsteReeks = wachten.LangsteReeks;
     uitkomst.Velden = int(velden.size());
 }
 
 } // namespace
+
+TWachtCijfers TelWachten(std::span<const int> ronden)
+{
+    TWachtCijfers cijfers;
+    if (ronden.empty())
+        return cijfers;
+    int reeks = 1;
+    cijfers.LangsteReeks = 1;
+    for (std::size_t i = 1; i < ronden.size(); ++i) {
+        const int afstand = ronden[i] - ronden[i - 1];
+        if (afstand == 1) {
+            ++cijfers.AchterElkaar;
+            ++reeks;
+        } else {
+            reeks = 1;
+        }
+        cijfers.LangsteReeks = std::max(cijfers.LangsteReeks, reeks);
+        cijfers.LangsteWacht = std::max(cijfers.LangsteWacht, afstand - 1);
+    }
+    return cijfers;
+}
+
+int GedwongenAchterElkaar(int wedstrijden, int ronden)
+{
+    return std::max(0, 2 * wedstrijden - 1 - ronden);
+}
+
+int TSchemaKwaliteit::AchterElkaarOndergrens() const
+{
+    int totaal = 0;
+    for (const TTeamKwaliteit& team : Teams)
+        totaal += GedwongenAchterElkaar(team.Wedstrijden, Ronden);
+    return totaal;
+}
 
 int TSchemaKwaliteit::AchterElkaarTotaal() const
 {

@@ -4,6 +4,7 @@
 #include "core/kwaliteit/RondeEinde.h"
 
 #include <QString>
+#include <span>
 #include <vector>
 
 class ToernooiModel;
@@ -42,10 +43,27 @@ struct TSchemaKwaliteit
     std::vector<TTeamKwaliteit> Teams;
 
     [[nodiscard]] int AchterElkaarTotaal() const;
+    // The back-to-back matches the counting bound forces, summed over the teams (see
+    // GedwongenAchterElkaar): what no schedule of this many rounds can avoid.
+    [[nodiscard]] int AchterElkaarOndergrens() const;
     [[nodiscard]] int LangsteWacht() const;
     // Teams that play three or more rounds in a row.
     [[nodiscard]] int TeamsDrieOpRij() const;
 };
+
+// Back-to-back matches, longest wait and longest run of one team, from the rounds of its
+// matches in increasing order.
+struct TWachtCijfers
+{
+    int AchterElkaar = 0;
+    int LangsteWacht = 0;
+    int LangsteReeks = 0;
+};
+[[nodiscard]] TWachtCijfers TelWachten(std::span<const int> ronden);
+
+// A team with g matches in R rounds needs 2g - 1 rounds to play none of them back to back,
+// so at least max(0, 2g - 1 - R) of them are.
+[[nodiscard]] int GedwongenAchterElkaar(int wedstrijden, int ronden);
 
 // Measures the schedule built from the model, reading its field usage table for the times.
 [[nodiscard]] TSchemaKwaliteit MeetKwaliteit(const ToernooiModel& model, const TSchemaBoom& boom);

@@ -28,7 +28,8 @@
 namespace {
 
 // Object names of the summary values, in the order of the summary lines.
-const char* const SamenvattingNamen[] = {"Rondes", "Ondergrens", "Einde", "AchterElkaar", "LangsteWacht",
+const char* const SamenvattingNamen[] = {"Rondes",       "Ondergrens",   "Einde",
+                                         "AchterElkaar", "AchterElkaarGrens", "LangsteWacht",
                                          "DrieOpRij"};
 
 } // namespace
