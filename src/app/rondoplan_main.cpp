@@ -5,6 +5,7 @@
 #include "ui/programma/Vertaling.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 namespace {
@@ -58,6 +59,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Rondoplan"));
     QApplication::setApplicationVersion(ProgrammaVersie());
     QGuiApplication::setDesktopFileName(QStringLiteral("rondoplan"));
+    // The icon the package installs in the hicolor theme; window managers that do not read the
+    // desktop file take it from the windows.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("rondoplan")));
     // The program ends when the main window is closed, not when its last window goes.
     QApplication::setQuitOnLastWindowClosed(false);
     InstalleerNederlandseVertaling(app);

@@ -81,7 +81,7 @@ int main(int argc, char* argv[])
     TWedstrijdSchema& schema = programma.WedstrijdSchema();
     if (auto* vetTeam = schema.findChild<QComboBox*>(QStringLiteral("VetTeam")); vetTeam && vetTeam->count() > 3)
         vetTeam->setCurrentIndex(3);
-    schema.resize(760, 600);
+    schema.resize(900, 620);
     Bewaar(schema, map, QStringLiteral("11-wedstrijdschema"));
     schema.hide();
     Bewaar(programma.VeldInvulling(), map, QStringLiteral("6-veldgebruik"));
