@@ -8,6 +8,7 @@
 #include "core/kwaliteit/SchemaKwaliteit.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"
+#include "core/programma/ProgrammaVersie.h"
 #include "core/schema/SchemaOverloop.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
@@ -42,6 +43,7 @@ const char* const HulpTekst =
     "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
     "         rondoplan-schema --stand BESTAND\n"
     "         rondoplan-schema --kwaliteit BESTAND\n"
+    "         rondoplan-schema --help | --version\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
@@ -75,6 +77,7 @@ const char* const HulpTekst =
     "                wedstrijden, eerste en laatste ronde, wedstrijden achter elkaar,\n"
     "                langste wachttijd in rondes en het aantal velden.\n"
     "  -h, --help    Toont deze hulptekst.\n"
+    "  --version     Toont het versienummer.\n"
     "\n"
     "Afsluitcodes:\n"
     "  0  gelukt\n"
@@ -162,8 +165,10 @@ int main(int argc, char* argv[])
                                    QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
     const QCommandLineOption kwaliteit(QStringLiteral("kwaliteit"),
                                        QStringLiteral("Schrijft de kwaliteit van het schema."));
-    parser.addOptions({hulp, tijden, bewaar, pdf, team, papier, liggend, csv, html, ics, importeer,
-                       stand, kwaliteit});
+    const QCommandLineOption versie(QStringLiteral("version"),
+                                    QStringLiteral("Toont het versienummer."));
+    parser.addOptions({hulp, versie, tijden, bewaar, pdf, team, papier, liggend, csv, html, ics,
+                       importeer, stand, kwaliteit});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -172,6 +177,10 @@ int main(int argc, char* argv[])
     }
     if (parser.isSet(hulp)) {
         Schrijf(stdout, QString::fromUtf8(HulpTekst));
+        return Gelukt;
+    }
+    if (parser.isSet(versie)) {
+        Schrijf(stdout, QStringLiteral("rondoplan-schema ") + ProgrammaVersie() + u'\n');
         return Gelukt;
     }
     const QStringList bestanden = parser.positionalArguments();

@@ -3,16 +3,20 @@
 //   rondoplan_schermafdrukken <example.trn> <output folder>
 #include "ui/indeling/TToevoegen.h"
 #include "ui/instellingen/TVeldInvulling.h"
+#include "ui/instellingen/WedstrijdDetailsTab.h"
 #include "ui/programma/TAbout.h"
 #include "ui/programma/TDialoogVraagsteller.h"
 #include "ui/programma/TForm1.h"
 #include "ui/programma/THelpVenster.h"
 #include "ui/programma/TProgramma.h"
 #include "ui/programma/Vertaling.h"
+#include "ui/schema/TWedstrijdSchema.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +76,14 @@ int main(int argc, char* argv[])
         form.Tabs()->setCurrentIndex(tab);
         Bewaar(form, map, tabs.at(tab));
     }
+    // The schedule of the example, one team highlighted: the picture a software centre shows.
+    form.WedstrijdTab()->Button1()->click();
+    TWedstrijdSchema& schema = programma.WedstrijdSchema();
+    if (auto* vetTeam = schema.findChild<QComboBox*>(QStringLiteral("VetTeam")); vetTeam && vetTeam->count() > 3)
+        vetTeam->setCurrentIndex(3);
+    schema.resize(900, 620);
+    Bewaar(schema, map, QStringLiteral("11-wedstrijdschema"));
+    schema.hide();
     Bewaar(programma.VeldInvulling(), map, QStringLiteral("6-veldgebruik"));
     programma.VeldInvulling().hide();
     Bewaar(programma.Toevoegen(), map, QStringLiteral("7-toevoegen"));

@@ -33,4 +33,16 @@ QString StartBestand(const QStringList& argumenten)
     return samen;
 }
 
+TStartOptie Optie(const QStringList& argumenten)
+{
+    if (argumenten.size() != 1)
+        return TStartOptie::Geen;
+    const QString& argument = argumenten.constFirst();
+    if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+        return TStartOptie::Hulp;
+    if (argument == QLatin1String("--version"))
+        return TStartOptie::Versie;
+    return TStartOptie::Geen;
+}
+
 } // namespace StartArgumenten

@@ -14,4 +14,11 @@ namespace StartArgumenten {
 // there are none or when they name the program itself ("RONDOPLAN.EXE" in any letter case).
 [[nodiscard]] QString StartBestand(const QStringList& argumenten);
 
+enum class TStartOptie { Geen, Hulp, Versie };
+
+// "-h" or "--help", or "--version", as the one and only argument asks for a text instead of a
+// window. Anything else is (part of) a file name as before; a file called "--help" opens as
+// "./--help".
+[[nodiscard]] TStartOptie Optie(const QStringList& argumenten);
+
 } // namespace StartArgumenten

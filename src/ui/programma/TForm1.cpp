@@ -17,6 +17,7 @@
 #include "ui/instellingen/TVeldInvulling.h"
 #include "ui/instellingen/ToernooiDetailsTab.h"
 #include "ui/instellingen/WedstrijdDetailsTab.h"
+#include "ui/programma/InfoVenster.h"
 #include "ui/programma/THelpVenster.h"
 #include "ui/uitwisseling/TTeamsImporteren.h"
 
@@ -162,6 +163,8 @@ void TForm1::MaakMenu()
     helpFile->setShortcutContext(Qt::WidgetShortcut);
     actie(help, "Helpoverdetailtabblad1", QStringLiteral("Help over geselecteerd detail tabblad"),
           [this] { ToonHelp(TabHelpContext()); });
+    help->addSeparator();
+    actie(help, "Info1", QStringLiteral("&Info"), [this] { InfoVenster::Toon(this); });
 }
 
 void TForm1::ToonBewerken()

@@ -20,6 +20,21 @@ TEST(StartArgumenten, TheProgramsOwnNameInAnyCaseLoadsNothing)
     EXPECT_EQ(StartArgumenten::StartBestand({T("rondoplan.trn")}), T("rondoplan.trn"));
 }
 
+TEST(StartArgumenten, OnlyALoneOptionAsksForText)
+{
+    using StartArgumenten::Optie;
+    using StartArgumenten::TStartOptie;
+    EXPECT_EQ(Optie({T("--help")}), TStartOptie::Hulp);
+    EXPECT_EQ(Optie({T("-h")}), TStartOptie::Hulp);
+    EXPECT_EQ(Optie({T("--version")}), TStartOptie::Versie);
+    // Beside other words, or spelled otherwise, it is part of a file name.
+    for (const QStringList& naam : {QStringList{T("--help"), T("mij.trn")}, QStringList{T("./--help")},
+                                    QStringList{T("--HELP")}, QStringList{T("--versie")}, QStringList{}}) {
+        EXPECT_EQ(Optie(naam), TStartOptie::Geen) << naam.join(u' ').toStdString();
+    }
+    EXPECT_EQ(StartArgumenten::StartBestand({T("./--help")}), T("./--help"));
+}
+
 TEST(Venstertitel, CaptionAlwaysReflectsTheName)
 {
     EXPECT_EQ(Venstertitel(QString()), T("Rondoplan"));

@@ -1,3 +1,5 @@
+#include "core/programma/ProgrammaVersie.h"
+#include "hulp/ModaalVenster.h"
 #include "hulp/QtAfdrukken.h"
 #include "hulp/UiHulp.h"
 #include "ui/gemeen/Knop.h"
@@ -7,6 +9,7 @@
 #include "ui/programma/THelpVenster.h"
 
 #include <QFile>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -114,4 +117,22 @@ TEST(StartTest, HelpOpensAtTheActiveTabAndAtTheFocusedButton)
     form.Tabs()->setCurrentIndex(3);
     ASSERT_EQ(HelpContextVan(form.findChild<QWidget*>(T("Pauze"))), 4);
     ASSERT_EQ(HelpContextVan(form.findChild<QWidget*>(T("TeamLijst"))), 0);
+}
+
+TEST(StartTest, InfoNamesTheVersionOfTheBuild)
+{
+    VensterVraagsteller vraagsteller;
+    TForm1 form(vraagsteller);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    // The version comes from the build, the same number as --version and the package.
+    ASSERT_TRUE(QRegularExpression(T("^[0-9]+(\\.[0-9]+)+$")).match(ProgrammaVersie()).hasMatch());
+    QString getoond;
+    ModaalVenster::Beantwoord<QMessageBox>([&getoond](QMessageBox& doos) {
+        EXPECT_EQ(doos.windowTitle(), T("Info"));
+        getoond = doos.text();
+        QTest::keyClick(&doos, Qt::Key_Escape);
+    });
+    form.findChild<QAction*>(T("Info1"))->trigger();
+    EXPECT_TRUE(getoond.contains(T("Rondoplan ") + ProgrammaVersie())) << qPrintable(getoond);
 }

@@ -1,0 +1,6 @@
+#include "core/programma/ProgrammaVersie.h"
+
+QString ProgrammaVersie()
+{
+    return QStringLiteral(RONDOPLAN_VERSIE);
+}
