@@ -18,6 +18,8 @@
 #include "core/uitwisseling/HtmlSchema.h"
 #include "core/uitwisseling/IcsSchema.h"
 #include "core/uitwisseling/Uitwisselbestanden.h"
+#include "core/verbeteren/BewaardSchema.h"
+#include "core/verbeteren/TSchemaVerbeteraar.h"
 #include "gui/afdruk/PdfMap.h"
 #include "gui/afdruk/PdfPapier.h"
 
@@ -43,11 +45,13 @@ const char* const HulpTekst =
     "         rondoplan-schema --importeer CSV [--bewaar UIT] BESTAND\n"
     "         rondoplan-schema --stand BESTAND\n"
     "         rondoplan-schema --kwaliteit BESTAND\n"
+    "         rondoplan-schema --verbeter [--tijden | --kwaliteit] [--bewaar UIT] BESTAND\n"
     "         rondoplan-schema --help | --version\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
     "schrijft het naar de standaarduitvoer (UTF-8): per ronde een regel (\"Ronde 1\"), daaronder\n"
-    "per veld een regel die met twee spaties begint (\"  Veld 1: A : T3 x T4\").\n"
+    "per veld een regel die met twee spaties begint (\"  Veld 1: A : T3 x T4\"). Heeft het\n"
+    "bestand een bewaard (verbeterd) schema dat nog past, dan is dat het schema.\n"
     "\n"
     "Opties:\n"
     "  --tijden      Zet achter elke ronde een TAB en de dag en tijden van die ronde.\n"
@@ -76,6 +80,10 @@ const char* const HulpTekst =
     "                aantal rondes, de ondergrens, het einde, en per team in een poule de\n"
     "                wedstrijden, eerste en laatste ronde, wedstrijden achter elkaar,\n"
     "                langste wachttijd in rondes en het aantal velden.\n"
+    "  --verbeter    Verbetert het schema: dezelfde wedstrijden in zo min mogelijk rondes,\n"
+    "                met zo min mogelijk wedstrijden direct na elkaar en korte wachttijden.\n"
+    "                De cijfers voor en na staan op de foutuitvoer. Met --bewaar UIT wordt\n"
+    "                het toernooi met het verbeterde schema naar UIT geschreven.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "  --version     Toont het versienummer.\n"
     "\n"
@@ -165,10 +173,12 @@ int main(int argc, char* argv[])
                                    QStringLiteral("Schrijft de stand en de kruiswedstrijden."));
     const QCommandLineOption kwaliteit(QStringLiteral("kwaliteit"),
                                        QStringLiteral("Schrijft de kwaliteit van het schema."));
+    const QCommandLineOption verbeter(QStringLiteral("verbeter"),
+                                      QStringLiteral("Verbetert het schema."));
     const QCommandLineOption versie(QStringLiteral("version"),
                                     QStringLiteral("Toont het versienummer."));
     parser.addOptions({hulp, versie, tijden, bewaar, pdf, team, papier, liggend, csv, html, ics,
-                       importeer, stand, kwaliteit});
+                       importeer, stand, kwaliteit, verbeter});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -226,7 +236,14 @@ int main(int argc, char* argv[])
         }
     }
 
-    if (parser.isSet(bewaar))
+    if (parser.isSet(verbeter)) {
+        for (const QCommandLineOption* optie : {&pdf, &csv, &html, &ics, &stand, &importeer}) {
+            if (parser.isSet(*optie))
+                return GebruikFout(QStringLiteral("--verbeter kan niet samen met --") + optie->names().constFirst()
+                                   + QStringLiteral("."));
+        }
+    }
+    if (parser.isSet(bewaar) && !parser.isSet(verbeter))
         return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
 
     const TInvoerControle controle = ControleerInvoer(model);
@@ -257,6 +274,25 @@ int main(int argc, char* argv[])
     if (!uitkomst.Gelukt) {
         Fout(uitkomst.Reden);
         return BouwFout;
+    }
+    // A kept schedule that still fits is the tournament's; one that no longer fits is said.
+    if (const TSchemaIndeling& indeling = model.SchemaIndeling(); !indeling.Leeg()) {
+        QString reden;
+        if (auto bewaard = BewaardSchema::PasToe(model, boom, indeling, &reden))
+            boom = std::move(*bewaard);
+        else
+            Fout(reden + QStringLiteral(" Het schema is opnieuw gebouwd."));
+    }
+    if (parser.isSet(verbeter)) {
+        TSchemaVerbeteraar verbeteraar(model);
+        TVerbeterUitkomst verbeterd = verbeteraar.Verbeter(boom, model.Uitslagen());
+        Fout(verbeterd.Melding);
+        boom = std::move(verbeterd.Schema);
+        if (parser.isSet(bewaar)) {
+            // Kept only when it differs from the builder's own, so such a file stays as it was.
+            model.ZetSchemaIndeling(verbeterd.Verbeterd ? BewaardSchema::Indeling(boom) : model.SchemaIndeling());
+            return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
+        }
     }
     // The schedule stands, but the organiser has to know it needs more time than planned.
     if (const QString overloop = SchemaOverloop(boom, model.Velden()); !overloop.isEmpty())

@@ -24,6 +24,7 @@ void SchemaWeergave::FillView(const Invoer& invoer)
 {
     m_fonts = invoer.Fonts;
     m_regels.clear();
+    m_vakken.clear();
     m_markeringen.clear();
     m_uitgelijnd.clear();
     m_pageCount = 1;
@@ -60,6 +61,7 @@ void SchemaWeergave::FillView(const Invoer& invoer)
             } else if (j == 1) {
                 prefix = RondeKop::TijdBereik(kop);
             }
+            m_vakken.insert(int(m_regels.size()), {ronden[index].Ronde, int(j) + 1});
             m_regels.append(Uitgelijnd(prefix, kolomBreedte, invoer.SchermBreedte)
                             + sloten[j].Tekst + u' ');
             ++teller;
@@ -76,6 +78,14 @@ void SchemaWeergave::FillView(const Invoer& invoer)
 
     m_regels.append(QString());
     m_regels.append(invoer.PrintDatum);
+}
+
+std::optional<std::pair<int, int>> SchemaWeergave::Vak(int regel) const
+{
+    const auto gevonden = m_vakken.constFind(regel);
+    if (gevonden == m_vakken.cend())
+        return std::nullopt;
+    return *gevonden;
 }
 
 TLettertype SchemaWeergave::RegelLettertype(int regel) const

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 struct TSchemaBoom;
@@ -64,6 +66,8 @@ public:
     [[nodiscard]] TLettertype RegelLettertype(int regel) const;
     [[nodiscard]] const std::vector<Markering>& Markeringen() const { return m_markeringen; }
     [[nodiscard]] const TLettertypen& Fonts() const { return m_fonts; }
+    // The slot a line shows as (round, field), both from 1; nothing for any other line.
+    [[nodiscard]] std::optional<std::pair<int, int>> Vak(int regel) const;
 
 private:
     void MarkeerNaam(const QString& naam);
@@ -71,6 +75,7 @@ private:
                                      const BreedteMeter& meter);
 
     QStringList m_regels;
+    QHash<int, std::pair<int, int>> m_vakken; // line -> (round, field)
     std::vector<Markering> m_markeringen;
     TLettertypen m_fonts;
     int m_pageCount = 1;

@@ -1,7 +1,7 @@
 #include "core/bestand/ToernooiRegelLezer.h"
 
-#include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/SchemaGroep.h"
+#include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/UitslagenGroep.h"
 
 #include <QHash>

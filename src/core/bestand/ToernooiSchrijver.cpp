@@ -1,8 +1,8 @@
 #include "core/bestand/ToernooiSchrijver.h"
 
+#include "core/bestand/SchemaGroep.h"
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
-#include "core/bestand/SchemaGroep.h"
 #include "core/bestand/UitslagenGroep.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"

@@ -5,6 +5,7 @@
 #include "core/schema/SchemaOverloop.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
+#include "core/verbeteren/BewaardSchema.h"
 
 BouwDriver::BouwDriver(ToernooiDocument& document, TVraagsteller& vragen, Stappen stappen)
     : m_document(document), m_vragen(vragen), m_stappen(std::move(stappen))
@@ -19,6 +20,12 @@ QString BouwDriver::VerplaatstVraag(int verplaatst)
            + QStringLiteral(" in het nieuwe schema in een andere ronde of op een ander veld.\n\n"
                             "De uitslagen blijven bij hun wedstrijd. Annuleren houdt het huidige "
                             "schema.");
+}
+
+QString BouwDriver::BewaardVervaltVraag(const QString& reden)
+{
+    return reden + QStringLiteral("\n\nEen nieuw schema bouwen? Het verbeterde of met de hand "
+                                  "verschoven schema vervalt. Annuleren houdt het huidige schema.");
 }
 
 bool BouwDriver::Button1Click()
@@ -56,17 +63,33 @@ bool BouwDriver::Button1Click()
         m_vragen.Melding(QStringLiteral("Fout"), uitkomst.Reden);
         return false;
     }
+    // An improved or hand-made schedule stays the tournament's while it fits; one that no
+    // longer fits is replaced only when the organiser agrees.
+    TSchemaBoom getoond = nieuw;
+    bool vervalt = false;
+    if (const TSchemaIndeling& indeling = model.SchemaIndeling(); !indeling.Leeg()) {
+        QString reden;
+        if (auto bewaard = BewaardSchema::PasToe(model, nieuw, indeling, &reden)) {
+            getoond = std::move(*bewaard);
+        } else if (!m_vragen.VraagDoorgaan(QStringLiteral("Schema opnieuw bouwen"), BewaardVervaltVraag(reden))) {
+            return false;
+        } else {
+            vervalt = true;
+        }
+    }
     // Results stay with their match text, but a new schedule may put a match already played
     // in another round or on another field than the paper on the wall says.
     if (m_document.SchemaGebouwd()) {
-        const int verplaatst = VerplaatsteGespeeld(m_document.Schema(), nieuw, model.Uitslagen());
+        const int verplaatst = VerplaatsteGespeeld(m_document.Schema(), getoond, model.Uitslagen());
         if (verplaatst > 0 && !m_vragen.VraagDoorgaan(QStringLiteral("Schema opnieuw bouwen"),
                                                       VerplaatstVraag(verplaatst)))
             return false;
     }
+    if (vervalt)
+        model.ZetSchemaIndeling({}, u"schema bouwen");
     // Current before the windows show it, so that every window over the schedule (the
     // results too) follows the new one at once.
-    m_document.ZetNieuwSchema(std::move(nieuw));
+    m_document.ZetNieuwSchema(std::move(nieuw), std::move(getoond));
     if (m_stappen.ToonNieuwSchema)
         m_stappen.ToonNieuwSchema();
     const QString overloop = SchemaOverloop(m_document.Schema(), model.Velden());

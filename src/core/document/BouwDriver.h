@@ -46,6 +46,8 @@ public:
 
     // The question before a rebuild that moves matches already played.
     [[nodiscard]] static QString VerplaatstVraag(int verplaatst);
+    // The question before a build replaces a kept schedule that no longer fits, and why.
+    [[nodiscard]] static QString BewaardVervaltVraag(const QString& reden);
 
 private:
     ToernooiDocument& m_document;

@@ -1,5 +1,7 @@
 #include "core/document/ToernooiDocument.h"
 
+#include "core/verbeteren/BewaardSchema.h"
+
 #include <QFileInfo>
 
 ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
@@ -18,6 +20,7 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
         Veranderd();
     });
     connect(&m_model, &ToernooiModel::gewijzigdVeranderd, this, &ToernooiDocument::GewijzigdVeranderd);
+    connect(&m_model, &ToernooiModel::schemaIndelingVeranderd, this, &ToernooiDocument::IndelingVeranderd);
 }
 
 Geschiedenis::TStap ToernooiDocument::HuidigeStap(const ToernooiModel::TBewerking& bewerking) const
@@ -113,6 +116,8 @@ void ToernooiDocument::Herstel(const Geschiedenis::TStap& stap)
     m_model.HerstelToestand(stap.Toestand);
     // The schedule is current again only for the state it was built from.
     m_schemaGebouwd = stap.SchemaGebouwd && stap.Bouw == m_bouwNummer;
+    // The kept places of the state brought back, over the schedule built last.
+    IndelingVeranderd();
     m_model.ZetGewijzigd(!m_geschiedenis.IsBewaard());
     m_herstellen = false;
     emit geschiedenisVeranderd();
@@ -140,11 +145,32 @@ bool ToernooiDocument::Herhalen()
     return true;
 }
 
-void ToernooiDocument::ZetNieuwSchema(TSchemaBoom schema)
+void ToernooiDocument::ZetNieuwSchema(TSchemaBoom eigen, TSchemaBoom getoond)
 {
-    m_schema = std::move(schema);
+    m_eigenSchema = std::move(eigen);
+    m_schema = std::move(getoond);
     m_schemaGebouwd = true;
     ++m_bouwNummer;
+    // The schedule belongs to the state it was built from: undo back to that state keeps it.
+    SluitStap();
+    m_geschiedenis.Huidig().SchemaGebouwd = true;
+    m_geschiedenis.Huidig().Bouw = m_bouwNummer;
+}
+
+void ToernooiDocument::IndelingVeranderd()
+{
+    if (!m_schemaGebouwd)
+        return;
+    // The kept places over the last build; where they no longer fit, the builder's own.
+    const TSchemaIndeling& indeling = m_model.SchemaIndeling();
+    std::optional<TSchemaBoom> bewaard;
+    if (!indeling.Leeg())
+        bewaard = BewaardSchema::PasToe(m_model, m_eigenSchema, indeling);
+    TSchemaBoom schema = bewaard ? std::move(*bewaard) : m_eigenSchema;
+    if (schema == m_schema)
+        return;
+    m_schema = std::move(schema);
+    emit schemaVeranderd();
 }
 
 void ToernooiDocument::OnthoudPad(const QString& pad)

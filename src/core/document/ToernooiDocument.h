@@ -24,13 +24,18 @@ public:
     [[nodiscard]] ToernooiModel& Model() const { return m_model; }
 
     // --- The built schedule ---------------------------------------------------------------
-    // The last schedule built; the windows over the schedule read it here.
+    // The schedule of the tournament; the windows over the schedule read it here. It is the
+    // builder's own, or the kept schedule (improved, or moved by hand) while that fits.
     [[nodiscard]] const TSchemaBoom& Schema() const { return m_schema; }
+    // The builder's own schedule of the last build.
+    [[nodiscard]] const TSchemaBoom& EigenSchema() const { return m_eigenSchema; }
     // Whether the schedule belongs to this tournament: set by a build, cleared by a load and
     // "Opnieuw"; undo brings back whether it was current for the state it returns to.
     [[nodiscard]] bool SchemaGebouwd() const { return m_schemaGebouwd; }
-    // A new build's schedule, current from now on. Each build has its own number.
-    void ZetNieuwSchema(TSchemaBoom schema);
+    // A new build's schedule, current from now on: the builder's own and the one shown (the
+    // kept schedule where that fits). Each build has its own number.
+    void ZetNieuwSchema(TSchemaBoom eigen, TSchemaBoom getoond);
+    void ZetNieuwSchema(TSchemaBoom schema) { ZetNieuwSchema(schema, schema); }
     [[nodiscard]] quint64 BouwNummer() const { return m_bouwNummer; }
 
     // --- The file -------------------------------------------------------------------------
@@ -65,6 +70,8 @@ public:
 signals:
     // Whether undo or redo is possible, or their step names, may have changed.
     void geschiedenisVeranderd();
+    // The schedule shown changed without a build: improved, moved by hand, taken back.
+    void schemaVeranderd();
 
 private:
     void Veranderd();
@@ -73,7 +80,10 @@ private:
     void Herstel(const Geschiedenis::TStap& stap);
 
     ToernooiModel& m_model;
+    void IndelingVeranderd();
+
     TSchemaBoom m_schema;
+    TSchemaBoom m_eigenSchema;
     bool m_schemaGebouwd = false;
     quint64 m_bouwNummer = 0;
     QString m_pad;

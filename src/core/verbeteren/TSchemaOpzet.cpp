@@ -21,18 +21,18 @@ bool IsEigen(TSoort soort)
     return soort == TSoort::Eigen || soort == TSoort::Heen || soort == TSoort::Terug;
 }
 
-// The partner of poule p when the link is mutual, else -1.
-int Partner(const ToernooiModel& model, int p)
+// The partner of poule p when the link is mutual, else -1; links as PartnerIndexen gives them.
+int Partner(const std::vector<int>& links, int p)
 {
-    const auto& poules = model.PouleLijst();
-    const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
-    if (q < 0 || q >= int(poules.size()) || q == p)
+    const int q = links[std::size_t(p)];
+    if (q < 0 || q == p)
         return -1;
-    return poules[std::size_t(q)]->Details->KruisPoule == p + 1 ? q : -1;
+    return links[std::size_t(q)] == p ? q : -1;
 }
 
 void MaakGroepen(const ToernooiModel& model, TSchemaOpzet& opzet)
 {
+    const std::vector<int> links = ToernooiModel::PartnerIndexen(model.PouleLijst());
     const auto& poules = model.PouleLijst();
     const int aantal = int(poules.size());
     std::vector<TOpzetGroep> terug(static_cast<std::size_t>(aantal));
@@ -50,7 +50,7 @@ void MaakGroepen(const ToernooiModel& model, TSchemaOpzet& opzet)
         else if (w.Soort == TSoort::Terug)
             terug[std::size_t(w.Poule)].Na.push_back(i);
         if (IsEigen(w.Soort)) {
-            const int q = Partner(model, w.Poule);
+            const int q = Partner(links, w.Poule);
             if (q >= 0)
                 kruis[std::size_t(std::min(w.Poule, q))].Voor.push_back(i);
         } else {
@@ -79,6 +79,7 @@ bool TSchemaOpzet::Bruikbaar(const ToernooiModel& model, int veld, int ronde)
 TSchemaOpzet MaakOpzet(const ToernooiModel& model, const TSchemaBoom& schema,
                        const TUitslagen& uitslagen)
 {
+    const std::vector<int> links = ToernooiModel::PartnerIndexen(model.PouleLijst());
     TSchemaOpzet opzet;
     opzet.AantalVelden = model.AantalVelden();
     const auto& poules = model.PouleLijst();
@@ -106,7 +107,7 @@ TSchemaOpzet MaakOpzet(const ToernooiModel& model, const TSchemaBoom& schema,
         w.Gespeeld = uitslagen.Zoek(tekst, keer) != nullptr;
         if (record.Kruis) {
             w.Poule = pouleIndex.value(record.Poule1, -1);
-            const int q = w.Poule < 0 ? -1 : Partner(model, w.Poule);
+            const int q = w.Poule < 0 ? -1 : Partner(links, w.Poule);
             if (q < 0) {
                 opzet.Fout = QStringLiteral("De kruiswedstrijd %1 hoort bij geen gekoppeld paar "
                                             "poules van dit toernooi.")

@@ -3,6 +3,7 @@
 #include "core/bestand/ToernooiBestand.h"
 #include "core/document/BouwDriver.h"
 #include "core/document/ToernooiDocument.h"
+#include "core/document/VerbeterDriver.h"
 #include "core/herstel/HerstelAanbod.h"
 #include "core/herstel/HerstelKopie.h"
 #include "core/model/ToernooiModel.h"
@@ -137,7 +138,31 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     QObject::connect(m_about.get(), &TAbout::gestart, m_form1.get(), &QWidget::show);
     QObject::connect(m_form1->WedstrijdTab()->Button1(), &QPushButton::clicked, m_form1.get(),
                      [this] { m_bouw->Button1Click(); });
-    QObject::connect(m_progress, &Tprogress::annuleren, m_form1.get(), [this] { m_bouw->Annuleer(); });
+    QObject::connect(m_progress, &Tprogress::annuleren, m_form1.get(), [this] {
+        m_bouw->Annuleer();
+        m_verbeter->Annuleer();
+    });
+    m_verbeter = std::make_unique<VerbeterDriver>(document, *m_vraagsteller);
+    m_verbeter->ZetVoerUit([this](const std::function<void()>& werk) {
+        (void)m_progress->VoerUit([&werk] {
+            werk();
+            return TBouwUitkomst{true, {}, false};
+        });
+    });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::verbeterGevraagd, m_wedstrijdSchema,
+                     [this] { (void)m_verbeter->Verbeter(); });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::eigenSchemaGevraagd, m_wedstrijdSchema,
+                     [this] { (void)m_verbeter->TerugNaarEigen(); });
+    QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::verplaatsGevraagd, m_wedstrijdSchema,
+                     [this](int vanRonde, int vanVeld, int naarRonde, int naarVeld) {
+                         (void)m_verbeter->Verplaats({vanRonde, vanVeld}, {naarRonde, naarVeld});
+                     });
+    // An improved, moved or taken back schedule: every window over it follows.
+    QObject::connect(&document, &ToernooiDocument::schemaVeranderd, m_form1.get(), [this] {
+        m_uitslagen->NieuweDag();
+        if (m_kwaliteit->isVisible())
+            m_kwaliteit->Vernieuw();
+    });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::printGevraagd, m_wedstrijdSchema,
                      [this] { m_printRun->Print1Click(); });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::helpGevraagd, m_form1.get(), &TForm1::ToonHelp);

@@ -4,6 +4,7 @@
 #include <memory>
 
 class BouwDriver;
+class VerbeterDriver;
 class HerstelKopie;
 class HuidigePrinter;
 class PrintRun;
@@ -73,6 +74,7 @@ private:
     Tprogress* m_progress = nullptr;
     TErrorList* m_errorList = nullptr;
     std::unique_ptr<BouwDriver> m_bouw;
+    std::unique_ptr<VerbeterDriver> m_verbeter;
     std::unique_ptr<PrintRun> m_printRun;
     // Last, so that it goes before the model it watches.
     std::unique_ptr<HerstelKopie> m_herstel;

@@ -4,6 +4,7 @@
 #include "gui/afdruk/LettertypeOmzetting.h"
 
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
@@ -135,6 +136,33 @@ void SchemaTekstVeld::BerekenPosities()
     m_boven.back() = y;
     WerkScrollbalkenBij();
     viewport()->update();
+}
+
+int SchemaTekstVeld::RegelOp(QPoint punt) const
+{
+    const int y = punt.y() + verticalScrollBar()->value();
+    if (m_regels.empty() || y < 0 || y >= m_boven.back())
+        return -1;
+    // m_boven is sorted: the last top at or above y.
+    const auto na = std::upper_bound(m_boven.begin(), m_boven.end() - 1, y);
+    return int(na - m_boven.begin()) - 1;
+}
+
+void SchemaTekstVeld::mousePressEvent(QMouseEvent* event)
+{
+    m_gesleept = event->button() == Qt::LeftButton ? RegelOp(event->position().toPoint()) : -1;
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void SchemaTekstVeld::mouseReleaseEvent(QMouseEvent* event)
+{
+    const int van = m_gesleept;
+    m_gesleept = -1;
+    if (event->button() == Qt::LeftButton && van >= 0) {
+        if (const int naar = RegelOp(event->position().toPoint()); naar >= 0 && naar != van)
+            emit regelGesleept(van, naar);
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
 }
 
 int SchemaTekstVeld::RegelBoven(int regel) const

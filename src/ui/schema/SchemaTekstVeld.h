@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QColor>
 #include <QFontMetrics>
+#include <QPoint>
 #include <vector>
 
 class SchemaWeergave;
@@ -28,8 +29,16 @@ public:
     [[nodiscard]] int NodigeBreedte() const;
     // The top of a line in the content, for tests and for scrolling to it.
     [[nodiscard]] int RegelBoven(int regel) const;
+    // The line under a point of the viewport, or -1.
+    [[nodiscard]] int RegelOp(QPoint punt) const;
+
+signals:
+    // A line dragged with the left button onto another line.
+    void regelGesleept(int van, int naar);
 
 protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -58,6 +67,7 @@ private:
     std::vector<Regel> m_regels;
     std::vector<int> m_boven; // top of every line, plus the total height at the end
     std::vector<int> m_gemarkeerd; // lines that hold marked pieces
+    int m_gesleept = -1;           // the line a drag started on
     int m_maxBreedte = 0;
     // Base fonts: 0 name, 1 date, 2 text, 3 footer; 4 is the highlight font.
     QFont m_fonts[5];

@@ -19,7 +19,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -47,6 +49,10 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& p
     paneel->addWidget(m_vetTeam);
     paneel->addWidget(new QLabel(QStringLiteral("highlighted af."), midden));
     paneel->addStretch();
+    auto* verbeterKnop = new QPushButton(QStringLiteral("Verbeteren"), midden);
+    verbeterKnop->setObjectName(QStringLiteral("VerbeterKnop"));
+    connect(verbeterKnop, &QPushButton::clicked, this, &TWedstrijdSchema::verbeterGevraagd);
+    paneel->addWidget(verbeterKnop);
     kolom->addLayout(paneel);
     // Shown only when the schedule runs past the tournament's days.
     m_overloop = new QLabel(midden);
@@ -90,6 +96,38 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& p
 
     connect(m_vetTeam, &QComboBox::currentIndexChanged, this, &TWedstrijdSchema::VetTeamChange);
     connect(m_vetTeam, &QComboBox::editTextChanged, this, &TWedstrijdSchema::VetTeamChange);
+    MaakSchemaMenu();
+}
+
+void TWedstrijdSchema::MaakSchemaMenu()
+{
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Schema"));
+    menu->setObjectName(QStringLiteral("SchemaMenu"));
+    QAction* verbeter = menu->addAction(QStringLiteral("&Verbeteren"));
+    verbeter->setObjectName(QStringLiteral("Verbeteren1"));
+    connect(verbeter, &QAction::triggered, this, &TWedstrijdSchema::verbeterGevraagd);
+    QAction* eigen = menu->addAction(QStringLiteral("&Terug naar het eigen schema"));
+    eigen->setObjectName(QStringLiteral("EigenSchema1"));
+    connect(eigen, &QAction::triggered, this, &TWedstrijdSchema::eigenSchemaGevraagd);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, eigen] { eigen->setEnabled(!m_model.SchemaIndeling().Leeg()); });
+    connect(&m_document, &ToernooiDocument::schemaVeranderd, this, &TWedstrijdSchema::SchemaVeranderd);
+    // A match dragged onto another slot moves there, or changes places with what stands there.
+    connect(m_tekst, &SchemaTekstVeld::regelGesleept, this, [this](int van, int naar) {
+        const auto a = m_weergave.Vak(van);
+        const auto b = m_weergave.Vak(naar);
+        if (a && b)
+            emit verplaatsGevraagd(a->first, a->second, b->first, b->second);
+    });
+}
+
+void TWedstrijdSchema::SchemaVeranderd()
+{
+    if (!isVisible())
+        return;
+    MeasurePage();
+    FillView();
+    PasBreedteAan();
 }
 
 void TWedstrijdSchema::MaakExportMenu()

@@ -54,6 +54,11 @@ public:
 
 signals:
     void printGevraagd();
+    // "Verbeteren" (menu and button) and "Terug naar het eigen schema".
+    void verbeterGevraagd();
+    void eigenSchemaGevraagd();
+    // A slot dragged onto another: (round, field) of both, from 1.
+    void verplaatsGevraagd(int vanRonde, int vanVeld, int naarRonde, int naarVeld);
     void uitslagenGevraagd();
     void kwaliteitGevraagd();
     void helpGevraagd(int context);
@@ -66,6 +71,9 @@ private:
     void PasBreedteAan();
     void KiesFont(TLettertype TLettertypen::*font, bool opnieuwVullen);
     void MaakExportMenu();
+    void MaakSchemaMenu();
+    // The schedule shown changed without a build: the view follows, the highlight stays.
+    void SchemaVeranderd();
 
     ToernooiDocument& m_document;
     ToernooiModel& m_model;

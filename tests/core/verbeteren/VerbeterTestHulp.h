@@ -64,7 +64,7 @@ inline std::vector<TLos> Lees(const ToernooiModel& model, const TSchemaBoom& boo
                 w.Fase = w.Keer == 1 ? 0 : 1;
             } else {
                 const int p = model.PouleIndex(slot.Wedstrijd->Poule1);
-                const int q = poules[std::size_t(p)]->Details->KruisPoule - 1;
+                const int q = model.PouleIndex(poules[std::size_t(p)]->Details->KruisPoule);
                 w.Poule = std::min(p, q);
                 const bool dubbel = poules[std::size_t(p)]->Details->KruisPouleCompetitieType ==
                                     TKruisPouleCompetitieType::DubbeleWedstrijden;
@@ -87,7 +87,7 @@ inline bool Bruikbaar(const ToernooiModel& model, int veld, int ronde)
 
 inline int Partner(const ToernooiModel& model, int p)
 {
-    return model.PouleLijst()[std::size_t(p)]->Details->KruisPoule - 1;
+    return model.PouleIndex(model.PouleLijst()[std::size_t(p)]->Details->KruisPoule);
 }
 
 // Every rule of a schedule, checked from the texts, records and the model; the first broken

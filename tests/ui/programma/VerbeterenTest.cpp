@@ -1,0 +1,161 @@
+#include "core/document/ToernooiDocument.h"
+#include "core/uitslag/TWedstrijdDag.h"
+#include "core/verbeteren/HandVerplaatsing.h"
+#include "hulp/Tekst.h"
+#include "hulp/VensterVraagsteller.h"
+#include "ui/instellingen/WedstrijdDetailsTab.h"
+#include "ui/programma/TForm1.h"
+#include "ui/programma/TProgramma.h"
+#include "ui/schema/SchemaTekstVeld.h"
+#include "ui/schema/TWedstrijdSchema.h"
+#include "ui/uitslag/TUitslagenVenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The half-played example with its schedule built, the schedule window in front.
+struct VerbeterVenster : ::testing::Test
+{
+    VerbeterVenster()
+    {
+        programma.Start({QStringLiteral(RONDOPLAN_WEDSTRIJDDAG)});
+        programma.Form1().show();
+        programma.Form1().WedstrijdTab()->Button1()->click();
+        vragen.Gevraagd.clear();
+    }
+    ToernooiDocument& Document() { return programma.Form1().Document(); }
+    TWedstrijdSchema& Venster() { return programma.WedstrijdSchema(); }
+    void KlikVerbeteren()
+    {
+        QTest::mouseClick(Venster().findChild<QPushButton*>(T("VerbeterKnop")), Qt::LeftButton);
+    }
+    // Each match of the results window with its result, in a fixed order.
+    QStringList Uitslagen()
+    {
+        QStringList regels;
+        for (const TDagWedstrijd& w : programma.UitslagenVenster().Dag()->Wedstrijden()) {
+            if (w.Uitslag)
+                regels << T("%1 %2: %3-%4").arg(w.Tekst).arg(w.Uitslag->Keer).arg(w.Uitslag->Doelpunten1).arg(w.Uitslag->Doelpunten2);
+        }
+        regels.sort();
+        return regels;
+    }
+
+    // The view's line that shows a slot, or -1.
+    int Regel(TVak vak)
+    {
+        const QStringList& regels = Venster().Weergave().Regels();
+        for (int i = 0; i < regels.size(); ++i) {
+            if (const auto v = Venster().Weergave().Vak(i); v && v->first == vak.Ronde && v->second == vak.Veld)
+                return i;
+        }
+        return -1;
+    }
+    // Drags one slot's line onto another's with the left mouse button.
+    void Sleep(TVak van, TVak naar)
+    {
+        SchemaTekstVeld* veld = Venster().findChild<SchemaTekstVeld*>(T("RichEdit1"));
+        const auto punt = [veld](int regel) {
+            veld->verticalScrollBar()->setValue(veld->RegelBoven(regel));
+            return QPoint(40, veld->RegelBoven(regel) - veld->verticalScrollBar()->value() + 2);
+        };
+        const int a = Regel(van);
+        const int b = Regel(naar);
+        ASSERT_GE(a, 0);
+        ASSERT_GE(b, 0);
+        QTest::mousePress(veld->viewport(), Qt::LeftButton, {}, punt(a));
+        QTest::mouseMove(veld->viewport(), punt(b));
+        QTest::mouseRelease(veld->viewport(), Qt::LeftButton, {}, punt(b));
+    }
+
+    VensterVraagsteller vragen;
+    TProgramma programma{&vragen};
+};
+
+} // namespace
+
+// "Verbeteren" by mouse: fewer back-to-back matches, every result still on its match, the
+// figures told; Ctrl+Z in the schedule window takes it back, "Terug naar het eigen schema"
+// too.
+TEST_F(VerbeterVenster, TheButtonImprovesKeepsEveryResultAndUndoTakesItBack)
+{
+    ASSERT_TRUE(Venster().isVisible());
+    const QStringList uitslagen = Uitslagen();
+    KlikVerbeteren();
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Melding")});
+    EXPECT_EQ(vragen.Gevraagd[0].Titel, T("Verbeteren"));
+    EXPECT_TRUE(vragen.Gevraagd[0].Tekst.startsWith(T("Het schema is verbeterd"))) << vragen.Gevraagd[0].Tekst.toStdString();
+    EXPECT_NE(Document().Schema(), Document().EigenSchema());
+    EXPECT_FALSE(Document().Model().SchemaIndeling().Leeg());
+    EXPECT_EQ(Uitslagen(), uitslagen);
+
+    QApplication::setActiveWindow(&Venster());
+    QTest::keyClick(&Venster(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Document().Schema(), Document().EigenSchema());
+    EXPECT_TRUE(Document().Model().SchemaIndeling().Leeg());
+    QTest::keyClick(&Venster(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(Document().Schema(), Document().EigenSchema());
+
+    Venster().findChild<QAction*>(T("EigenSchema1"))->trigger();
+    EXPECT_EQ(Document().Schema(), Document().EigenSchema());
+    EXPECT_EQ(Uitslagen(), uitslagen);
+}
+
+// "Annuleren" in the progress window stops the improvement: nothing changes, no message.
+TEST_F(VerbeterVenster, CancellingChangesNothing)
+{
+    const TSchemaBoom voor = Document().Schema();
+    QTimer::singleShot(0, [] {
+        if (QWidget* voortgang = QApplication::activeModalWidget())
+            QTest::mouseClick(voortgang->findChild<QPushButton*>(T("Annuleren")), Qt::LeftButton);
+    });
+    KlikVerbeteren();
+    EXPECT_TRUE(vragen.Gevraagd.isEmpty());
+    EXPECT_EQ(Document().Schema(), voor);
+    EXPECT_TRUE(Document().Model().SchemaIndeling().Leeg());
+}
+
+// A match dragged by mouse: a played one is refused with the reason, an allowed swap is done,
+// kept and taken back by Ctrl+Z.
+TEST_F(VerbeterVenster, DraggingAMatchRefusesABrokenRuleAndMovesOtherwise)
+{
+    const TSchemaBoom eigen = Document().Schema();
+    // The first match is played in the half-played example.
+    Sleep({1, 1}, {2, 1});
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Melding")});
+    EXPECT_EQ(vragen.Gevraagd[0].Titel, T("Fout"));
+    EXPECT_TRUE(vragen.Gevraagd[0].Tekst.contains(T("is al gespeeld"))) << vragen.Gevraagd[0].Tekst.toStdString();
+    EXPECT_EQ(Document().Schema(), eigen);
+
+    // The first swap of two fields in one round that the rules allow.
+    const ToernooiModel& model = Document().Model();
+    TVak van;
+    TVak naar;
+    for (const TSchemaRonde& ronde : eigen.Ronden) {
+        const int velden = int(ronde.Velden.size());
+        for (int a = 1; a <= velden && naar.Ronde == 0; ++a) {
+            for (int b = a + 1; b <= velden && naar.Ronde == 0; ++b) {
+                if (WisselVakken(model, eigen, model.Uitslagen(), {ronde.Ronde, a}, {ronde.Ronde, b}).Gelukt()) {
+                    van = {ronde.Ronde, a};
+                    naar = {ronde.Ronde, b};
+                }
+            }
+        }
+    }
+    ASSERT_GT(naar.Ronde, 0);
+    vragen.Gevraagd.clear();
+    Sleep(van, naar);
+    EXPECT_TRUE(vragen.Gevraagd.isEmpty());
+    EXPECT_NE(Document().Schema(), eigen);
+    EXPECT_FALSE(model.SchemaIndeling().Leeg());
+    QApplication::setActiveWindow(&Venster());
+    QTest::keyClick(&Venster(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Document().Schema(), eigen);
+}
