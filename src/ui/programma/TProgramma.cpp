@@ -144,10 +144,16 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     });
     m_verbeter = std::make_unique<VerbeterDriver>(document, *m_vraagsteller);
     m_verbeter->ZetVoerUit([this](const std::function<void()>& werk) {
+        // The progress window stands over the schedule window that asked, and the organiser
+        // comes back there, where the figures are told.
+        const Qt::WindowFlags vlaggen = m_progress->windowFlags();
+        m_progress->setParent(m_wedstrijdSchema, vlaggen);
         (void)m_progress->VoerUit([&werk] {
             werk();
             return TBouwUitkomst{true, {}, false};
         });
+        m_progress->setParent(m_form1.get(), vlaggen);
+        m_wedstrijdSchema->activateWindow();
     });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::verbeterGevraagd, m_wedstrijdSchema,
                      [this] { (void)m_verbeter->Verbeter(); });
