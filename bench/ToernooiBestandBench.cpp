@@ -4,6 +4,7 @@
 #include "core/bestand/ToernooiBestand.h"
 #include "core/bestand/ToernooiLezer.h"
 #include "core/bestand/ToernooiSchrijver.h"
+#include "core/document/ToernooiDocument.h"
 #include "core/model/ToernooiModel.h"
 #include "core/programma/TVraagsteller.h"
 
@@ -104,8 +105,9 @@ void BM_OpslaanEnLadenViaBestand(benchmark::State& state)
     QTemporaryDir map;
     VasteAntwoorden antwoorden(map.filePath(QStringLiteral("Groot.trn")));
     ToernooiModel model;
+    ToernooiDocument document(model);
     VulGrootToernooi(model);
-    ToernooiBestand bestand(model, antwoorden);
+    ToernooiBestand bestand(document, antwoorden);
     for (auto _ : state) {
         model.ZetGewijzigd(true);
         if (bestand.Opslaan() != TBestandUitkomst::Gelukt)

@@ -61,7 +61,7 @@ inline void MaakCorpusToernooi(ToernooiModel& model, TCorpusToeval& toeval, cons
                                                          : TCompetitieType::HalveCompetitie;
         const int rust = toeval.Tussen(0, 5) == 0 ? toeval.Tussen(1, 2) : 0;
         model.ZetPouleDetails(model.PouleLijst()[std::size_t(p)]->Details.get(), competitie,
-                              partner[std::size_t(p)], soort[std::size_t(p)], rust);
+                              model.PouleOpKruisPositie(partner[std::size_t(p)]), soort[std::size_t(p)], rust);
     }
     model.ZetGewoneVelden(toeval.Tussen(vorm.MinVelden, vorm.MaxVelden));
     for (int ronde = 1; ronde <= 40; ++ronde) {
