@@ -2,6 +2,7 @@
 
 #include "core/bestand/SchemaGroep.h"
 #include "core/bestand/ToernooiSleutel.h"
+#include "core/bestand/UitloopGroep.h"
 #include "core/bestand/UitslagenGroep.h"
 
 #include <QHash>
@@ -110,6 +111,10 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     }
     if (soort == TToernooiSleutel::SchemaPlek) {
         SchemaGroep::LeesRegel(m_schemaIndeling, waarde);
+        return;
+    }
+    if (soort == TToernooiSleutel::Uitloop) {
+        UitloopGroep::LeesRegel(m_uitloop, waarde);
         return;
     }
     if (soort == TToernooiSleutel::Geen) {
@@ -304,6 +309,9 @@ void ToernooiRegelLezer::Einde()
 
     m_model.ZetUitslagen(std::move(m_uitslagen));
     m_model.ZetSchemaIndeling(std::move(m_schemaIndeling));
+    std::sort(m_uitloop.begin(), m_uitloop.end(),
+              [](const TUitloopRegel& a, const TUitloopRegel& b) { return a.Ronde < b.Ronde; });
+    m_model.ZetUitloopLijst(m_uitloop);
 
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();

@@ -51,4 +51,5 @@ private:
     TLettertype* m_gekozenLettertype = nullptr;
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
+    TUitloop m_uitloop;
 };

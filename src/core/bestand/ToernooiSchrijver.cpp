@@ -3,6 +3,7 @@
 #include "core/bestand/SchemaGroep.h"
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
+#include "core/bestand/UitloopGroep.h"
 #include "core/bestand/UitslagenGroep.h"
 #include "core/model/Tijdstempel.h"
 #include "core/model/ToernooiModel.h"
@@ -205,6 +206,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     QString tekst = std::move(regels).Tekst();
     tekst += UitslagenGroep::Regels(model.Uitslagen());
     tekst += SchemaGroep::Regels(model.SchemaIndeling());
+    tekst += UitloopGroep::Regels(model.Uitloop());
     return tekst;
 }
 

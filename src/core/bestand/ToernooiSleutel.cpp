@@ -47,6 +47,7 @@ constexpr TSleutelSpelling Spellingen[] = {
     {TToernooiSleutel::UitslagTeam1, u"UitslagTeam1"},
     {TToernooiSleutel::UitslagTeam2, u"UitslagTeam2"},
     {TToernooiSleutel::SchemaPlek, u"SchemaPlek"},
+    {TToernooiSleutel::Uitloop, u"Uitloop"},
 };
 
 // Each row must sit at its enum value less one, so SleutelNaam can index the table.
@@ -57,7 +58,7 @@ constexpr bool OpVolgorde()
         if (int(rij.Sleutel) != i++)
             return false;
     }
-    return i == int(TToernooiSleutel::SchemaPlek) + 1;
+    return i == int(TToernooiSleutel::Uitloop) + 1;
 }
 static_assert(OpVolgorde(), "the spellings follow the order of TToernooiSleutel");
 

@@ -52,6 +52,8 @@ enum class TToernooiSleutel
     UitslagTeam2,
     // The kept schedule's group (SchemaGroep), after the results group; skipped alike.
     SchemaPlek,
+    // The match day's delays (UitloopGroep), after the kept schedule; skipped alike.
+    Uitloop,
 };
 
 // True for a key of the results group (Punten to UitslagTeam2).
@@ -60,7 +62,8 @@ enum class TToernooiSleutel
     return sleutel >= TToernooiSleutel::Punten && sleutel <= TToernooiSleutel::UitslagTeam2;
 }
 
-// True for a key of a group that follows the tournament itself: results, kept schedule.
+// True for a key of a group that follows the tournament itself: results, kept schedule,
+// delays.
 [[nodiscard]] constexpr bool IsAchterSleutel(TToernooiSleutel sleutel)
 {
     return sleutel >= TToernooiSleutel::Punten;

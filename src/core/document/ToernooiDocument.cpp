@@ -21,6 +21,11 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     });
     connect(&m_model, &ToernooiModel::gewijzigdVeranderd, this, &ToernooiDocument::GewijzigdVeranderd);
     connect(&m_model, &ToernooiModel::schemaIndelingVeranderd, this, &ToernooiDocument::IndelingVeranderd);
+    // A delay moves the times of the schedule shown; its matches stay where they are.
+    connect(&m_model, &ToernooiModel::uitloopVeranderd, this, [this] {
+        if (m_schemaGebouwd)
+            emit schemaVeranderd();
+    });
 }
 
 Geschiedenis::TStap ToernooiDocument::HuidigeStap(const ToernooiModel::TBewerking& bewerking) const

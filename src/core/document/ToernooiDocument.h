@@ -70,7 +70,8 @@ public:
 signals:
     // Whether undo or redo is possible, or their step names, may have changed.
     void geschiedenisVeranderd();
-    // The schedule shown changed without a build: improved, moved by hand, taken back.
+    // The schedule shown changed without a build: improved, moved by hand, taken back, or its
+    // times moved by a delay.
     void schemaVeranderd();
 
 private:

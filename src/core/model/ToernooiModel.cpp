@@ -394,6 +394,12 @@ void ToernooiModel::LeegPoulesEnTeams()
     // The results and the kept schedule name the teams and poules that are gone.
     m_uitslagen = TUitslagen{};
     m_schemaIndeling = TSchemaIndeling{};
+    const bool uitgelopen = !m_uitloop.isEmpty();
+    m_uitloop.clear();
+    if (uitgelopen) {
+        VulRondeKoppen();
+        emit uitloopVeranderd();
+    }
     emit poulesVeranderd();
     emit teamsVeranderd();
     emit uitslagenVeranderd();
@@ -419,6 +425,45 @@ void ToernooiModel::ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam
     m_schemaIndeling = std::move(indeling);
     MaakGewijzigd();
     emit schemaIndelingVeranderd();
+}
+
+bool ToernooiModel::ZetUitloop(int ronde, int minuten)
+{
+    Noem(u"uitloop");
+    if (ronde < 1 || ronde > MaxUitloopRonde || minuten < 0 || minuten > MaxUitloopMinuten)
+        return false;
+    TUitloop uitloop = m_uitloop;
+    auto plek = std::find_if(uitloop.begin(), uitloop.end(),
+                             [ronde](const TUitloopRegel& regel) { return regel.Ronde >= ronde; });
+    if (plek != uitloop.end() && plek->Ronde == ronde) {
+        if (minuten == 0)
+            uitloop.erase(plek);
+        else
+            plek->Minuten = minuten;
+    } else if (minuten > 0) {
+        uitloop.insert(plek, TUitloopRegel{ronde, minuten});
+    }
+    ZetUitloopLijst(uitloop);
+    return true;
+}
+
+void ToernooiModel::ZetUitloopLijst(const TUitloop& uitloop)
+{
+    Noem(u"uitloop");
+    TUitloop geldig;
+    for (const TUitloopRegel& regel : uitloop) {
+        const bool inBereik = regel.Ronde >= 1 && regel.Ronde <= MaxUitloopRonde
+                              && regel.Minuten >= 1 && regel.Minuten <= MaxUitloopMinuten;
+        if (inBereik && (geldig.isEmpty() || geldig.last().Ronde < regel.Ronde))
+            geldig.append(regel);
+    }
+    if (geldig == m_uitloop)
+        return;
+    m_uitloop = std::move(geldig);
+    MaakGewijzigd();
+    emit instellingenVeranderd();
+    VulRondeKoppen();
+    emit uitloopVeranderd();
 }
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)
@@ -622,7 +667,7 @@ void ToernooiModel::ZetPauze(int minuten)
 void ToernooiModel::VulRondeKoppen()
 {
     // The day parts are always normalised when they enter the model, so they always read.
-    m_velden.VulRondeKoppen(&m_dagTijden, m_duur, m_pauze, m_delenPerDag);
+    m_velden.VulRondeKoppen(&m_dagTijden, m_duur, m_pauze, m_delenPerDag, m_uitloop);
     emit rondenVeranderd();
 }
 

@@ -4,6 +4,7 @@
 #include "core/model/TLettertype.h"
 #include "core/model/TPoule.h"
 #include "core/model/TSchemaIndeling.h"
+#include "core/model/TUitloop.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/ToernooiToestand.h"
 #include "core/model/VeldenEnRonden.h"
@@ -180,6 +181,18 @@ public:
     [[nodiscard]] const TSchemaIndeling& SchemaIndeling() const { return m_schemaIndeling; }
     void ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam = u"schema wijzigen");
 
+    // --- Delays on the match day ----------------------------------------------------------
+    // From a round on, the rounds of its day start later; the round headers carry the moved
+    // times, so the view, the printouts, the exports and the quality report follow. Saved
+    // with the tournament; a change sets Gewijzigd and is one undo step ("uitloop").
+    [[nodiscard]] const TUitloop& Uitloop() const { return m_uitloop; }
+    // The delay from round ronde on (1..MaxUitloopRonde) becomes minuten
+    // (0..MaxUitloopMinuten; 0 takes it away).
+    // False, with nothing changed, for a round or a number of minutes out of range.
+    bool ZetUitloop(int ronde, int minuten);
+    // Replaces every delay (the reader); entries out of range or repeated are left out.
+    void ZetUitloopLijst(const TUitloop& uitloop);
+
     // --- Match day ----------------------------------------------------------------------
     // Results, points and lot orders belong to the tournament: they are saved with it and a
     // change sets Gewijzigd.
@@ -231,6 +244,8 @@ signals:
     void lettertypenVeranderd();
     void uitslagenVeranderd();
     void schemaIndelingVeranderd();
+    // The delays changed, and with them the round headers.
+    void uitloopVeranderd();
     // Any change of the tournament itself, of whatever kind, also while it is already marked
     // changed (the recovery copy follows every one).
     void veranderd();
@@ -296,6 +311,7 @@ private:
     TLettertypen m_lettertypen;
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
+    TUitloop m_uitloop;
 
     TeamLijstType m_verwijderdeTeams;
     PouleLijstType m_verwijderdePoules;

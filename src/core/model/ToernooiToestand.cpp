@@ -103,7 +103,7 @@ bool ToernooiToestand::IsGelijk(const ToernooiToestand& ander) const
            && DelenPerDag == ander.DelenPerDag && DagTijden == ander.DagTijden
            && GewoneVelden == ander.GewoneVelden && SpecialeVelden == ander.SpecialeVelden
            && Duur == ander.Duur && Pauze == ander.Pauze && Lettertypen == ander.Lettertypen
-           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling;
+           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling && Uitloop == ander.Uitloop;
 }
 
 ToernooiToestand ToernooiModel::Toestand() const
@@ -128,6 +128,7 @@ ToernooiToestand ToernooiModel::Toestand() const
     toestand.Lettertypen = m_lettertypen;
     toestand.Uitslagen = m_uitslagen;
     toestand.SchemaIndeling = m_schemaIndeling;
+    toestand.Uitloop = m_uitloop;
     return toestand;
 }
 
@@ -172,6 +173,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     m_lettertypen = toestand.Lettertypen;
     m_uitslagen = toestand.Uitslagen;
     m_schemaIndeling = toestand.SchemaIndeling;
+    m_uitloop = toestand.Uitloop;
 
     const bool andereTeams = !std::equal(voor.Teams.begin(), voor.Teams.end(), toestand.Teams.begin(),
                                    toestand.Teams.end(), ZelfdeTeam);
@@ -179,10 +181,11 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
                                     toestand.Poules.end(), ZelfdePoule);
     const bool instellingen =
         std::tie(voor.ToernooiNaam, voor.StartDatum, voor.AantalDelen, voor.DelenPerDag,
-                 voor.DagTijden, voor.GewoneVelden, voor.SpecialeVelden, voor.Duur, voor.Pauze)
+                 voor.DagTijden, voor.GewoneVelden, voor.SpecialeVelden, voor.Duur, voor.Pauze,
+                 voor.Uitloop)
         != std::tie(toestand.ToernooiNaam, toestand.StartDatum, toestand.AantalDelen,
                     toestand.DelenPerDag, toestand.DagTijden, toestand.GewoneVelden,
-                    toestand.SpecialeVelden, toestand.Duur, toestand.Pauze);
+                    toestand.SpecialeVelden, toestand.Duur, toestand.Pauze, toestand.Uitloop);
     const bool velden = !(voor.Velden == toestand.Velden);
     if (andereTeams)
         emit teamsVeranderd();
@@ -200,6 +203,8 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         emit uitslagenVeranderd();
     if (!(voor.SchemaIndeling == toestand.SchemaIndeling))
         emit schemaIndelingVeranderd();
+    if (!(voor.Uitloop == toestand.Uitloop))
+        emit uitloopVeranderd();
     emit veranderd();
 }
 

@@ -5,6 +5,7 @@
 #include "core/model/TPouleDetails.h"
 #include "core/model/TSchemaIndeling.h"
 #include "core/model/TTeamDetails.h"
+#include "core/model/TUitloop.h"
 #include "core/model/VeldenEnRonden.h"
 #include "core/uitslag/TUitslagen.h"
 
@@ -44,6 +45,7 @@ struct ToernooiToestand
     TLettertypen Lettertypen;
     TUitslagen Uitslagen;
     TSchemaIndeling SchemaIndeling;
+    TUitloop Uitloop;
 
     // The same records with the same values: nothing a save would show differs.
     [[nodiscard]] bool IsGelijk(const ToernooiToestand& ander) const;

@@ -129,7 +129,7 @@ void VeldenEnRonden::ResetAlleCellen()
 }
 
 bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze,
-                                    int delenPerDag)
+                                    int delenPerDag, const TUitloop& uitloop)
 {
     const bool heeftDelen = dagDelen && !dagDelen->isEmpty();
     Klok klok;
@@ -143,20 +143,32 @@ bool VeldenEnRonden::VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pa
     int dag = 1;
     const int delen = heeftDelen ? int(dagDelen->size()) : 1;
     m_geplandeRonden = 0;
+    // The delay of the current day so far; it ends with the day.
+    int uitgelopen = 0;
+    auto volgendeUitloop = uitloop.cbegin();
     for (int ronde = 1; ronde < GetoondeRijen; ++ronde) {
         if (deel <= delen)
             m_geplandeRonden = ronde;
-        Klok rondeEind = klok;
+        while (volgendeUitloop != uitloop.cend() && volgendeUitloop->Ronde <= ronde) {
+            if (volgendeUitloop->Ronde == ronde)
+                uitgelopen += volgendeUitloop->Minuten;
+            ++volgendeUitloop;
+        }
+        Klok rondeBegin = klok;
+        rondeBegin.Verzet(uitgelopen);
+        Klok rondeEind = rondeBegin;
         rondeEind.Verzet(duur);
         m_rondeKoppen[ronde] = QStringLiteral("Dag ") + QString::number(dag)
                                + QStringLiteral(", Ronde ") + QString::number(ronde)
-                               + QStringLiteral(" (") + KlokTekst(klok) + QStringLiteral(" - ")
-                               + KlokTekst(rondeEind) + u')';
+                               + QStringLiteral(" (") + KlokTekst(rondeBegin)
+                               + QStringLiteral(" - ") + KlokTekst(rondeEind) + u')';
         klok.Verzet(duur + pauze);
         if (klok.TotaalMinuten() >= eind.TotaalMinuten()) {
             ++deel;
-            if (delenPerDag == 1 || deel % delenPerDag == 1)
+            if (delenPerDag == 1 || deel % delenPerDag == 1) {
                 ++dag;
+                uitgelopen = 0;
+            }
             if (heeftDelen && deel <= dagDelen->size()) {
                 const TDagDeel& volgend = dagDelen->at(deel - 1);
                 if (!LeesTijd(volgend.Begin, klok) || !LeesTijd(volgend.Eind, eind))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/TDagDeel.h"
+#include "core/model/TUitloop.h"
 
 #include <QString>
 #include <QStringList>
@@ -47,8 +48,10 @@ public:
 
     // Rewrites the headers of rounds 1..99 from the day parts (or the defaults 09:00 - 17:00
     // when none are given), the match duration and the pause. Returns false when a day-part
-    // time cannot be read as numbers; the headers written up to then stay.
-    bool VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze, int delenPerDag);
+    // time cannot be read as numbers; the headers written up to then stay. A delay moves the
+    // clock times of its round and of the later rounds of the same day, nothing else.
+    bool VulRondeKoppen(const TDagTijden* dagDelen, int duur, int pauze, int delenPerDag,
+                        const TUitloop& uitloop = {});
     // The rounds that fall in the tournament's own day parts, as the last VulRondeKoppen
     // found them; the headers after them go on with further days from 09:00 to 17:00, and
     // rounds after the last header have no day or time at all.

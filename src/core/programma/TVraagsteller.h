@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/TLettertype.h"
+#include "core/model/TUitloop.h"
 
 #include <QDate>
 #include <QString>
@@ -75,6 +76,14 @@ public:
     {
         Q_UNUSED(titel);
         Q_UNUSED(tekst);
+        return std::nullopt;
+    }
+    // A delay: from which round on, and how many minutes later, starting from the values
+    // given; the answer confirmed, or nothing when cancelled.
+    [[nodiscard]] virtual std::optional<TUitloopRegel> VraagUitloop(int ronde, int minuten)
+    {
+        Q_UNUSED(ronde);
+        Q_UNUSED(minuten);
         return std::nullopt;
     }
 };

@@ -10,9 +10,11 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFormLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -144,6 +146,43 @@ std::optional<QDate> TDialoogVraagsteller::VraagDatum(const QString& titel, cons
     if (dialoog.exec() != QDialog::Accepted)
         return std::nullopt;
     return datum->date();
+}
+
+std::optional<TUitloopRegel> TDialoogVraagsteller::VraagUitloop(int ronde, int minuten)
+{
+    const FocusTerug terug;
+    QDialog dialoog(Vrager());
+    dialoog.setWindowTitle(QStringLiteral("Uitloop"));
+    dialoog.setMinimumWidth(420);
+    auto* kolom = new QVBoxLayout(&dialoog);
+    auto* uitleg = new QLabel(QStringLiteral("Vanaf deze ronde beginnen de rondes van die dag zoveel "
+                                             "minuten later. 0 minuten haalt de uitloop van die "
+                                             "ronde weg."),
+                              &dialoog);
+    uitleg->setWordWrap(true);
+    kolom->addWidget(uitleg);
+    auto* velden = new QFormLayout;
+    auto* rondeVeld = new QSpinBox(&dialoog);
+    rondeVeld->setObjectName(QStringLiteral("UitloopRonde"));
+    rondeVeld->setRange(1, MaxUitloopRonde);
+    rondeVeld->setValue(ronde);
+    velden->addRow(QStringLiteral("Vanaf &ronde:"), rondeVeld);
+    auto* minutenVeld = new QSpinBox(&dialoog);
+    minutenVeld->setObjectName(QStringLiteral("UitloopMinuten"));
+    minutenVeld->setRange(0, MaxUitloopMinuten);
+    minutenVeld->setValue(minuten);
+    velden->addRow(QStringLiteral("&Minuten later:"), minutenVeld);
+    kolom->addLayout(velden);
+    auto* knoppen = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialoog);
+    knoppen->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
+    QObject::connect(knoppen, &QDialogButtonBox::accepted, &dialoog, &QDialog::accept);
+    QObject::connect(knoppen, &QDialogButtonBox::rejected, &dialoog, &QDialog::reject);
+    kolom->addWidget(knoppen);
+    minutenVeld->setFocus();
+    minutenVeld->selectAll();
+    if (dialoog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return TUitloopRegel{rondeVeld->value(), minutenVeld->value()};
 }
 
 bool TDialoogVraagsteller::VraagDoorgaan(const QString& titel, const QString& tekst)

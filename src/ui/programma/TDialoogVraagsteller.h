@@ -36,6 +36,7 @@ public:
                                    const QString& kant2) override;
     [[nodiscard]] std::optional<QDate> VraagDatum(const QString& titel,
                                                   const QString& tekst) override;
+    [[nodiscard]] std::optional<TUitloopRegel> VraagUitloop(int ronde, int minuten) override;
 
     // "Toernooi details (*.trn)|*.trn|Alles (*.*)|*.*" as Qt's "name (pattern);;..." list.
     [[nodiscard]] static QString QtFilter(const QString& filter);

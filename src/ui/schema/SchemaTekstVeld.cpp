@@ -29,6 +29,11 @@ void SchemaTekstVeld::ToonWeergave(const SchemaWeergave* weergave)
     m_weergave = weergave;
     m_regels.clear();
     m_gemarkeerd.clear();
+    // New lines: what was chosen may now stand elsewhere.
+    if (!m_gekozen.empty()) {
+        m_gekozen.clear();
+        emit keuzeVeranderd();
+    }
     m_maten.clear();
     if (m_weergave) {
         const TLettertypen& fonts = m_weergave->Fonts();
@@ -159,10 +164,29 @@ void SchemaTekstVeld::mouseReleaseEvent(QMouseEvent* event)
     const int van = m_gesleept;
     m_gesleept = -1;
     if (event->button() == Qt::LeftButton && van >= 0) {
-        if (const int naar = RegelOp(event->position().toPoint()); naar >= 0 && naar != van)
+        const int naar = RegelOp(event->position().toPoint());
+        if (naar >= 0 && naar != van)
             emit regelGesleept(van, naar);
+        else if (naar == van)
+            Kies(van, event->modifiers().testFlag(Qt::ControlModifier));
     }
     QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void SchemaTekstVeld::Kies(int regel, bool erbij)
+{
+    if (!erbij) {
+        m_gekozen = {regel};
+    } else if (auto plek = std::find(m_gekozen.begin(), m_gekozen.end(), regel);
+               plek != m_gekozen.end()) {
+        m_gekozen.erase(plek);
+    } else {
+        if (m_gekozen.size() == 2)
+            m_gekozen.erase(m_gekozen.begin());
+        m_gekozen.push_back(regel);
+    }
+    viewport()->update();
+    emit keuzeVeranderd();
 }
 
 int SchemaTekstVeld::RegelBoven(int regel) const
@@ -203,6 +227,11 @@ void SchemaTekstVeld::paintEvent(QPaintEvent*)
     for (; i < m_regels.size() && m_boven[i] < onder; ++i) {
         const Regel& regel = m_regels[i];
         const QString& tekst = m_weergave->Regels().at(int(i));
+        if (std::find(m_gekozen.begin(), m_gekozen.end(), int(i)) != m_gekozen.end()) {
+            const QColor achtergrond = palette().color(QPalette::Highlight).lighter(170);
+            painter.fillRect(QRect(0, m_boven[i] - dy, viewport()->width(), regel.Hoogte),
+                             achtergrond);
+        }
         int x = Marge - dx;
         const int basislijn = m_boven[i] - dy + regel.Ascent;
         for (const Stuk& stuk : regel.Stukken) {

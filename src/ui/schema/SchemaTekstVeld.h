@@ -31,10 +31,14 @@ public:
     [[nodiscard]] int RegelBoven(int regel) const;
     // The line under a point of the viewport, or -1.
     [[nodiscard]] int RegelOp(QPoint punt) const;
+    // The lines chosen by clicking: a click chooses one line, a click with Ctrl adds a second
+    // (or takes a chosen one back). At most two, the earlier one first.
+    [[nodiscard]] const std::vector<int>& Gekozen() const { return m_gekozen; }
 
 signals:
     // A line dragged with the left button onto another line.
     void regelGesleept(int van, int naar);
+    void keuzeVeranderd();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -62,12 +66,14 @@ private:
     void BerekenRegel(int index);
     void BerekenPosities();
     void WerkScrollbalkenBij();
+    void Kies(int regel, bool erbij);
 
     const SchemaWeergave* m_weergave = nullptr;
     std::vector<Regel> m_regels;
     std::vector<int> m_boven; // top of every line, plus the total height at the end
     std::vector<int> m_gemarkeerd; // lines that hold marked pieces
     int m_gesleept = -1;           // the line a drag started on
+    std::vector<int> m_gekozen;
     int m_maxBreedte = 0;
     // Base fonts: 0 name, 1 date, 2 text, 3 footer; 4 is the highlight font.
     QFont m_fonts[5];

@@ -25,6 +25,7 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TWedstrijdSchema::TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& printer, TVraagsteller& vragen, Klok klok,
                                    QWidget* parent)
@@ -109,6 +110,13 @@ void TWedstrijdSchema::MaakSchemaMenu()
     QAction* eigen = menu->addAction(QStringLiteral("&Terug naar het eigen schema"));
     eigen->setObjectName(QStringLiteral("EigenSchema1"));
     connect(eigen, &QAction::triggered, this, &TWedstrijdSchema::eigenSchemaGevraagd);
+    menu->addSeparator();
+    QAction* wissel = menu->addAction(QStringLiteral("&Wisselen"));
+    wissel->setObjectName(QStringLiteral("Wisselen1"));
+    connect(wissel, &QAction::triggered, this, &TWedstrijdSchema::WisselGekozen);
+    QAction* uitloop = menu->addAction(QStringLiteral("&Uitloop..."));
+    uitloop->setObjectName(QStringLiteral("Uitloop1"));
+    connect(uitloop, &QAction::triggered, this, &TWedstrijdSchema::VraagUitloop);
     connect(menu, &QMenu::aboutToShow, this,
             [this, eigen] { eigen->setEnabled(!m_model.SchemaIndeling().Leeg()); });
     connect(&m_document, &ToernooiDocument::schemaVeranderd, this, &TWedstrijdSchema::SchemaVeranderd);
@@ -128,6 +136,46 @@ void TWedstrijdSchema::SchemaVeranderd()
     MeasurePage();
     FillView();
     PasBreedteAan();
+}
+
+void TWedstrijdSchema::WisselGekozen()
+{
+    const std::vector<int>& gekozen = m_tekst->Gekozen();
+    if (gekozen.size() == 2) {
+        const auto a = m_weergave.Vak(gekozen[0]);
+        const auto b = m_weergave.Vak(gekozen[1]);
+        if (a && b) {
+            emit verplaatsGevraagd(a->first, a->second, b->first, b->second);
+            return;
+        }
+    }
+    m_vragen.Melding(QStringLiteral("Wisselen"),
+                     QStringLiteral("Kies eerst twee wedstrijden: klik op de eerste en met Ctrl "
+                                    "ingedrukt op de tweede."));
+}
+
+void TWedstrijdSchema::VraagUitloop()
+{
+    // The round of the line chosen last, or of the first line of the schedule.
+    int ronde = 1;
+    for (const int regel : m_tekst->Gekozen()) {
+        if (const auto vak = m_weergave.Vak(regel))
+            ronde = vak->first;
+    }
+    ronde = std::clamp(ronde, 1, MaxUitloopRonde);
+    int minuten = 10;
+    for (const TUitloopRegel& regel : m_model.Uitloop()) {
+        if (regel.Ronde == ronde)
+            minuten = regel.Minuten;
+    }
+    const auto antwoord = m_vragen.VraagUitloop(ronde, minuten);
+    if (antwoord && !m_model.ZetUitloop(antwoord->Ronde, antwoord->Minuten)) {
+        m_vragen.Melding(QStringLiteral("Uitloop"),
+                         QStringLiteral("Een uitloop kan beginnen in ronde 1 tot en met %1 en "
+                                        "duurt 0 tot en met %2 minuten.")
+                             .arg(MaxUitloopRonde)
+                             .arg(MaxUitloopMinuten));
+    }
 }
 
 void TWedstrijdSchema::MaakExportMenu()

@@ -74,6 +74,10 @@ private:
     void MaakSchemaMenu();
     // The schedule shown changed without a build: the view follows, the highlight stays.
     void SchemaVeranderd();
+    // "Wisselen": the two chosen matches change places (or one moves to the other's empty slot).
+    void WisselGekozen();
+    // "Uitloop...": from a round on, that day's rounds start later.
+    void VraagUitloop();
 
     ToernooiDocument& m_document;
     ToernooiModel& m_model;

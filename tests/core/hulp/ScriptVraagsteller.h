@@ -120,6 +120,15 @@ public:
         return Datums.isEmpty() ? std::nullopt : Datums.takeFirst();
     }
 
+    // The answers to VraagUitloop, in order; cancelled when none is left. The question is kept
+    // with the round and minutes it was offered as its text and detail.
+    QList<std::optional<TUitloopRegel>> Uitlopen;
+    std::optional<TUitloopRegel> VraagUitloop(int ronde, int minuten) override
+    {
+        Gevraagd.append({QStringLiteral("Uitloop"), {}, QString::number(ronde), QString::number(minuten), {}});
+        return Uitlopen.isEmpty() ? std::nullopt : Uitlopen.takeFirst();
+    }
+
 private:
     ScriptVraagsteller& Voeg(Antwoord antwoord)
     {

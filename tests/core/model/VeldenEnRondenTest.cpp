@@ -3,6 +3,7 @@
 #include "hulp/Tekst.h"
 
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 const QString Wedstrijd = T("Wedstrijd");
@@ -169,4 +170,47 @@ TEST(RondeKop, ReadsDayTextAndTimeRange)
 
     // Three-digit hours make the range longer than 13 characters; the reader cuts it.
     EXPECT_EQ(RondeKop::TijdBereik(T("Dag 1, Ronde 1 (100:00 - 100:20)")), T("100:00 - 100:"));
+}
+
+namespace {
+
+int Minuten(const QString& tijd)
+{
+    return tijd.left(2).toInt() * 60 + tijd.mid(3, 2).toInt();
+}
+
+} // namespace
+
+// A delay moves the start and end of its round and of the later rounds of the same day by
+// the sum of that day's delays so far, and changes nothing else: not the day of a round, not
+// the next day, not the rounds before it.
+TEST(VeldenEnRonden, DelaysMoveOnlyTheTimesOfTheirDay)
+{
+    const TDagTijden delen{{T("09:00"), T("12:00")}, {T("13:00"), T("17:00")},
+                           {T("08:30"), T("12:00")}};
+    VeldenEnRonden zonder;
+    ASSERT_TRUE(zonder.VulRondeKoppen(&delen, 20, 5, 2));
+    std::mt19937 toeval(7);
+    for (int poging = 0; poging < 50; ++poging) {
+        TUitloop uitloop;
+        for (int ronde = 1; ronde <= MaxUitloopRonde; ++ronde) {
+            if (toeval() % 8 == 0)
+                uitloop.append({ronde, int(1 + toeval() % 90)});
+        }
+        VeldenEnRonden met;
+        ASSERT_TRUE(met.VulRondeKoppen(&delen, 20, 5, 2, uitloop));
+        for (int ronde = 1; ronde <= MaxUitloopRonde; ++ronde) {
+            const QString dag = RondeKop::DagTekst(zonder.RondeKop(ronde));
+            ASSERT_EQ(RondeKop::DagTekst(met.RondeKop(ronde)), dag);
+            int verwacht = 0;
+            for (const TUitloopRegel& regel : uitloop) {
+                if (regel.Ronde <= ronde && RondeKop::DagTekst(zonder.RondeKop(regel.Ronde)) == dag)
+                    verwacht += regel.Minuten;
+            }
+            const QString oud = RondeKop::TijdBereik(zonder.RondeKop(ronde));
+            const QString nieuw = RondeKop::TijdBereik(met.RondeKop(ronde));
+            ASSERT_EQ(Minuten(nieuw) - Minuten(oud), verwacht) << ronde;
+            ASSERT_EQ(Minuten(nieuw.mid(8)) - Minuten(oud.mid(8)), verwacht) << ronde;
+        }
+    }
 }

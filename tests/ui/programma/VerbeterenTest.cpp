@@ -58,6 +58,26 @@ struct VerbeterVenster : ::testing::Test
         }
         return -1;
     }
+    // Clicks a slot's line, with Ctrl to add it to the chosen line.
+    void Klik(TVak vak, Qt::KeyboardModifiers toetsen = {})
+    {
+        SchemaTekstVeld* veld = Venster().findChild<SchemaTekstVeld*>(T("RichEdit1"));
+        const int regel = Regel(vak);
+        ASSERT_GE(regel, 0);
+        veld->verticalScrollBar()->setValue(veld->RegelBoven(regel));
+        const QPoint punt(40, veld->RegelBoven(regel) - veld->verticalScrollBar()->value() + 2);
+        QTest::mouseClick(veld->viewport(), Qt::LeftButton, toetsen, punt);
+    }
+    // The clock times the view shows for a round, on the line under "Ronde <n>".
+    QString RondeTijd(int ronde)
+    {
+        const QStringList& regels = Venster().Weergave().Regels();
+        for (int i = 0; i + 1 < regels.size(); ++i) {
+            if (regels[i].startsWith(T("Ronde %1 ").arg(ronde)))
+                return regels[i + 1].left(13);
+        }
+        return {};
+    }
     // Drags one slot's line onto another's with the left mouse button.
     void Sleep(TVak van, TVak naar)
     {
@@ -158,4 +178,67 @@ TEST_F(VerbeterVenster, DraggingAMatchRefusesABrokenRuleAndMovesOtherwise)
     QApplication::setActiveWindow(&Venster());
     QTest::keyClick(&Venster(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Document().Schema(), eigen);
+}
+
+// Two matches chosen by mouse (a click, then Ctrl and a click) change places by "Wisselen";
+// with fewer than two chosen it says how to choose.
+TEST_F(VerbeterVenster, WisselenSwapsTheTwoChosenMatches)
+{
+    const TSchemaBoom eigen = Document().Schema();
+    Venster().findChild<QAction*>(T("Wisselen1"))->trigger();
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Melding")});
+    EXPECT_EQ(vragen.Gevraagd[0].Titel, T("Wisselen"));
+    vragen.Gevraagd.clear();
+
+    const ToernooiModel& model = Document().Model();
+    TVak van;
+    TVak naar;
+    // The first swap of two matches in different rounds that the rules allow.
+    for (const TSchemaRonde& ronde : eigen.Ronden) {
+        for (const TSchemaRonde& andere : eigen.Ronden) {
+            for (int a = 1; a <= int(ronde.Velden.size()) && andere.Ronde > ronde.Ronde; ++a) {
+                for (int b = 1; b <= int(andere.Velden.size()) && naar.Ronde == 0; ++b) {
+                    if (Regel({andere.Ronde, b}) >= 0
+                        && WisselVakken(model, eigen, model.Uitslagen(), {ronde.Ronde, a}, {andere.Ronde, b}).Gelukt()) {
+                        van = {ronde.Ronde, a};
+                        naar = {andere.Ronde, b};
+                    }
+                }
+            }
+        }
+    }
+    ASSERT_GT(naar.Ronde, 0);
+    Klik(van);
+    Klik(naar, Qt::ControlModifier);
+    Venster().findChild<QAction*>(T("Wisselen1"))->trigger();
+    EXPECT_TRUE(vragen.Gevraagd.isEmpty());
+    const auto tekst = [](const TSchemaBoom& schema, TVak vak) {
+        // The match without its "Veld n: ".
+        return schema.Ronden[std::size_t(vak.Ronde - 1)].Velden[std::size_t(vak.Veld - 1)].Tekst.section(T(": "), 1);
+    };
+    EXPECT_EQ(tekst(Document().Schema(), van), tekst(eigen, naar));
+    EXPECT_EQ(tekst(Document().Schema(), naar), tekst(eigen, van));
+}
+
+// "Uitloop...": offered for the round of the chosen line; that round and the later ones of its
+// day start later in the view, the rounds before it do not; Ctrl+Z takes it back.
+TEST_F(VerbeterVenster, UitloopMovesTheRestOfTheDayAndUndoTakesItBack)
+{
+    const QString ronde2 = RondeTijd(2);
+    const QString ronde3 = RondeTijd(3);
+    ASSERT_EQ(ronde3, T("09:40 - 09:55"));
+    Klik({3, 1});
+    vragen.Uitlopen.append(TUitloopRegel{3, 15});
+    Venster().findChild<QAction*>(T("Uitloop1"))->trigger();
+    ASSERT_EQ(vragen.Soorten(), QStringList{T("Uitloop")});
+    EXPECT_EQ(vragen.Gevraagd[0].Tekst, T("3"));
+    EXPECT_EQ(RondeTijd(2), ronde2);
+    EXPECT_EQ(RondeTijd(3), T("09:55 - 10:10"));
+    EXPECT_EQ(Document().Model().Uitloop(), (TUitloop{{3, 15}}));
+    EXPECT_TRUE(Document().Model().Gewijzigd());
+
+    QApplication::setActiveWindow(&Venster());
+    QTest::keyClick(&Venster(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Document().Model().Uitloop().isEmpty());
+    EXPECT_EQ(RondeTijd(3), ronde3);
 }
