@@ -176,12 +176,22 @@ TVerbeterUitkomst TSchemaVerbeteraar::Verbeter(const TSchemaBoom& schema, const 
     uitkomst.Schema = std::move(nieuw);
     uitkomst.Na = na;
     uitkomst.Verbeterd = true;
-    uitkomst.Melding = QStringLiteral("Het schema is verbeterd: %1 in plaats van %2 ronden, %3 in plaats "
-                                      "van %4 wedstrijden direct na elkaar, langste wachttijd %5 in "
-                                      "plaats van %6 ronden.")
-                           .arg(Cijfer(na.Ronden), Cijfer(uitkomst.Voor.Ronden), Cijfer(na.AchterElkaar),
-                                Cijfer(uitkomst.Voor.AchterElkaar), Cijfer(na.LangsteWacht),
-                                Cijfer(uitkomst.Voor.LangsteWacht));
+    if (std::tuple(na.Ronden, na.AchterElkaar, na.LangsteWacht)
+        == std::tuple(uitkomst.Voor.Ronden, uitkomst.Voor.AchterElkaar, uitkomst.Voor.LangsteWacht)) {
+        // Better only in what the three figures do not show: say what, not "8 instead of 8".
+        uitkomst.Melding = (geldig ? QStringLiteral("De teams zijn beter over de velden verdeeld. ")
+                                   : QStringLiteral("Het schema houdt nu elke regel. "))
+                           + QStringLiteral("Het aantal ronden (%1), de wedstrijden direct na elkaar "
+                                            "(%2) en de langste wachttijd (%3 ronden) blijven gelijk.")
+                                 .arg(Cijfer(na.Ronden), Cijfer(na.AchterElkaar), Cijfer(na.LangsteWacht));
+    } else {
+        uitkomst.Melding = QStringLiteral("Het schema is verbeterd: %1 in plaats van %2 ronden, %3 in "
+                                          "plaats van %4 wedstrijden direct na elkaar, langste "
+                                          "wachttijd %5 in plaats van %6 ronden.")
+                               .arg(Cijfer(na.Ronden), Cijfer(uitkomst.Voor.Ronden), Cijfer(na.AchterElkaar),
+                                    Cijfer(uitkomst.Voor.AchterElkaar), Cijfer(na.LangsteWacht),
+                                    Cijfer(uitkomst.Voor.LangsteWacht));
+    }
     if (m_voortgang)
         m_voortgang(100);
     return uitkomst;

@@ -48,6 +48,17 @@ private:
 TDialoogVraagsteller::TDialoogVraagsteller(QWidget* ouder, TToevoegen* naamDialoog)
     : m_ouder(ouder), m_naamDialoog(naamDialoog)
 {
+    // The window the organiser worked in last, also while none is active for a moment. For a
+    // dialog that is the window it stands over: the dialog itself may be gone by the time the
+    // next question comes.
+    QObject::connect(qApp, &QApplication::focusChanged, &m_focusVolger, [this](QWidget*, QWidget* nu) {
+        if (!nu)
+            return;
+        QWidget* venster = nu->window();
+        while (qobject_cast<QDialog*>(venster) && venster->parentWidget())
+            venster = venster->parentWidget()->window();
+        m_laatsteVrager = venster;
+    });
 }
 
 QString TDialoogVraagsteller::SchermTekst(const QString& tekst)
@@ -74,12 +85,17 @@ QString TDialoogVraagsteller::QtFilter(const QString& filter)
 
 QWidget* TDialoogVraagsteller::Vrager()
 {
-    if (QWidget* actief = QApplication::activeWindow()) {
+    QWidget* actief = QApplication::activeWindow();
+    if (!actief)
+        actief = m_laatsteVrager;
+    // A window that has just closed (the progress window) can still be the last one active
+    // until the window manager has moved the focus: then the window it stood over asks.
+    while (actief && !actief->isVisible())
+        actief = actief->parentWidget() ? actief->parentWidget()->window() : nullptr;
+    if (actief) {
         m_laatsteVrager = actief;
         return actief;
     }
-    if (m_laatsteVrager && m_laatsteVrager->isVisible())
-        return m_laatsteVrager;
     return m_ouder;
 }
 

@@ -50,8 +50,10 @@ private:
     [[nodiscard]] QWidget* Vrager();
 
     QWidget* m_ouder;
-    // The window that asked last. Right after one dialog closes the window system may not
-    // have made its window active again, and a question that follows goes over it too.
+    // The window that asked or had the focus last. Right after one dialog closes the window
+    // system may not have made another window active yet, and a question that follows goes
+    // over this one (or, when it has closed, over the window it stood over).
     QPointer<QWidget> m_laatsteVrager;
+    QObject m_focusVolger; // context of the focus connection, which ends with this object
     TToevoegen* m_naamDialoog;
 };

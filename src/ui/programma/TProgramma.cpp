@@ -115,7 +115,11 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
                                             *m_printSetup, *m_wedstrijdSchema, *m_vraagsteller);
     m_bouw->ZetStappen({[this](const QStringList& regels) { m_errorList->Toon(regels); },
                         [this] { m_form1->BewaarDetails(); },
-                        [this](const std::function<TBouwUitkomst()>& bouw) { return m_progress->VoerUit(bouw); },
+                        [this](const std::function<TBouwUitkomst()>& bouw) {
+                            // A build is asked for in the main window; the progress stands over it.
+                            ZetVoortgangOver(m_form1.get());
+                            return m_progress->VoerUit(bouw);
+                        },
                         [this] {
                             m_uitslagen->NieuweDag();
                             m_wedstrijdSchema->ToonNieuwSchema();
@@ -144,15 +148,14 @@ TProgramma::TProgramma(TVraagsteller* vraagsteller)
     });
     m_verbeter = std::make_unique<VerbeterDriver>(document, *m_vraagsteller);
     m_verbeter->ZetVoerUit([this](const std::function<void()>& werk) {
-        // The progress window stands over the schedule window that asked, and the organiser
-        // comes back there, where the figures are told.
-        const Qt::WindowFlags vlaggen = m_progress->windowFlags();
-        m_progress->setParent(m_wedstrijdSchema, vlaggen);
+        // The progress window stands over the schedule window that asked, and stays its own
+        // until the next build: when it closes, the window manager hands the focus back to the
+        // schedule window, where the figures are told.
+        ZetVoortgangOver(m_wedstrijdSchema);
         (void)m_progress->VoerUit([&werk] {
             werk();
             return TBouwUitkomst{true, {}, false};
         });
-        m_progress->setParent(m_form1.get(), vlaggen);
         m_wedstrijdSchema->activateWindow();
     });
     QObject::connect(m_wedstrijdSchema, &TWedstrijdSchema::verbeterGevraagd, m_wedstrijdSchema,
@@ -218,13 +221,20 @@ TProgramma::~TProgramma()
     // No window outlives what it shows: the windows over the schedule and the results go
     // while the schedule, the match day and the model still exist (a score still being typed
     // is committed as its table goes), then the print run and the schedule, and the main
-    // window with the model last.
+    // window with the model last. The progress window goes before the schedule window, whose
+    // child it may be.
     m_printRun.reset();
     for (QWidget* venster : std::initializer_list<QWidget*>{
-             m_kwaliteit, m_printSetup, m_uitslagen, m_wedstrijdSchema, m_errorList, m_progress,
+             m_kwaliteit, m_printSetup, m_uitslagen, m_progress, m_wedstrijdSchema, m_errorList,
              m_help, m_veldInvulling, m_toevoegen})
         delete venster;
     m_bouw.reset();
+}
+
+void TProgramma::ZetVoortgangOver(QWidget* venster)
+{
+    if (m_progress->parentWidget() != venster)
+        m_progress->setParent(venster, m_progress->windowFlags());
 }
 
 void TProgramma::PrintSchema()

@@ -7,6 +7,7 @@ class BouwDriver;
 class VerbeterDriver;
 class HerstelKopie;
 class HuidigePrinter;
+class QWidget;
 class PrintRun;
 class TAbout;
 class TErrorList;
@@ -57,6 +58,8 @@ private:
     // Ctrl+P outside the schedule window: the print dialog of the schedule, once there is one.
     void PrintSchema();
     void StartHerstel();
+    // Lets the progress window stand over the window that asked for the work.
+    void ZetVoortgangOver(QWidget* venster);
 
     std::unique_ptr<TDialoogVraagsteller> m_dialogen;
     TVraagsteller* m_vraagsteller = nullptr;

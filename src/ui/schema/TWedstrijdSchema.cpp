@@ -102,8 +102,10 @@ TWedstrijdSchema::TWedstrijdSchema(ToernooiDocument& document, HuidigePrinter& p
 
 void TWedstrijdSchema::MaakSchemaMenu()
 {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Schema"));
+    // Before "Help", which stays the last item of the bar.
+    auto* menu = new QMenu(QStringLiteral("&Schema"), this);
     menu->setObjectName(QStringLiteral("SchemaMenu"));
+    menuBar()->insertMenu(findChild<QAction*>(QStringLiteral("Help1")), menu);
     QAction* verbeter = menu->addAction(QStringLiteral("&Verbeteren"));
     verbeter->setObjectName(QStringLiteral("Verbeteren1"));
     connect(verbeter, &QAction::triggered, this, &TWedstrijdSchema::verbeterGevraagd);
