@@ -391,13 +391,15 @@ void ToernooiModel::LeegPoulesEnTeams()
         Bewaar(std::move(team));
     m_poules.clear();
     m_teams.clear();
-    // The results and the kept schedule name the teams and poules that are gone.
+    // The results, the kept schedule and the referees name the teams and poules that are gone.
     m_uitslagen = TUitslagen{};
     m_schemaIndeling = TSchemaIndeling{};
+    m_scheidsrechters = TScheidsrechters{};
     emit poulesVeranderd();
     emit teamsVeranderd();
     emit uitslagenVeranderd();
     emit schemaIndelingVeranderd();
+    emit scheidsrechtersVeranderd();
     emit vervangen();
 }
 
@@ -419,6 +421,16 @@ void ToernooiModel::ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam
     m_schemaIndeling = std::move(indeling);
     MaakGewijzigd();
     emit schemaIndelingVeranderd();
+}
+
+void ToernooiModel::ZetScheidsrechters(TScheidsrechters scheidsrechters, QStringView naam)
+{
+    Noem(naam);
+    if (scheidsrechters == m_scheidsrechters)
+        return;
+    m_scheidsrechters = std::move(scheidsrechters);
+    MaakGewijzigd();
+    emit scheidsrechtersVeranderd();
 }
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)

@@ -4,6 +4,7 @@
 #include "core/model/TLettertype.h"
 #include "core/model/TPoule.h"
 #include "core/model/TSchemaIndeling.h"
+#include "core/model/TScheidsrechters.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/ToernooiToestand.h"
 #include "core/model/VeldenEnRonden.h"
@@ -180,6 +181,13 @@ public:
     [[nodiscard]] const TSchemaIndeling& SchemaIndeling() const { return m_schemaIndeling; }
     void ZetSchemaIndeling(TSchemaIndeling indeling, QStringView naam = u"schema wijzigen");
 
+    // --- Referees -------------------------------------------------------------------------
+    // Who referees, the rules that are preferences, and which referee has which match. Saved
+    // with the tournament; a change sets Gewijzigd. naam names the change as an undo step.
+    [[nodiscard]] const TScheidsrechters& Scheidsrechters() const { return m_scheidsrechters; }
+    void ZetScheidsrechters(TScheidsrechters scheidsrechters,
+                            QStringView naam = u"scheidsrechters wijzigen");
+
     // --- Match day ----------------------------------------------------------------------
     // Results, points and lot orders belong to the tournament: they are saved with it and a
     // change sets Gewijzigd.
@@ -231,6 +239,7 @@ signals:
     void lettertypenVeranderd();
     void uitslagenVeranderd();
     void schemaIndelingVeranderd();
+    void scheidsrechtersVeranderd();
     // Any change of the tournament itself, of whatever kind, also while it is already marked
     // changed (the recovery copy follows every one).
     void veranderd();
@@ -296,6 +305,7 @@ private:
     TLettertypen m_lettertypen;
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
+    TScheidsrechters m_scheidsrechters;
 
     TeamLijstType m_verwijderdeTeams;
     PouleLijstType m_verwijderdePoules;

@@ -103,7 +103,8 @@ bool ToernooiToestand::IsGelijk(const ToernooiToestand& ander) const
            && DelenPerDag == ander.DelenPerDag && DagTijden == ander.DagTijden
            && GewoneVelden == ander.GewoneVelden && SpecialeVelden == ander.SpecialeVelden
            && Duur == ander.Duur && Pauze == ander.Pauze && Lettertypen == ander.Lettertypen
-           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling;
+           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling
+           && Scheidsrechters == ander.Scheidsrechters;
 }
 
 ToernooiToestand ToernooiModel::Toestand() const
@@ -128,6 +129,7 @@ ToernooiToestand ToernooiModel::Toestand() const
     toestand.Lettertypen = m_lettertypen;
     toestand.Uitslagen = m_uitslagen;
     toestand.SchemaIndeling = m_schemaIndeling;
+    toestand.Scheidsrechters = m_scheidsrechters;
     return toestand;
 }
 
@@ -172,6 +174,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     m_lettertypen = toestand.Lettertypen;
     m_uitslagen = toestand.Uitslagen;
     m_schemaIndeling = toestand.SchemaIndeling;
+    m_scheidsrechters = toestand.Scheidsrechters;
 
     const bool andereTeams = !std::equal(voor.Teams.begin(), voor.Teams.end(), toestand.Teams.begin(),
                                    toestand.Teams.end(), ZelfdeTeam);
@@ -200,6 +203,8 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         emit uitslagenVeranderd();
     if (!(voor.SchemaIndeling == toestand.SchemaIndeling))
         emit schemaIndelingVeranderd();
+    if (!(voor.Scheidsrechters == toestand.Scheidsrechters))
+        emit scheidsrechtersVeranderd();
     emit veranderd();
 }
 

@@ -4,6 +4,7 @@
 #include "core/model/TLettertype.h"
 #include "core/model/TPouleDetails.h"
 #include "core/model/TSchemaIndeling.h"
+#include "core/model/TScheidsrechters.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/VeldenEnRonden.h"
 #include "core/uitslag/TUitslagen.h"
@@ -44,6 +45,7 @@ struct ToernooiToestand
     TLettertypen Lettertypen;
     TUitslagen Uitslagen;
     TSchemaIndeling SchemaIndeling;
+    TScheidsrechters Scheidsrechters;
 
     // The same records with the same values: nothing a save would show differs.
     [[nodiscard]] bool IsGelijk(const ToernooiToestand& ander) const;
