@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiRegelLezer.h"
 
 #include "core/bestand/SchemaGroep.h"
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/UitslagenGroep.h"
 
@@ -110,6 +111,10 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     }
     if (soort == TToernooiSleutel::SchemaPlek) {
         SchemaGroep::LeesRegel(m_schemaIndeling, waarde);
+        return;
+    }
+    if (IsScheidsrechterSleutel(soort)) {
+        m_scheidsrechters.Regel(soort, waarde);
         return;
     }
     if (soort == TToernooiSleutel::Geen) {
@@ -304,6 +309,7 @@ void ToernooiRegelLezer::Einde()
 
     m_model.ZetUitslagen(std::move(m_uitslagen));
     m_model.ZetSchemaIndeling(std::move(m_schemaIndeling));
+    m_model.ZetScheidsrechters(m_scheidsrechters.Neem());
 
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/model/TLettertype.h"
 #include "core/model/ToernooiModel.h"
@@ -51,4 +52,5 @@ private:
     TLettertype* m_gekozenLettertype = nullptr;
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
+    ScheidsrechterGroep::TLezer m_scheidsrechters;
 };

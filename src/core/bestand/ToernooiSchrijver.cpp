@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiSchrijver.h"
 
 #include "core/bestand/SchemaGroep.h"
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/UitslagenGroep.h"
@@ -205,6 +206,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     QString tekst = std::move(regels).Tekst();
     tekst += UitslagenGroep::Regels(model.Uitslagen());
     tekst += SchemaGroep::Regels(model.SchemaIndeling());
+    tekst += ScheidsrechterGroep::Regels(model.Scheidsrechters());
     return tekst;
 }
 

@@ -52,6 +52,16 @@ enum class TToernooiSleutel
     UitslagTeam2,
     // The kept schedule's group (SchemaGroep), after the results group; skipped alike.
     SchemaPlek,
+    // The referees' group (ScheidsrechterGroep), after the kept schedule; skipped alike.
+    ScheidsrechterTeams,
+    ScheidsrechterPoule,
+    Scheidsrechter,
+    ScheidsrechterAfwezig,
+    ScheidsrechterWedstrijden,
+    ScheidsrechterRust,
+    ScheidsrechterEigenClub,
+    Fluiter,
+    Fluit,
 };
 
 // True for a key of the results group (Punten to UitslagTeam2).
@@ -60,7 +70,14 @@ enum class TToernooiSleutel
     return sleutel >= TToernooiSleutel::Punten && sleutel <= TToernooiSleutel::UitslagTeam2;
 }
 
-// True for a key of a group that follows the tournament itself: results, kept schedule.
+// True for a key of the referees' group (ScheidsrechterTeams to Fluit).
+[[nodiscard]] constexpr bool IsScheidsrechterSleutel(TToernooiSleutel sleutel)
+{
+    return sleutel >= TToernooiSleutel::ScheidsrechterTeams && sleutel <= TToernooiSleutel::Fluit;
+}
+
+// True for a key of a group that follows the tournament itself: results, kept schedule,
+// referees.
 [[nodiscard]] constexpr bool IsAchterSleutel(TToernooiSleutel sleutel)
 {
     return sleutel >= TToernooiSleutel::Punten;
