@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
 namespace {
 
@@ -13,8 +14,11 @@ constexpr int Verboden = std::numeric_limits<int>::min();
 // The weights of the preferences against one pair of rounds on duty in a row.
 constexpr int VoorkeurGewicht = 10;
 constexpr int OpEenRijGewicht = 3;
-// Rounds of improvement at most; each round that improves nothing ends it sooner.
+// Rounds of improvement at most, and tries of a change at most: each round that improves
+// nothing ends it sooner; the bound on the tries keeps the largest tournaments quick, and, being
+// a count, keeps the result the same on every run.
 constexpr int MaxRondes = 40;
+constexpr long long MaxPogingen = 20'000'000;
 
 // What a referee costs on a match by the preferences; Verboden where a rule that always holds
 // forbids it.
@@ -86,6 +90,8 @@ private:
     const int M;
     const int R;
     std::vector<int> m_kosten;
+    std::vector<int> m_minsteKost;          // per match, over the referees that may have it
+    long long m_pogingen = 0;
     std::vector<int> m_fluiter;             // per match, -1 without
     std::vector<int> m_aantal;              // per referee
     std::vector<int> m_dienst;              // per referee and round: the match, or -1
@@ -110,15 +116,37 @@ void TToewijzer::Neem(int m)
     taken.erase(std::find(taken.begin(), taken.end(), m));
 }
 
-// The flow network: source -> referee (its number of matches) -> referee in a round (one) ->
-// match (one) -> sink. The referees' capacities are raised together one step at a time, each
-// step filled as far as it goes: every referee gets as many matches as the others where it can,
-// and the last step fills every match that can be filled.
+// The matches of one round that exactly the same referees may have form a class; the flow
+// network is source -> referee (its number of matches) -> referee in a round (one) -> class of
+// that round -> sink (as many as the class has matches). The referees' capacities are raised
+// together one step at a time, each step filled as far as it goes: every referee gets as many
+// matches as the others where it can, and the last step fills every match that can be filled.
+// Within a class any of its referees may have any of its matches: they are paired cheapest
+// first.
 void TToewijzer::Verdeel()
 {
+    std::vector<int> klasseRonde;
+    std::vector<std::vector<int>> klasseLeden;
+    {
+        std::map<std::pair<int, std::vector<char>>, int> gezien;
+        std::pair<int, std::vector<char>> sleutel{0, std::vector<char>(std::size_t(F))};
+        for (int m = 0; m < M; ++m) {
+            sleutel.first = Ronde(m);
+            for (int f = 0; f < F; ++f)
+                sleutel.second[std::size_t(f)] = Kost(f, m) != Verboden;
+            const auto [plek, nieuw] = gezien.try_emplace(sleutel, int(klasseLeden.size()));
+            if (nieuw) {
+                klasseRonde.push_back(Ronde(m));
+                klasseLeden.emplace_back();
+            }
+            klasseLeden[std::size_t(plek->second)].push_back(m);
+        }
+    }
+    const int K = int(klasseLeden.size());
+
     const int bron = 0;
     const int put = 1;
-    MaxStroom netwerk(2 + F + M);
+    MaxStroom netwerk(2 + F + K);
     std::vector<int> bronRanden;
     bronRanden.reserve(std::size_t(F));
     for (int f = 0; f < F; ++f)
@@ -127,31 +155,25 @@ void TToewijzer::Verdeel()
     {
         int Rand;
         int Fluiter;
-        int Wedstrijd;
+        int Klasse;
     };
     std::vector<TKeuze> keuzes;
     std::vector<int> rondeKnoop(std::size_t(R), -1);
-    std::vector<int> volgorde;
     for (int f = 0; f < F; ++f) {
         std::fill(rondeKnoop.begin(), rondeKnoop.end(), -1);
-        // The cheapest matches first, so the flow starts near what the preferences want.
-        volgorde.clear();
-        for (int m = 0; m < M; ++m) {
-            if (Kost(f, m) != Verboden)
-                volgorde.push_back(m);
-        }
-        std::stable_sort(volgorde.begin(), volgorde.end(), [&](int a, int b) { return Kost(f, a) < Kost(f, b); });
-        for (const int m : volgorde) {
-            int& knoop = rondeKnoop[std::size_t(Ronde(m))];
+        for (int k = 0; k < K; ++k) {
+            if (Kost(f, klasseLeden[std::size_t(k)].front()) == Verboden)
+                continue;
+            int& knoop = rondeKnoop[std::size_t(klasseRonde[std::size_t(k)])];
             if (knoop < 0) {
                 knoop = netwerk.VoegKnoopToe();
                 netwerk.VoegToe(2 + f, knoop, 1);
             }
-            keuzes.push_back({netwerk.VoegToe(knoop, 2 + F + m, 1), f, m});
+            keuzes.push_back({netwerk.VoegToe(knoop, 2 + F + k, 1), f, k});
         }
     }
-    for (int m = 0; m < M; ++m)
-        netwerk.VoegToe(2 + F + m, put, 1);
+    for (int k = 0; k < K; ++k)
+        netwerk.VoegToe(2 + F + k, put, int(klasseLeden[std::size_t(k)].size()));
 
     for (int stap = 1; stap <= M; ++stap) {
         for (const int rand : bronRanden)
@@ -162,9 +184,22 @@ void TToewijzer::Verdeel()
         if (!vol)
             break;
     }
+
+    std::vector<std::vector<int>> klasseFluiters(static_cast<std::size_t>(K));
     for (const TKeuze& keuze : keuzes) {
         if (netwerk.Stroom(keuze.Rand) > 0)
-            Geef(keuze.Wedstrijd, keuze.Fluiter);
+            klasseFluiters[std::size_t(keuze.Klasse)].push_back(keuze.Fluiter);
+    }
+    for (int k = 0; k < K; ++k) {
+        std::vector<int>& fluiters = klasseFluiters[std::size_t(k)];
+        for (const int m : klasseLeden[std::size_t(k)]) {
+            if (fluiters.empty())
+                break;
+            const auto goedkoopst = std::min_element(fluiters.begin(), fluiters.end(),
+                                                     [&](int a, int b) { return Kost(a, m) < Kost(b, m); });
+            Geef(m, *goedkoopst);
+            fluiters.erase(goedkoopst);
+        }
     }
 }
 
@@ -176,7 +211,11 @@ bool TToewijzer::VerbeterWedstrijd(int m)
     if (a < 0)
         return false;
     const int r = Ronde(m);
+    // Nothing to gain from this side: the cheapest referee it can have, alone in its rounds.
+    if (Kost(a, m) == m_minsteKost[std::size_t(m)] && Buren(a, r) == 0)
+        return false;
     for (int b = 0; b < F; ++b) {
+        ++m_pogingen;
         if (b == a || Kost(b, m) == Verboden)
             continue;
         if (const int m2 = Dienst(b, r); m2 >= 0) {
@@ -224,9 +263,18 @@ bool TToewijzer::VerbeterWedstrijd(int m)
 
 void TToewijzer::Verbeter()
 {
-    for (int ronde = 0; ronde < MaxRondes; ++ronde) {
+    m_minsteKost.assign(std::size_t(M), 0);
+    for (int m = 0; m < M; ++m) {
+        int minste = std::numeric_limits<int>::max();
+        for (int f = 0; f < F; ++f) {
+            if (Kost(f, m) != Verboden)
+                minste = std::min(minste, Kost(f, m));
+        }
+        m_minsteKost[std::size_t(m)] = minste;
+    }
+    for (int ronde = 0; ronde < MaxRondes && m_pogingen < MaxPogingen; ++ronde) {
         bool beter = false;
-        for (int m = 0; m < M; ++m)
+        for (int m = 0; m < M && m_pogingen < MaxPogingen; ++m)
             beter = VerbeterWedstrijd(m) || beter;
         if (!beter)
             break;
