@@ -3,6 +3,9 @@
 #include "core/scheidsrechters/Behouden.h"
 #include "core/scheidsrechters/ScheidsrechterRegels.h"
 #include "core/scheidsrechters/TScheidsOpzet.h"
+#include "core/verbeteren/BewaardSchema.h"
+#include "core/verbeteren/HandVerplaatsing.h"
+#include "hulp/SchemaDocument.h"
 #include "hulp/WillekeurigToernooi.h"
 #include "scheidsrechters/ScheidsControle.h"
 
@@ -227,4 +230,30 @@ TEST(Toewijzen, AChangedScheduleKeepsWhatStillKeepsTheRules)
             EXPECT_TRUE(bezet || !controle.Lees({open}, alleen).isEmpty()) << qPrintable(uitkomst.Redenen[o]);
         }
     }
+}
+
+// The document shows the kept assignment on the schedule as it stands: after a move by hand
+// the matches keep their referees at their new places.
+TEST(Toewijzen, TheDocumentCarriesTheAssignmentOverAMovedMatch)
+{
+    SchemaDocument d;
+    VoegPoulesToe(d.model, {{"A", TeamReeks(1, 4)}, {"B", TeamReeks(5, 8)}, {"C", TeamReeks(9, 11)}});
+    d.model.ZetGewoneVelden(2);
+    d.Bouw();
+    TScheidsrechters regels;
+    regels.Teams = TScheidsTeams::Alle;
+    regels.Toewijzingen = Toewijzen(d.model, d.boom, regels).Toewijzingen;
+    d.model.ZetScheidsrechters(regels);
+    EXPECT_EQ(d.document.Scheidsrechters().Toewijzingen, regels.Toewijzingen);
+
+    const TVerplaatsUitkomst gewisseld = WisselVakken(d.model, d.boom, d.model.Uitslagen(), {1, 1}, {1, 2});
+    ASSERT_TRUE(gewisseld.Gelukt()) << qPrintable(gewisseld.Reden);
+    d.model.ZetSchemaIndeling(BewaardSchema::Indeling(gewisseld.Schema));
+    ASSERT_EQ(d.boom, gewisseld.Schema);
+    const TScheidsUitkomst& nu = d.document.Scheidsrechters();
+    EXPECT_TRUE(nu.Open.isEmpty());
+    EXPECT_EQ(nu.Toewijzingen.size(), regels.Toewijzingen.size());
+    EXPECT_EQ(nu.Toewijzingen[0].Naam, regels.Toewijzingen[1].Naam);
+    EXPECT_EQ(nu.Toewijzingen[0].Tekst, regels.Toewijzingen[1].Tekst);
+    EXPECT_EQ(nu.Toewijzingen[0].Veld, 1);
 }
