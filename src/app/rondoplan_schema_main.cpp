@@ -12,6 +12,9 @@
 #include "core/schema/SchemaOverloop.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
+#include "core/scheidsrechters/ScheidsrechterLijst.h"
+#include "core/scheidsrechters/TScheidsOpzet.h"
+#include "core/scheidsrechters/Toewijzen.h"
 #include "core/uitslag/StandTekst.h"
 #include "core/uitslag/TWedstrijdDag.h"
 #include "core/uitwisseling/CsvSchema.h"
@@ -46,6 +49,7 @@ const char* const HulpTekst =
     "         rondoplan-schema --stand BESTAND\n"
     "         rondoplan-schema --kwaliteit BESTAND\n"
     "         rondoplan-schema --verbeter [--tijden | --kwaliteit] [--bewaar UIT] BESTAND\n"
+    "         rondoplan-schema --scheidsrechters [--toewijzen [--bewaar UIT]] BESTAND\n"
     "         rondoplan-schema --help | --version\n"
     "\n"
     "Leest het toernooibestand BESTAND, controleert de invoer, bouwt het wedstrijdschema en\n"
@@ -84,6 +88,17 @@ const char* const HulpTekst =
     "                met zo min mogelijk wedstrijden direct na elkaar en korte wachttijden.\n"
     "                De cijfers voor en na staan op de foutuitvoer. Met --bewaar UIT wordt\n"
     "                het toernooi met het verbeterde schema naar UIT geschreven.\n"
+    "  --scheidsrechters\n"
+    "                Schrijft in plaats van het schema de scheidsrechters, met TABs: per\n"
+    "                wedstrijd in schemavolgorde de ronde, het veld, de wedstrijd en de\n"
+    "                scheidsrechter (leeg als die er niet is), dan een lege regel en per\n"
+    "                scheidsrechter de naam en het aantal wedstrijden.\n"
+    "  --toewijzen   Wijst eerst de scheidsrechters toe volgens de regels van het bestand\n"
+    "                (noemt het bestand geen scheidsrechters, dan fluit elk team, met alleen\n"
+    "                de regels die altijd gelden) en schrijft ze als bij --scheidsrechters.\n"
+    "                Wedstrijden zonder mogelijke scheidsrechter staan op de foutuitvoer.\n"
+    "                Met --bewaar UIT wordt het toernooi met de toewijzing naar UIT\n"
+    "                geschreven.\n"
     "  -h, --help    Toont deze hulptekst.\n"
     "  --version     Toont het versienummer.\n"
     "\n"
@@ -175,10 +190,14 @@ int main(int argc, char* argv[])
                                        QStringLiteral("Schrijft de kwaliteit van het schema."));
     const QCommandLineOption verbeter(QStringLiteral("verbeter"),
                                       QStringLiteral("Verbetert het schema."));
+    const QCommandLineOption scheidsrechters(QStringLiteral("scheidsrechters"),
+                                             QStringLiteral("Schrijft de scheidsrechters."));
+    const QCommandLineOption toewijzen(QStringLiteral("toewijzen"),
+                                       QStringLiteral("Wijst de scheidsrechters toe."));
     const QCommandLineOption versie(QStringLiteral("version"),
                                     QStringLiteral("Toont het versienummer."));
     parser.addOptions({hulp, versie, tijden, bewaar, pdf, team, papier, liggend, csv, html, ics,
-                       importeer, stand, kwaliteit, verbeter});
+                       importeer, stand, kwaliteit, verbeter, scheidsrechters, toewijzen});
     if (!parser.parse(QCoreApplication::arguments())) {
         if (!parser.unknownOptionNames().isEmpty())
             return GebruikFout(QStringLiteral("onbekende optie ")
@@ -243,7 +262,17 @@ int main(int argc, char* argv[])
                                    + QStringLiteral("."));
         }
     }
-    if (parser.isSet(bewaar) && !parser.isSet(verbeter))
+    const bool fluiten = parser.isSet(scheidsrechters) || parser.isSet(toewijzen);
+    if (fluiten) {
+        for (const QCommandLineOption* optie : {&pdf, &csv, &html, &ics, &stand, &kwaliteit, &verbeter, &tijden}) {
+            if (parser.isSet(*optie))
+                return GebruikFout(QStringLiteral("--scheidsrechters en --toewijzen kunnen niet samen met --")
+                                   + optie->names().constFirst() + QStringLiteral("."));
+        }
+        if (parser.isSet(bewaar) && !parser.isSet(toewijzen))
+            return GebruikFout(QStringLiteral("--scheidsrechters met --bewaar kan alleen samen met --toewijzen."));
+    }
+    if (parser.isSet(bewaar) && !parser.isSet(verbeter) && !fluiten)
         return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
 
     const TInvoerControle controle = ControleerInvoer(model);
@@ -302,6 +331,31 @@ int main(int argc, char* argv[])
     if (!parser.isSet(pdf) && !parser.isSet(kwaliteit) && !model.Uitslagen().Leeg()) {
         if (const QString melding = VervallenMelding(TWedstrijdDag(model, boom)); !melding.isEmpty())
             Fout(melding);
+    }
+    if (fluiten) {
+        TScheidsrechters regels = model.Scheidsrechters();
+        if (parser.isSet(toewijzen)) {
+            // A file that names no referees: every team, any poule, only the rules that always hold.
+            if (!regels.HeeftScheidsrechters()) {
+                regels = TScheidsrechters{};
+                regels.Teams = TScheidsTeams::Alle;
+            }
+            const TScheidsUitkomst uitkomst = Toewijzen(model, boom, regels);
+            for (qsizetype i = 0; i < uitkomst.Open.size(); ++i) {
+                const TScheidsToewijzing& open = uitkomst.Open[i];
+                Fout(QStringLiteral("Geen scheidsrechter in ronde %1, veld %2 (%3): %4")
+                         .arg(QString::number(open.Ronde), QString::number(open.Veld), open.Tekst, uitkomst.Redenen[i]));
+            }
+            regels.Toewijzingen = uitkomst.Toewijzingen;
+        }
+        Schrijf(stdout, ScheidsrechterLijst(TScheidsOpzet(model, boom, regels), regels.Toewijzingen));
+        if (std::fflush(stdout) != 0)
+            return BestandFout;
+        if (parser.isSet(bewaar)) {
+            model.ZetScheidsrechters(std::move(regels));
+            return bestand.Opslaan() == TBestandUitkomst::Gelukt ? Gelukt : BestandFout;
+        }
+        return Gelukt;
     }
     if (parser.isSet(pdf)) {
         const QString fout = PdfMap::Schrijf(model, boom, parser.value(pdf), teams, PrintDatum(),

@@ -1,6 +1,7 @@
 #include "core/afdruk/AfdrukInhoud.h"
 
 #include "core/model/ToernooiModel.h"
+#include "core/scheidsrechters/Behouden.h"
 
 TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
                              const TPaginaMaten& maten, const QString& printDatum)
@@ -20,6 +21,9 @@ TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& sche
             blok.Teams.append(team->TeamNaam);
         gegevens.Poules.push_back(blok);
     }
+    // The kept referees carried over to this schedule, as the schedule window shows them.
+    if (!model.Scheidsrechters().Toewijzingen.isEmpty())
+        gegevens.Scheidsrechters = BehoudToewijzing(model, schema, model.Scheidsrechters()).Toewijzingen;
     return gegevens;
 }
 

@@ -5,8 +5,8 @@
 class ToernooiModel;
 
 // Gathers from the tournament what a printed document shows: texts, fonts, field count, the
-// schedule with the round headers and the poules with their teams. The metrics, the page
-// total and the highlighted team are the caller's.
+// schedule with the round headers, the poules with their teams and the referees of the
+// matches. The metrics, the page total and the highlighted team are the caller's.
 [[nodiscard]] TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
                                            const TPaginaMaten& maten, const QString& printDatum);
 

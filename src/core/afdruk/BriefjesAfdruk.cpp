@@ -7,6 +7,9 @@
 #include "core/model/VeldenEnRonden.h"
 #include "core/schema/TSchemaBoom.h"
 
+#include <QHash>
+#include <utility>
+
 namespace PaginaOpmaak {
 
 namespace {
@@ -53,10 +56,29 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens)
     DrawPageFrame(canvas, gegevens);
     const int kolom = LabelKolomBreedte(canvas, gegevens);
 
+    // The referee of each slot (round, field), when the match standing there is the one the
+    // assignment names (its text and Keer).
+    QHash<std::pair<int, int>, const TScheidsToewijzing*> toegewezen;
+    for (const TScheidsToewijzing& t : gegevens.Scheidsrechters)
+        toegewezen.insert({t.Ronde, t.Veld}, &t);
+    QHash<std::pair<int, int>, QString> fluiters;
+    if (gegevens.Schema && !toegewezen.isEmpty()) {
+        const TSchemaBoom& schema = *gegevens.Schema;
+        schema.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails&,
+                                     const QString& tekst, int keer) {
+            const std::pair<int, int> vak{schema.Ronden[r].Ronde, int(v) + 1};
+            const TScheidsToewijzing* t = toegewezen.value(vak);
+            if (t && t->Keer == keer && t->Tekst == tekst)
+                fluiters.insert(vak, t->Naam);
+        });
+    }
+
     int boven = maten.HeaderHeight;
     int gebruikt = 0;
     VoorElkeRonde(gegevens, [&](int k, const QString& kop, const std::vector<TSchemaVeld>& sloten) {
+        int veldNummer = 0;
         for (const auto& slot : sloten) {
+            ++veldNummer;
             // Empty slots need no referee.
             if (!slot.Wedstrijd)
                 continue;
@@ -69,7 +91,9 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens)
             }
             const Delen delen = Splits(slot.Tekst);
             RijTekst(canvas, gegevens, 0, boven, QStringLiteral("  Dag ") + RondeKop::DagTekst(kop));
-            RijTekst(canvas, gegevens, kolom, boven, QStringLiteral("Scheidsechter:"));
+            const QString fluiter = fluiters.value({k, veldNummer});
+            RijTekst(canvas, gegevens, kolom, boven,
+                     fluiter.isEmpty() ? QStringLiteral("Scheidsechter:") : QStringLiteral("Scheidsechter: ") + fluiter);
             RijTekst(canvas, gegevens, 0, boven + regel, QStringLiteral("Ronde ") + QString::number(k));
             RijTekst(canvas, gegevens, 0, boven + 2 * regel, RondeKop::TijdBereik(kop));
             RijTekst(canvas, gegevens, kolom, boven + 2 * regel, QStringLiteral("Score team: ") + delen.Team1);

@@ -2,6 +2,7 @@
 
 #include "core/afdruk/TPaginaMaten.h"
 #include "core/model/TLettertype.h"
+#include "core/model/TScheidsrechters.h"
 
 #include <QString>
 #include <QStringList>
@@ -41,4 +42,6 @@ struct TAfdrukGegevens
     const TWedstrijdDag* Dag = nullptr;
     // The quality report a quality printout shows.
     const TSchemaKwaliteit* Kwaliteit = nullptr;
+    // The referee of each match of the schedule, for the referee notes; none when empty.
+    QList<TScheidsToewijzing> Scheidsrechters;
 };

@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiRegelLezer.h"
 
 #include "core/bestand/SchemaGroep.h"
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/UitloopGroep.h"
 #include "core/bestand/UitslagenGroep.h"
@@ -115,6 +116,10 @@ void ToernooiRegelLezer::Regel(QStringView regel)
     }
     if (soort == TToernooiSleutel::Uitloop) {
         UitloopGroep::LeesRegel(m_uitloop, waarde);
+        return;
+    }
+    if (IsScheidsrechterSleutel(soort)) {
+        m_scheidsrechters.Regel(soort, waarde);
         return;
     }
     if (soort == TToernooiSleutel::Geen) {
@@ -312,6 +317,7 @@ void ToernooiRegelLezer::Einde()
     std::sort(m_uitloop.begin(), m_uitloop.end(),
               [](const TUitloopRegel& a, const TUitloopRegel& b) { return a.Ronde < b.Ronde; });
     m_model.ZetUitloopLijst(m_uitloop);
+    m_model.ZetScheidsrechters(m_scheidsrechters.Neem());
 
     // The round headers once with the loaded day parts, duration and pause.
     m_model.VulRondeKoppen();

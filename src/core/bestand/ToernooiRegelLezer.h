@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/model/TLettertype.h"
 #include "core/model/ToernooiModel.h"
@@ -52,4 +53,5 @@ private:
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
     TUitloop m_uitloop;
+    ScheidsrechterGroep::TLezer m_scheidsrechters;
 };

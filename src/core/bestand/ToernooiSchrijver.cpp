@@ -1,6 +1,7 @@
 #include "core/bestand/ToernooiSchrijver.h"
 
 #include "core/bestand/SchemaGroep.h"
+#include "core/bestand/ScheidsrechterGroep.h"
 #include "core/bestand/Tekstcodering.h"
 #include "core/bestand/ToernooiSleutel.h"
 #include "core/bestand/UitloopGroep.h"
@@ -207,6 +208,7 @@ QString ToernooiTekst(const ToernooiModel& model, const QDateTime& moment, const
     tekst += UitslagenGroep::Regels(model.Uitslagen());
     tekst += SchemaGroep::Regels(model.SchemaIndeling());
     tekst += UitloopGroep::Regels(model.Uitloop());
+    tekst += ScheidsrechterGroep::Regels(model.Scheidsrechters());
     return tekst;
 }
 

@@ -48,6 +48,15 @@ constexpr TSleutelSpelling Spellingen[] = {
     {TToernooiSleutel::UitslagTeam2, u"UitslagTeam2"},
     {TToernooiSleutel::SchemaPlek, u"SchemaPlek"},
     {TToernooiSleutel::Uitloop, u"Uitloop"},
+    {TToernooiSleutel::ScheidsrechterTeams, u"ScheidsrechterTeams"},
+    {TToernooiSleutel::ScheidsrechterPoule, u"ScheidsrechterPoule"},
+    {TToernooiSleutel::Scheidsrechter, u"Scheidsrechter"},
+    {TToernooiSleutel::ScheidsrechterAfwezig, u"ScheidsrechterAfwezig"},
+    {TToernooiSleutel::ScheidsrechterWedstrijden, u"ScheidsrechterWedstrijden"},
+    {TToernooiSleutel::ScheidsrechterRust, u"ScheidsrechterRust"},
+    {TToernooiSleutel::ScheidsrechterEigenClub, u"ScheidsrechterEigenClub"},
+    {TToernooiSleutel::Fluiter, u"Fluiter"},
+    {TToernooiSleutel::Fluit, u"Fluit"},
 };
 
 // Each row must sit at its enum value less one, so SleutelNaam can index the table.
@@ -58,7 +67,7 @@ constexpr bool OpVolgorde()
         if (int(rij.Sleutel) != i++)
             return false;
     }
-    return i == int(TToernooiSleutel::Uitloop) + 1;
+    return i == int(TToernooiSleutel::Fluit) + 1;
 }
 static_assert(OpVolgorde(), "the spellings follow the order of TToernooiSleutel");
 

@@ -54,6 +54,16 @@ enum class TToernooiSleutel
     SchemaPlek,
     // The match day's delays (UitloopGroep), after the kept schedule; skipped alike.
     Uitloop,
+    // The referees' group (ScheidsrechterGroep), after the kept schedule; skipped alike.
+    ScheidsrechterTeams,
+    ScheidsrechterPoule,
+    Scheidsrechter,
+    ScheidsrechterAfwezig,
+    ScheidsrechterWedstrijden,
+    ScheidsrechterRust,
+    ScheidsrechterEigenClub,
+    Fluiter,
+    Fluit,
 };
 
 // True for a key of the results group (Punten to UitslagTeam2).
@@ -62,8 +72,14 @@ enum class TToernooiSleutel
     return sleutel >= TToernooiSleutel::Punten && sleutel <= TToernooiSleutel::UitslagTeam2;
 }
 
+// True for a key of the referees' group (ScheidsrechterTeams to Fluit).
+[[nodiscard]] constexpr bool IsScheidsrechterSleutel(TToernooiSleutel sleutel)
+{
+    return sleutel >= TToernooiSleutel::ScheidsrechterTeams && sleutel <= TToernooiSleutel::Fluit;
+}
+
 // True for a key of a group that follows the tournament itself: results, kept schedule,
-// delays.
+// delays, referees.
 [[nodiscard]] constexpr bool IsAchterSleutel(TToernooiSleutel sleutel)
 {
     return sleutel >= TToernooiSleutel::Punten;

@@ -1,5 +1,6 @@
 #include "core/document/ToernooiDocument.h"
 
+#include "core/scheidsrechters/Behouden.h"
 #include "core/verbeteren/BewaardSchema.h"
 
 #include <QFileInfo>
@@ -13,9 +14,11 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     // What the model did before there was a history is no step.
     (void)m_model.NeemBewerking();
     connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::Veranderd);
+    connect(&m_model, &ToernooiModel::veranderd, this, [this] { m_scheidsrechtersVerouderd = true; });
     connect(&m_model, &ToernooiModel::vervangen, this, [this] {
         // A schedule of the tournament a load or "Opnieuw" replaced is no longer current.
         m_schemaGebouwd = false;
+        m_scheidsrechtersVerouderd = true;
         m_opnieuw = true;
         Veranderd();
     });
@@ -121,6 +124,7 @@ void ToernooiDocument::Herstel(const Geschiedenis::TStap& stap)
     m_model.HerstelToestand(stap.Toestand);
     // The schedule is current again only for the state it was built from.
     m_schemaGebouwd = stap.SchemaGebouwd && stap.Bouw == m_bouwNummer;
+    m_scheidsrechtersVerouderd = true;
     // The kept places of the state brought back, over the schedule built last.
     IndelingVeranderd();
     m_model.ZetGewijzigd(!m_geschiedenis.IsBewaard());
@@ -155,6 +159,7 @@ void ToernooiDocument::ZetNieuwSchema(TSchemaBoom eigen, TSchemaBoom getoond)
     m_eigenSchema = std::move(eigen);
     m_schema = std::move(getoond);
     m_schemaGebouwd = true;
+    m_scheidsrechtersVerouderd = true;
     ++m_bouwNummer;
     // The schedule belongs to the state it was built from: undo back to that state keeps it.
     SluitStap();
@@ -175,7 +180,18 @@ void ToernooiDocument::IndelingVeranderd()
     if (schema == m_schema)
         return;
     m_schema = std::move(schema);
+    m_scheidsrechtersVerouderd = true;
     emit schemaVeranderd();
+}
+
+const TScheidsUitkomst& ToernooiDocument::Scheidsrechters() const
+{
+    if (m_scheidsrechtersVerouderd) {
+        m_scheidsrechters = m_schemaGebouwd ? BehoudToewijzing(m_model, m_schema, m_model.Scheidsrechters())
+                                            : TScheidsUitkomst{};
+        m_scheidsrechtersVerouderd = false;
+    }
+    return m_scheidsrechters;
 }
 
 void ToernooiDocument::OnthoudPad(const QString& pad)

@@ -3,6 +3,7 @@
 #include "core/document/Geschiedenis.h"
 #include "core/model/ToernooiModel.h"
 #include "core/schema/TSchemaBoom.h"
+#include "core/scheidsrechters/Toewijzen.h"
 
 #include <QObject>
 #include <QString>
@@ -37,6 +38,12 @@ public:
     void ZetNieuwSchema(TSchemaBoom eigen, TSchemaBoom getoond);
     void ZetNieuwSchema(TSchemaBoom schema) { ZetNieuwSchema(schema, schema); }
     [[nodiscard]] quint64 BouwNummer() const { return m_bouwNummer; }
+
+    // --- Referees -------------------------------------------------------------------------
+    // The referees on the schedule as it stands: the assignment the tournament keeps, carried
+    // over to it (a match that moved keeps its referee while the rules allow), and the matches
+    // whose referee no longer may, as open with the reason. Nothing without a current schedule.
+    [[nodiscard]] const TScheidsUitkomst& Scheidsrechters() const;
 
     // --- The file -------------------------------------------------------------------------
     // The tournament file loaded or saved last, which "&Opslaan" proposes; empty for a
@@ -85,6 +92,8 @@ private:
 
     TSchemaBoom m_schema;
     TSchemaBoom m_eigenSchema;
+    mutable TScheidsUitkomst m_scheidsrechters;
+    mutable bool m_scheidsrechtersVerouderd = true;
     bool m_schemaGebouwd = false;
     quint64 m_bouwNummer = 0;
     QString m_pad;

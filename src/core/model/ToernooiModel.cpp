@@ -391,7 +391,7 @@ void ToernooiModel::LeegPoulesEnTeams()
         Bewaar(std::move(team));
     m_poules.clear();
     m_teams.clear();
-    // The results and the kept schedule name the teams and poules that are gone.
+    // The results, the kept schedule and the referees name the teams and poules that are gone.
     m_uitslagen = TUitslagen{};
     m_schemaIndeling = TSchemaIndeling{};
     const bool uitgelopen = !m_uitloop.isEmpty();
@@ -400,10 +400,12 @@ void ToernooiModel::LeegPoulesEnTeams()
         VulRondeKoppen();
         emit uitloopVeranderd();
     }
+    m_scheidsrechters = TScheidsrechters{};
     emit poulesVeranderd();
     emit teamsVeranderd();
     emit uitslagenVeranderd();
     emit schemaIndelingVeranderd();
+    emit scheidsrechtersVeranderd();
     emit vervangen();
 }
 
@@ -464,6 +466,21 @@ void ToernooiModel::ZetUitloopLijst(const TUitloop& uitloop)
     emit instellingenVeranderd();
     VulRondeKoppen();
     emit uitloopVeranderd();
+}
+
+void ToernooiModel::ZetScheidsrechters(TScheidsrechters scheidsrechters, QStringView naam)
+{
+    Noem(naam);
+    // In schedule order, as the file gives them back.
+    std::stable_sort(scheidsrechters.Toewijzingen.begin(), scheidsrechters.Toewijzingen.end(),
+                     [](const TScheidsToewijzing& a, const TScheidsToewijzing& b) {
+                         return std::pair(a.Ronde, a.Veld) < std::pair(b.Ronde, b.Veld);
+                     });
+    if (scheidsrechters == m_scheidsrechters)
+        return;
+    m_scheidsrechters = std::move(scheidsrechters);
+    MaakGewijzigd();
+    emit scheidsrechtersVeranderd();
 }
 
 void ToernooiModel::ZetTeamDetails(TTeamDetails* team, const TTeamDetails& waarden)

@@ -5,6 +5,7 @@
 #include "core/model/TPoule.h"
 #include "core/model/TSchemaIndeling.h"
 #include "core/model/TUitloop.h"
+#include "core/model/TScheidsrechters.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/ToernooiToestand.h"
 #include "core/model/VeldenEnRonden.h"
@@ -192,6 +193,12 @@ public:
     bool ZetUitloop(int ronde, int minuten);
     // Replaces every delay (the reader); entries out of range or repeated are left out.
     void ZetUitloopLijst(const TUitloop& uitloop);
+    // --- Referees -------------------------------------------------------------------------
+    // Who referees, the rules that are preferences, and which referee has which match. Saved
+    // with the tournament; a change sets Gewijzigd. naam names the change as an undo step.
+    [[nodiscard]] const TScheidsrechters& Scheidsrechters() const { return m_scheidsrechters; }
+    void ZetScheidsrechters(TScheidsrechters scheidsrechters,
+                            QStringView naam = u"scheidsrechters wijzigen");
 
     // --- Match day ----------------------------------------------------------------------
     // Results, points and lot orders belong to the tournament: they are saved with it and a
@@ -246,6 +253,7 @@ signals:
     void schemaIndelingVeranderd();
     // The delays changed, and with them the round headers.
     void uitloopVeranderd();
+    void scheidsrechtersVeranderd();
     // Any change of the tournament itself, of whatever kind, also while it is already marked
     // changed (the recovery copy follows every one).
     void veranderd();
@@ -312,6 +320,7 @@ private:
     TUitslagen m_uitslagen;
     TSchemaIndeling m_schemaIndeling;
     TUitloop m_uitloop;
+    TScheidsrechters m_scheidsrechters;
 
     TeamLijstType m_verwijderdeTeams;
     PouleLijstType m_verwijderdePoules;

@@ -103,7 +103,8 @@ bool ToernooiToestand::IsGelijk(const ToernooiToestand& ander) const
            && DelenPerDag == ander.DelenPerDag && DagTijden == ander.DagTijden
            && GewoneVelden == ander.GewoneVelden && SpecialeVelden == ander.SpecialeVelden
            && Duur == ander.Duur && Pauze == ander.Pauze && Lettertypen == ander.Lettertypen
-           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling && Uitloop == ander.Uitloop;
+           && Uitslagen == ander.Uitslagen && SchemaIndeling == ander.SchemaIndeling
+           && Uitloop == ander.Uitloop && Scheidsrechters == ander.Scheidsrechters;
 }
 
 ToernooiToestand ToernooiModel::Toestand() const
@@ -129,6 +130,7 @@ ToernooiToestand ToernooiModel::Toestand() const
     toestand.Uitslagen = m_uitslagen;
     toestand.SchemaIndeling = m_schemaIndeling;
     toestand.Uitloop = m_uitloop;
+    toestand.Scheidsrechters = m_scheidsrechters;
     return toestand;
 }
 
@@ -174,6 +176,7 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
     m_uitslagen = toestand.Uitslagen;
     m_schemaIndeling = toestand.SchemaIndeling;
     m_uitloop = toestand.Uitloop;
+    m_scheidsrechters = toestand.Scheidsrechters;
 
     const bool andereTeams = !std::equal(voor.Teams.begin(), voor.Teams.end(), toestand.Teams.begin(),
                                    toestand.Teams.end(), ZelfdeTeam);
@@ -205,6 +208,8 @@ void ToernooiModel::HerstelToestand(const ToernooiToestand& toestand)
         emit schemaIndelingVeranderd();
     if (!(voor.Uitloop == toestand.Uitloop))
         emit uitloopVeranderd();
+    if (!(voor.Scheidsrechters == toestand.Scheidsrechters))
+        emit scheidsrechtersVeranderd();
     emit veranderd();
 }
 

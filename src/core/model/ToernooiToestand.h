@@ -4,6 +4,7 @@
 #include "core/model/TLettertype.h"
 #include "core/model/TPouleDetails.h"
 #include "core/model/TSchemaIndeling.h"
+#include "core/model/TScheidsrechters.h"
 #include "core/model/TTeamDetails.h"
 #include "core/model/TUitloop.h"
 #include "core/model/VeldenEnRonden.h"
@@ -46,6 +47,7 @@ struct ToernooiToestand
     TUitslagen Uitslagen;
     TSchemaIndeling SchemaIndeling;
     TUitloop Uitloop;
+    TScheidsrechters Scheidsrechters;
 
     // The same records with the same values: nothing a save would show differs.
     [[nodiscard]] bool IsGelijk(const ToernooiToestand& ander) const;

@@ -188,6 +188,13 @@ TEST(PaginaOpmaak, RefereeNotesForMatchesOnly)
                                                    "68,171 4 Score team: Nummer 2 Q",
                                                    "0,184 4 Kr. AB1",
                                                }));
+
+    // A match's referee follows the label; a match without one keeps the bare label.
+    voorbeeld.Gegevens.Scheidsrechters = {{1, 3, 1, T("Kr. AB1:Nummer 1 P x Nummer 2 Q"), T("Jan de Vries")}};
+    canvas.Opname.clear();
+    PrintRefereeNotes(canvas, voorbeeld.Gegevens);
+    EXPECT_EQ(canvas.Met(T("68,")).filter(T("Scheids")),
+              Regels({"68,54 4 Scheidsechter:", "68,132 4 Scheidsechter: Jan de Vries"}));
 }
 
 TEST(PaginaOpmaak, RefereeNotesStartANewPageWhenTheyDoNotFit)

@@ -97,6 +97,15 @@ const std::vector<Bewerking>& Bewerkingen()
             const QString lijst = T("Team;Poule\nImport %1;Nieuwe poule\nImport %2;P1\n").arg(k() % 9).arg(k() % 9);
             TeamImport::Pas(m, TeamImport::Voorbeeld(m, lijst));
         },
+        [](ToernooiModel& m, std::mt19937& k) {
+            TScheidsrechters s = m.Scheidsrechters();
+            s.Teams = TScheidsTeams(k() % 3);
+            s.Rust = TScheidsRust(k() % 3);
+            if (k() % 2 == 0)
+                s.Personen.append({T("Scheids %1").arg(k() % 5), {int(k() % 4) + 1}});
+            s.Toewijzingen.append({int(k() % 9) + 1, 1, 1, T("A : T1 x T2"), T("Scheids")});
+            m.ZetScheidsrechters(s);
+        },
     };
     return alle;
 }

@@ -1,0 +1,40 @@
+#include "core/scheidsrechters/ScheidsrechterLijst.h"
+
+#include "core/scheidsrechters/TScheidsOpzet.h"
+
+#include <QHash>
+
+QString ScheidsrechterLijst(const TScheidsOpzet& opzet, const QList<TScheidsToewijzing>& toewijzingen)
+{
+    QHash<std::pair<QString, int>, const TScheidsToewijzing*> vanWedstrijd;
+    for (const TScheidsToewijzing& t : toewijzingen)
+        vanWedstrijd.insert({t.Tekst, t.Keer}, &t);
+
+    QStringList namen;
+    for (const auto& f : opzet.Fluiters())
+        namen.append(f.Naam);
+    QList<int> aantallen(namen.size(), 0);
+
+    QString tekst;
+    for (const auto& w : opzet.Wedstrijden()) {
+        QString naam;
+        if (const TScheidsToewijzing* t = vanWedstrijd.value({w.Tekst, w.Keer}); t && t->Ronde == w.Ronde
+                                                                                 && t->Veld == w.Veld)
+            naam = t->Naam;
+        tekst += QString::number(w.Ronde) + u'\t' + QString::number(w.Veld) + u'\t' + w.Tekst + u'\t' + naam
+                 + u'\n';
+        if (naam.isEmpty())
+            continue;
+        qsizetype i = namen.indexOf(naam);
+        if (i < 0) {
+            namen.append(naam);
+            aantallen.append(0);
+            i = namen.size() - 1;
+        }
+        ++aantallen[i];
+    }
+    tekst += u'\n';
+    for (qsizetype i = 0; i < namen.size(); ++i)
+        tekst += namen[i] + u'\t' + QString::number(aantallen[i]) + u'\n';
+    return tekst;
+}

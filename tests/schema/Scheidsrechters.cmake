@@ -1,0 +1,31 @@
+# --toewijzen: the same assignment on every run; with --bewaar it is kept in the file, which
+# then prints it with --scheidsrechters; --scheidsrechters alone with --bewaar, or with an
+# output of the schedule, is a wrong command.
+#   PROGRAMMA, INVOER; MAP a scratch folder.
+file(REMOVE_RECURSE ${MAP})
+file(MAKE_DIRECTORY ${MAP})
+
+function(draai naam)
+    execute_process(COMMAND ${PROGRAMMA} ${ARGN}
+        OUTPUT_VARIABLE uitvoer ERROR_VARIABLE fout RESULT_VARIABLE code TIMEOUT 120)
+    set(${naam}_uit "${uitvoer}" PARENT_SCOPE)
+    set(${naam}_fout "${fout}" PARENT_SCOPE)
+    set(${naam}_code "${code}" PARENT_SCOPE)
+endfunction()
+
+set(uit ${MAP}/met-scheidsrechters.trn)
+draai(eerst --toewijzen ${INVOER})
+draai(bewaar --toewijzen --bewaar ${uit} ${INVOER})
+draai(gelezen --scheidsrechters ${uit})
+if(NOT eerst_code EQUAL 0 OR NOT bewaar_code EQUAL 0 OR NOT gelezen_code EQUAL 0)
+    message(FATAL_ERROR "Afsluitcodes ${eerst_code}, ${bewaar_code}, ${gelezen_code}:\n${bewaar_fout}${gelezen_fout}")
+endif()
+if(NOT bewaar_uit STREQUAL eerst_uit OR NOT gelezen_uit STREQUAL eerst_uit)
+    message(FATAL_ERROR "De bewaarde toewijzing komt niet terug:\n${eerst_uit}---\n${gelezen_uit}")
+endif()
+
+draai(zonder --scheidsrechters --bewaar ${MAP}/niet.trn ${INVOER})
+draai(pdf --toewijzen --pdf ${MAP} ${INVOER})
+if(NOT zonder_code EQUAL 1 OR NOT pdf_code EQUAL 1 OR EXISTS ${MAP}/niet.trn)
+    message(FATAL_ERROR "Geen gebruiksfout: ${zonder_code}, ${pdf_code}")
+endif()
