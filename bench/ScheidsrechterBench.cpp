@@ -1,6 +1,6 @@
 // Timings of the referee assignment (Release): 60 poules of 8..12 teams (full competitions,
 // neighbours linked, rests 0..2) on 60 fields, every team a referee; with only the rules that
-// always hold, and with the preferences switched on.
+// always hold, and with the preferences switched on; and 250 poules on 250 fields.
 #include "GrootToernooi.h"
 
 #include "core/schema/TSchemaBouwer.h"
@@ -54,6 +54,8 @@ void BM_AlleenAltijd(benchmark::State& state)
     Toewijs(state, TScheidsRust::Geen, false);
 }
 BENCHMARK(BM_AlleenAltijd)->Arg(15)->Arg(60)->Unit(benchmark::kMillisecond);
+// The largest tournament of the builder's benchmarks, once.
+BENCHMARK(BM_AlleenAltijd)->Arg(250)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_MetVoorkeuren(benchmark::State& state)
 {

@@ -12,6 +12,7 @@
 #include "core/schema/SchemaOverloop.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
+#include "core/scheidsrechters/Behouden.h"
 #include "core/scheidsrechters/ScheidsrechterLijst.h"
 #include "core/scheidsrechters/TScheidsOpzet.h"
 #include "core/scheidsrechters/Toewijzen.h"
@@ -92,7 +93,9 @@ const char* const HulpTekst =
     "                Schrijft in plaats van het schema de scheidsrechters, met TABs: per\n"
     "                wedstrijd in schemavolgorde de ronde, het veld, de wedstrijd en de\n"
     "                scheidsrechter (leeg als die er niet is), dan een lege regel en per\n"
-    "                scheidsrechter de naam en het aantal wedstrijden.\n"
+    "                scheidsrechter de naam en het aantal wedstrijden. Een wedstrijd waarvan\n"
+    "                de bewaarde scheidsrechter volgens de regels niet meer mag, staat met de\n"
+    "                reden op de foutuitvoer.\n"
     "  --toewijzen   Wijst eerst de scheidsrechters toe volgens de regels van het bestand\n"
     "                (noemt het bestand geen scheidsrechters, dan fluit elk team, met alleen\n"
     "                de regels die altijd gelden) en schrijft ze als bij --scheidsrechters.\n"
@@ -334,20 +337,24 @@ int main(int argc, char* argv[])
     }
     if (fluiten) {
         TScheidsrechters regels = model.Scheidsrechters();
+        TScheidsUitkomst uitkomst;
         if (parser.isSet(toewijzen)) {
             // A file that names no referees: every team, any poule, only the rules that always hold.
             if (!regels.HeeftScheidsrechters()) {
                 regels = TScheidsrechters{};
                 regels.Teams = TScheidsTeams::Alle;
             }
-            const TScheidsUitkomst uitkomst = Toewijzen(model, boom, regels);
-            for (qsizetype i = 0; i < uitkomst.Open.size(); ++i) {
-                const TScheidsToewijzing& open = uitkomst.Open[i];
-                Fout(QStringLiteral("Geen scheidsrechter in ronde %1, veld %2 (%3): %4")
-                         .arg(QString::number(open.Ronde), QString::number(open.Veld), open.Tekst, uitkomst.Redenen[i]));
-            }
-            regels.Toewijzingen = uitkomst.Toewijzingen;
+            uitkomst = Toewijzen(model, boom, regels);
+        } else {
+            // The kept assignment on this schedule, as the program shows it.
+            uitkomst = BehoudToewijzing(model, boom, regels);
         }
+        for (qsizetype i = 0; i < uitkomst.Open.size(); ++i) {
+            const TScheidsToewijzing& open = uitkomst.Open[i];
+            Fout(QStringLiteral("Geen scheidsrechter in ronde %1, veld %2 (%3): %4")
+                     .arg(QString::number(open.Ronde), QString::number(open.Veld), open.Tekst, uitkomst.Redenen[i]));
+        }
+        regels.Toewijzingen = uitkomst.Toewijzingen;
         Schrijf(stdout, ScheidsrechterLijst(TScheidsOpzet(model, boom, regels), regels.Toewijzingen));
         if (std::fflush(stdout) != 0)
             return BestandFout;

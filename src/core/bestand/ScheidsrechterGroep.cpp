@@ -3,6 +3,8 @@
 #include "core/bestand/SchemaGroep.h"
 #include "core/model/TSchemaIndeling.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -75,17 +77,18 @@ QString Regels(const TScheidsrechters& s)
 
     // The matches per referee, the referees in the order of their first match.
     QStringList namen;
+    QHash<QString, QList<const TScheidsToewijzing*>> taken;
     for (const TScheidsToewijzing& t : s.Toewijzingen) {
-        if (!namen.contains(t.Naam))
+        auto& lijst = taken[t.Naam];
+        if (lijst.isEmpty())
             namen.append(t.Naam);
+        lijst.append(&t);
     }
     for (const QString& naam : std::as_const(namen)) {
         regels.Sleutel(TToernooiSleutel::Fluiter, naam);
-        for (const TScheidsToewijzing& t : s.Toewijzingen) {
-            if (t.Naam != naam)
-                continue;
-            regels.Sleutel(TToernooiSleutel::Fluit, QString::number(t.Ronde) + u',' + QString::number(t.Veld)
-                                                       + u',' + QString::number(t.Keer) + u',' + t.Tekst);
+        for (const TScheidsToewijzing* t : std::as_const(taken[naam])) {
+            regels.Sleutel(TToernooiSleutel::Fluit, QString::number(t->Ronde) + u',' + QString::number(t->Veld)
+                                                       + u',' + QString::number(t->Keer) + u',' + t->Tekst);
         }
     }
     return std::move(regels).Tekst();

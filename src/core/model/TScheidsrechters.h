@@ -35,6 +35,29 @@ struct TScheidsToewijzing
     friend bool operator==(const TScheidsToewijzing&, const TScheidsToewijzing&) = default;
 };
 
+// The referee of the match at that place in a list of assignments; empty when it has none.
+[[nodiscard]] inline QString ScheidsrechterVan(const QList<TScheidsToewijzing>& toewijzingen, int ronde, int veld,
+                                               int keer, const QString& tekst)
+{
+    for (const TScheidsToewijzing& t : toewijzingen) {
+        if (t.Ronde == ronde && t.Veld == veld && t.Keer == keer && t.Tekst == tekst)
+            return t.Naam;
+    }
+    return {};
+}
+
+// The duties of one referee in a list of assignments, in its order.
+[[nodiscard]] inline QList<TScheidsToewijzing> TakenVan(const QList<TScheidsToewijzing>& toewijzingen,
+                                                        const QString& naam)
+{
+    QList<TScheidsToewijzing> taken;
+    for (const TScheidsToewijzing& t : toewijzingen) {
+        if (t.Naam == naam)
+            taken.append(t);
+    }
+    return taken;
+}
+
 // The referees of a tournament: who referees, the rules that are preferences, and the
 // assignment in schedule order. Empty (all defaults): the tournament has no referees and its
 // file holds nothing of them.
@@ -58,23 +81,10 @@ struct TScheidsrechters
     // The referee of the match at that place; empty when it has none.
     [[nodiscard]] QString Naam(int ronde, int veld, int keer, const QString& tekst) const
     {
-        for (const TScheidsToewijzing& t : Toewijzingen) {
-            if (t.Ronde == ronde && t.Veld == veld && t.Keer == keer && t.Tekst == tekst)
-                return t.Naam;
-        }
-        return {};
+        return ScheidsrechterVan(Toewijzingen, ronde, veld, keer, tekst);
     }
-
     // The duties of one referee, in schedule order.
-    [[nodiscard]] QList<TScheidsToewijzing> Taken(const QString& naam) const
-    {
-        QList<TScheidsToewijzing> taken;
-        for (const TScheidsToewijzing& t : Toewijzingen) {
-            if (t.Naam == naam)
-                taken.append(t);
-        }
-        return taken;
-    }
+    [[nodiscard]] QList<TScheidsToewijzing> Taken(const QString& naam) const { return TakenVan(Toewijzingen, naam); }
 
     friend bool operator==(const TScheidsrechters&, const TScheidsrechters&) = default;
 };

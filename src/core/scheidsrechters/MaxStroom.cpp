@@ -47,21 +47,41 @@ bool MaxStroom::Niveaus(int bron, int put)
     return m_niveau[std::size_t(put)] >= 0;
 }
 
-int MaxStroom::Duw(int knoop, int put, int hoeveel)
+int MaxStroom::Duw(int bron, int put)
 {
-    if (knoop == put)
-        return hoeveel;
-    for (int& r = m_huidig[std::size_t(knoop)]; r >= 0; r = m_randen[std::size_t(r)].Volgende) {
-        const int naar = m_randen[std::size_t(r)].Naar;
-        if (Rest(r) <= 0 || m_niveau[std::size_t(naar)] != m_niveau[std::size_t(knoop)] + 1)
-            continue;
-        if (const int geduwd = Duw(naar, put, std::min(hoeveel, Rest(r))); geduwd > 0) {
-            m_randen[std::size_t(r)].Stroom += geduwd;
-            m_randen[std::size_t(r ^ 1)].Stroom -= geduwd;
-            return geduwd;
+    // Depth first along the levels, with the path on a stack of its own: a path may pass many
+    // referees, deeper than a call stack should go.
+    m_pad.clear();
+    int knoop = bron;
+    for (;;) {
+        if (knoop == put) {
+            int hoeveel = std::numeric_limits<int>::max();
+            for (const int r : m_pad)
+                hoeveel = std::min(hoeveel, Rest(r));
+            for (const int r : m_pad) {
+                m_randen[std::size_t(r)].Stroom += hoeveel;
+                m_randen[std::size_t(r ^ 1)].Stroom -= hoeveel;
+            }
+            return hoeveel;
         }
+        int& r = m_huidig[std::size_t(knoop)];
+        while (r >= 0
+               && (Rest(r) <= 0
+                   || m_niveau[std::size_t(m_randen[std::size_t(r)].Naar)] != m_niveau[std::size_t(knoop)] + 1))
+            r = m_randen[std::size_t(r)].Volgende;
+        if (r >= 0) {
+            m_pad.push_back(r);
+            knoop = m_randen[std::size_t(r)].Naar;
+            continue;
+        }
+        // A dead end: back one step, and the edge that led here is not tried again.
+        if (m_pad.empty())
+            return 0;
+        const int terug = m_pad.back();
+        m_pad.pop_back();
+        knoop = m_randen[std::size_t(terug ^ 1)].Naar;
+        m_huidig[std::size_t(knoop)] = m_randen[std::size_t(terug)].Volgende;
     }
-    return 0;
 }
 
 int MaxStroom::Vul(int bron, int put)
@@ -69,7 +89,7 @@ int MaxStroom::Vul(int bron, int put)
     int totaal = 0;
     while (Niveaus(bron, put)) {
         m_huidig = m_eerste;
-        while (const int geduwd = Duw(bron, put, std::numeric_limits<int>::max()))
+        while (const int geduwd = Duw(bron, put))
             totaal += geduwd;
     }
     return totaal;

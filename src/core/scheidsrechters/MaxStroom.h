@@ -43,11 +43,12 @@ private:
         return r.Capaciteit - r.Stroom;
     }
     bool Niveaus(int bron, int put);
-    int Duw(int knoop, int put, int hoeveel);
+    int Duw(int bron, int put);
 
     std::vector<TRand> m_randen; // an edge and its reverse side by side
     std::vector<int> m_eerste;   // per node the first edge of its list
     std::vector<int> m_laatste;  // per node the last edge, so the list keeps the order of adding
     std::vector<int> m_niveau;
     std::vector<int> m_huidig;
+    std::vector<int> m_pad;
 };

@@ -11,8 +11,12 @@ QString ScheidsrechterLijst(const TScheidsOpzet& opzet, const QList<TScheidsToew
         vanWedstrijd.insert({t.Tekst, t.Keer}, &t);
 
     QStringList namen;
-    for (const auto& f : opzet.Fluiters())
+    QHash<QString, qsizetype> plek;
+    for (const auto& f : opzet.Fluiters()) {
+        if (!plek.contains(f.Naam))
+            plek.insert(f.Naam, namen.size());
         namen.append(f.Naam);
+    }
     QList<int> aantallen(namen.size(), 0);
 
     QString tekst;
@@ -25,13 +29,13 @@ QString ScheidsrechterLijst(const TScheidsOpzet& opzet, const QList<TScheidsToew
                  + u'\n';
         if (naam.isEmpty())
             continue;
-        qsizetype i = namen.indexOf(naam);
-        if (i < 0) {
+        auto i = plek.constFind(naam);
+        if (i == plek.cend()) {
+            i = plek.insert(naam, namen.size());
             namen.append(naam);
             aantallen.append(0);
-            i = namen.size() - 1;
         }
-        ++aantallen[i];
+        ++aantallen[*i];
     }
     tekst += u'\n';
     for (qsizetype i = 0; i < namen.size(); ++i)

@@ -5,12 +5,15 @@
 #include "core/scheidsrechters/TScheidsOpzet.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <map>
 
 namespace {
 
-constexpr int Verboden = std::numeric_limits<int>::min();
+// Costs are small (a few preferences of weight 10), so a byte holds one: the table has one for
+// every referee and match.
+constexpr int Verboden = std::numeric_limits<std::int8_t>::min();
 // The weights of the preferences against one pair of rounds on duty in a row.
 constexpr int VoorkeurGewicht = 10;
 constexpr int OpEenRijGewicht = 3;
@@ -22,13 +25,13 @@ constexpr long long MaxPogingen = 20'000'000;
 
 // What a referee costs on a match by the preferences; Verboden where a rule that always holds
 // forbids it.
-std::vector<int> Kosten(const TScheidsOpzet& opzet)
+std::vector<std::int8_t> Kosten(const TScheidsOpzet& opzet)
 {
     const auto& fluiters = opzet.Fluiters();
     const auto& wedstrijden = opzet.Wedstrijden();
     const auto& teams = opzet.Teams();
     const TScheidsrechters& regels = opzet.Regels();
-    std::vector<int> kosten(fluiters.size() * wedstrijden.size(), Verboden);
+    std::vector<std::int8_t> kosten(fluiters.size() * wedstrijden.size(), std::int8_t(Verboden));
     for (std::size_t f = 0; f < fluiters.size(); ++f) {
         const int team = fluiters[f].Team;
         for (std::size_t m = 0; m < wedstrijden.size(); ++m) {
@@ -51,7 +54,7 @@ std::vector<int> Kosten(const TScheidsOpzet& opzet)
                     }
                 }
             }
-            kosten[f * wedstrijden.size() + m] = k;
+            kosten[f * wedstrijden.size() + m] = std::int8_t(k);
         }
     }
     return kosten;
@@ -89,7 +92,7 @@ private:
     const int F;
     const int M;
     const int R;
-    std::vector<int> m_kosten;
+    std::vector<std::int8_t> m_kosten;
     std::vector<int> m_minsteKost;          // per match, over the referees that may have it
     long long m_pogingen = 0;
     std::vector<int> m_fluiter;             // per match, -1 without
