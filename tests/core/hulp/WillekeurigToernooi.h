@@ -56,4 +56,22 @@ inline void MaakWillekeurig(ToernooiModel& model, std::mt19937& toeval)
     }
 }
 
+// Makes the given number of random tournaments from the seed and calls
+// doe(geval, model, schema, toeval) for each one that builds; returns how many built.
+template <typename Doe> int VoorElkGebouwdToernooi(unsigned zaad, int aantal, Doe doe)
+{
+    std::mt19937 toeval(zaad);
+    int gebouwd = 0;
+    for (int geval = 0; geval < aantal; ++geval) {
+        ToernooiModel model;
+        MaakWillekeurig(model, toeval);
+        TSchemaBoom boom;
+        if (!TSchemaBouwer(model).BouwSchema(boom).Gelukt)
+            continue;
+        ++gebouwd;
+        doe(geval, model, boom, toeval);
+    }
+    return gebouwd;
+}
+
 } // namespace SchemaTestHulp

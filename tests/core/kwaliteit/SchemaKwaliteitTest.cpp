@@ -108,15 +108,8 @@ TEST(SchemaKwaliteit, CountsFromTheTreeAsItStands)
 
 TEST(SchemaKwaliteit, BoundNeverAboveTheBuiltScheduleOnRandomTournaments)
 {
-    std::mt19937 toeval(1414);
-    int gebouwd = 0;
-    for (int geval = 0; geval < 200; ++geval) {
-        ToernooiModel model;
-        MaakWillekeurig(model, toeval);
-        TSchemaBoom boom;
-        if (!TSchemaBouwer(model).BouwSchema(boom).Gelukt)
-            continue;
-        ++gebouwd;
+    const int gebouwd = VoorElkGebouwdToernooi(1414, 200, [](int geval, const ToernooiModel& model,
+                                                            const TSchemaBoom& boom, std::mt19937&) {
         const TSchemaKwaliteit kwaliteit = MeetKwaliteit(model, boom);
         ASSERT_LE(kwaliteit.Ondergrens.Ronden, kwaliteit.Ronden) << "geval " << geval;
         for (const auto& poule : model.PouleLijst()) {
@@ -128,6 +121,6 @@ TEST(SchemaKwaliteit, BoundNeverAboveTheBuiltScheduleOnRandomTournaments)
                 }
             }
         }
-    }
+    });
     EXPECT_GT(gebouwd, 150);
 }

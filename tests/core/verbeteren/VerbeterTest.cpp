@@ -40,17 +40,10 @@ TUitslagen SpeelSommige(const TSchemaBoom& boom, std::mt19937& toeval)
 // builder's schedules, and a swap by hand is refused exactly when it would break a rule.
 TEST(Verbeteren, KeepsEveryRuleAndNeverLosesOnRandomTournaments)
 {
-    std::mt19937 toeval(2207);
-    int gebouwd = 0;
     int verbeterd = 0;
     int geweigerd = 0;
-    for (int geval = 0; geval < 150; ++geval) {
-        ToernooiModel model;
-        MaakWillekeurig(model, toeval);
-        TSchemaBoom boom;
-        if (!TSchemaBouwer(model).BouwSchema(boom).Gelukt)
-            continue;
-        ++gebouwd;
+    const int gebouwd = VoorElkGebouwdToernooi(2207, 150, [&](int geval, const ToernooiModel& model,
+                                                              const TSchemaBoom& boom, std::mt19937& toeval) {
         const TUitslagen uitslagen = SpeelSommige(boom, toeval);
         const bool bouwerGoed = EersteFout(model, boom, boom, &boom, &uitslagen).empty();
         ASSERT_EQ(ControleerSchema(model, boom, uitslagen, &boom).isEmpty(), bouwerGoed) << "geval " << geval;
@@ -61,7 +54,7 @@ TEST(Verbeteren, KeepsEveryRuleAndNeverLosesOnRandomTournaments)
         ASSERT_FALSE(uitkomst.Geannuleerd);
         if (!uitkomst.Verbeterd) {
             ASSERT_EQ(uitkomst.Schema, boom) << "geval " << geval;
-            continue;
+            return;
         }
         ++verbeterd;
         ASSERT_EQ(EersteFout(model, uitkomst.Schema, boom, &boom, &uitslagen), "") << "geval " << geval;
@@ -78,7 +71,7 @@ TEST(Verbeteren, KeepsEveryRuleAndNeverLosesOnRandomTournaments)
         const TSchemaRonde& r1 = schema.Ronden[toeval() % schema.Ronden.size()];
         const TSchemaRonde& r2 = schema.Ronden[toeval() % schema.Ronden.size()];
         if (r1.Velden.empty() || r2.Velden.empty())
-            continue;
+            return;
         const TVak a{r1.Ronde, int(toeval() % r1.Velden.size()) + 1};
         const TVak b{r2.Ronde, int(toeval() % r2.Velden.size()) + 1};
         const TVerplaatsUitkomst wissel = WisselVakken(model, schema, uitslagen, a, b);
@@ -88,7 +81,7 @@ TEST(Verbeteren, KeepsEveryRuleAndNeverLosesOnRandomTournaments)
             ++geweigerd;
             ASSERT_TRUE(wissel.Schema.Leeg());
         }
-    }
+    });
     EXPECT_GT(gebouwd, 110);
     EXPECT_GT(verbeterd, gebouwd / 2);
     EXPECT_GT(geweigerd, 5);
