@@ -10,6 +10,10 @@
 #include "core/model/ToernooiModel.h"
 #include "core/schema/TInvoerControle.h"
 #include "core/schema/TSchemaBouwer.h"
+#include "core/scheidsrechters/Behouden.h"
+#include "core/scheidsrechters/ScheidsrechterRegels.h"
+#include "core/scheidsrechters/TScheidsOpzet.h"
+#include "core/scheidsrechters/Toewijzen.h"
 #include "core/uitslag/TWedstrijdDag.h"
 #include "core/uitwisseling/CsvSchema.h"
 #include "core/uitwisseling/HtmlSchema.h"
@@ -177,6 +181,30 @@ inline QString ControleerExport(ToernooiModel& model, const TSchemaBoom& boom)
     return {};
 }
 
+// The referees: the file's own assignment carried over, and a new one by the file's rules (every
+// team when it names none) that breaks no rule that always holds and survives being kept.
+inline QString ControleerScheidsrechters(const ToernooiModel& model, const TSchemaBoom& boom)
+{
+    TScheidsrechters regels = model.Scheidsrechters();
+    const TScheidsUitkomst bewaard = BehoudToewijzing(model, boom, regels);
+    if (bewaard.Redenen.size() != bewaard.Open.size())
+        return QStringLiteral("open wedstrijden zonder reden");
+    if (!regels.HeeftScheidsrechters())
+        regels.Teams = TScheidsTeams::Alle;
+    const TScheidsUitkomst uitkomst = Toewijzen(model, boom, regels);
+    regels.Toewijzingen = uitkomst.Toewijzingen;
+    const TScheidsOpzet opzet(model, boom, regels);
+    if (std::size_t(uitkomst.Toewijzingen.size() + uitkomst.Open.size()) != opzet.Wedstrijden().size())
+        return QStringLiteral("niet elke wedstrijd toegewezen of open");
+    for (const TScheidsToewijzing& t : uitkomst.Toewijzingen) {
+        if (const auto breuk = ControleerScheidsrechter(opzet, t); breuk && breuk->Altijd)
+            return QStringLiteral("toewijzing breekt een regel: ") + breuk->Tekst;
+    }
+    if (!BehoudToewijzing(opzet).Open.isEmpty())
+        return QStringLiteral("een eigen toewijzing blijft niet behouden");
+    return {};
+}
+
 inline QString Controleer(QByteArrayView invoer)
 {
     QString fout = LezerControle::Controleer(invoer);
@@ -203,6 +231,8 @@ inline QString Controleer(QByteArrayView invoer)
     fout = ControleerSchema(model, eerste);
     if (fout.isEmpty())
         fout = ControleerExport(model, eerste);
+    if (fout.isEmpty())
+        fout = ControleerScheidsrechters(model, eerste);
     if (!fout.isEmpty())
         return fout;
     return ControleerPapier(model, eerste);

@@ -145,10 +145,7 @@ void TLezer::Regel(TToernooiSleutel sleutel, QStringView waarde)
 
 TScheidsrechters TLezer::Neem()
 {
-    std::stable_sort(m_gelezen.Toewijzingen.begin(), m_gelezen.Toewijzingen.end(),
-                     [](const TScheidsToewijzing& a, const TScheidsToewijzing& b) {
-                         return std::pair(a.Ronde, a.Veld) < std::pair(b.Ronde, b.Veld);
-                     });
+    SorteerToewijzingen(m_gelezen.Toewijzingen);
     m_fluiter.clear();
     m_heeftFluiter = false;
     return std::exchange(m_gelezen, {});

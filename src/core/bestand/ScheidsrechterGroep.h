@@ -27,7 +27,7 @@ class TLezer
 public:
     // One line of the group (IsScheidsrechterSleutel).
     void Regel(TToernooiSleutel sleutel, QStringView waarde);
-    // What was read, its matches in schedule order.
+    // What was read, its matches in the model's order.
     [[nodiscard]] TScheidsrechters Neem();
 
 private:

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+#include <tuple>
+
 // Which teams referee: none, every team, or the teams of the chosen poules.
 enum class TScheidsTeams { Geen, Alle, Poules };
 
@@ -34,6 +37,15 @@ struct TScheidsToewijzing
     QString Naam;
     friend bool operator==(const TScheidsToewijzing&, const TScheidsToewijzing&) = default;
 };
+
+// Schedule order (round, field), then the rest, so that one list has one order: the model keeps
+// its list so, as the file gives it back.
+inline void SorteerToewijzingen(QList<TScheidsToewijzing>& toewijzingen)
+{
+    std::sort(toewijzingen.begin(), toewijzingen.end(), [](const TScheidsToewijzing& a, const TScheidsToewijzing& b) {
+        return std::tie(a.Ronde, a.Veld, a.Keer, a.Tekst, a.Naam) < std::tie(b.Ronde, b.Veld, b.Keer, b.Tekst, b.Naam);
+    });
+}
 
 // The referee of the match at that place in a list of assignments; empty when it has none.
 [[nodiscard]] inline QString ScheidsrechterVan(const QList<TScheidsToewijzing>& toewijzingen, int ronde, int veld,

@@ -471,11 +471,7 @@ void ToernooiModel::ZetUitloopLijst(const TUitloop& uitloop)
 void ToernooiModel::ZetScheidsrechters(TScheidsrechters scheidsrechters, QStringView naam)
 {
     Noem(naam);
-    // In schedule order, as the file gives them back.
-    std::stable_sort(scheidsrechters.Toewijzingen.begin(), scheidsrechters.Toewijzingen.end(),
-                     [](const TScheidsToewijzing& a, const TScheidsToewijzing& b) {
-                         return std::pair(a.Ronde, a.Veld) < std::pair(b.Ronde, b.Veld);
-                     });
+    SorteerToewijzingen(scheidsrechters.Toewijzingen);
     if (scheidsrechters == m_scheidsrechters)
         return;
     m_scheidsrechters = std::move(scheidsrechters);

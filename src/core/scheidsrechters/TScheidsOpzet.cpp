@@ -70,16 +70,23 @@ TScheidsOpzet::TScheidsOpzet(const ToernooiModel& model, const TSchemaBoom& sche
             m_laatsteEigen[std::size_t(w.Poule1)] = std::max(m_laatsteEigen[std::size_t(w.Poule1)], w.Ronde);
     }
 
-    // The referees: the teams first, in poule order, then the named ones.
-    for (const TTeam& team : m_teams) {
-        const bool fluit = regels.Teams == TScheidsTeams::Alle
-                           || (regels.Teams == TScheidsTeams::Poules
-                               && regels.Poules.contains(m_pouleNamen[team.Poule]));
-        if (fluit)
-            m_fluiters.push_back({team.Naam, int(&team - m_teams.data()), {}});
+    // The referees: the teams first, in poule order, then the named ones. An assignment names a
+    // referee by name, so a name that is taken already (a file may hold two teams of one name)
+    // adds no referee.
+    const auto voegToe = [this](const QString& naam, int team, const QList<int>& afwezig) {
+        if (m_fluiterVanNaam.contains(naam))
+            return;
+        m_fluiterVanNaam.insert(naam, int(m_fluiters.size()));
+        m_fluiters.push_back({naam, team, afwezig});
+    };
+    for (std::size_t t = 0; t < m_teams.size(); ++t) {
+        const TTeam& team = m_teams[t];
+        if (regels.Teams == TScheidsTeams::Alle
+            || (regels.Teams == TScheidsTeams::Poules && regels.Poules.contains(m_pouleNamen[team.Poule])))
+            voegToe(team.Naam, int(t), {});
     }
     for (const TScheidsPersoon& persoon : regels.Personen)
-        m_fluiters.push_back({persoon.Naam, -1, persoon.Afwezig});
+        voegToe(persoon.Naam, -1, persoon.Afwezig);
     m_afwezig.assign(m_fluiters.size() * ronden, 0);
     for (std::size_t f = 0; f < m_fluiters.size(); ++f) {
         for (const int ronde : std::as_const(m_fluiters[f].Afwezig)) {
@@ -87,8 +94,6 @@ TScheidsOpzet::TScheidsOpzet(const ToernooiModel& model, const TSchemaBoom& sche
                 m_afwezig[f * ronden + std::size_t(ronde)] = 1;
         }
     }
-    for (std::size_t f = m_fluiters.size(); f-- > 0;)
-        m_fluiterVanNaam.insert(m_fluiters[f].Naam, int(f));
 }
 
 int TScheidsOpzet::VeldVan(int team, int ronde) const

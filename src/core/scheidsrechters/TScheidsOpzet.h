@@ -46,13 +46,14 @@ public:
     [[nodiscard]] const TScheidsrechters& Regels() const { return m_regels; }
     [[nodiscard]] const std::vector<TWedstrijd>& Wedstrijden() const { return m_wedstrijden; }
     [[nodiscard]] const std::vector<TTeam>& Teams() const { return m_teams; }
-    // The referees: the teams that referee in poule order, then the named referees.
+    // The referees: the teams that referee in poule order, then the named referees; each name
+    // once (the first of a name).
     [[nodiscard]] const std::vector<TFluiter>& Fluiters() const { return m_fluiters; }
     [[nodiscard]] const QStringList& PouleNamen() const { return m_pouleNamen; }
     // One more than the last round of the schedule, so that round + 1 may always be asked.
     [[nodiscard]] int Ronden() const { return m_ronden; }
 
-    // The referee of that name (the first one), or -1.
+    // The referee of that name, or -1.
     [[nodiscard]] int Fluiter(const QString& naam) const { return m_fluiterVanNaam.value(naam, -1); }
     // The match with that text and Keer, or -1.
     [[nodiscard]] int Wedstrijd(const QString& tekst, int keer) const
