@@ -5,13 +5,7 @@
 file(REMOVE_RECURSE ${MAP})
 file(MAKE_DIRECTORY ${MAP})
 
-function(draai naam)
-    execute_process(COMMAND ${PROGRAMMA} ${ARGN}
-        OUTPUT_VARIABLE uitvoer ERROR_VARIABLE fout RESULT_VARIABLE code TIMEOUT 120)
-    set(${naam}_uit "${uitvoer}" PARENT_SCOPE)
-    set(${naam}_fout "${fout}" PARENT_SCOPE)
-    set(${naam}_code "${code}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/Draai.cmake)
 
 set(uit ${MAP}/met-scheidsrechters.trn)
 draai(eerst --toewijzen ${INVOER})
