@@ -14,11 +14,11 @@ ToernooiDocument::ToernooiDocument(ToernooiModel& model, QObject* parent)
     // What the model did before there was a history is no step.
     (void)m_model.NeemBewerking();
     connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::Veranderd);
-    connect(&m_model, &ToernooiModel::veranderd, this, [this] { m_scheidsrechtersVerouderd = true; });
+    connect(&m_model, &ToernooiModel::veranderd, this, &ToernooiDocument::ScheidsrechtersVerouderd);
     connect(&m_model, &ToernooiModel::vervangen, this, [this] {
         // A schedule of the tournament a load or "Opnieuw" replaced is no longer current.
         m_schemaGebouwd = false;
-        m_scheidsrechtersVerouderd = true;
+        ScheidsrechtersVerouderd();
         m_opnieuw = true;
         Veranderd();
     });
@@ -124,7 +124,7 @@ void ToernooiDocument::Herstel(const Geschiedenis::TStap& stap)
     m_model.HerstelToestand(stap.Toestand);
     // The schedule is current again only for the state it was built from.
     m_schemaGebouwd = stap.SchemaGebouwd && stap.Bouw == m_bouwNummer;
-    m_scheidsrechtersVerouderd = true;
+    ScheidsrechtersVerouderd();
     // The kept places of the state brought back, over the schedule built last.
     IndelingVeranderd();
     m_model.ZetGewijzigd(!m_geschiedenis.IsBewaard());
@@ -159,8 +159,8 @@ void ToernooiDocument::ZetNieuwSchema(TSchemaBoom eigen, TSchemaBoom getoond)
     m_eigenSchema = std::move(eigen);
     m_schema = std::move(getoond);
     m_schemaGebouwd = true;
-    m_scheidsrechtersVerouderd = true;
     ++m_bouwNummer;
+    ScheidsrechtersVerouderd();
     // The schedule belongs to the state it was built from: undo back to that state keeps it.
     SluitStap();
     m_geschiedenis.Huidig().SchemaGebouwd = true;
@@ -180,8 +180,14 @@ void ToernooiDocument::IndelingVeranderd()
     if (schema == m_schema)
         return;
     m_schema = std::move(schema);
-    m_scheidsrechtersVerouderd = true;
+    ScheidsrechtersVerouderd();
     emit schemaVeranderd();
+}
+
+void ToernooiDocument::ScheidsrechtersVerouderd()
+{
+    m_scheidsrechtersVerouderd = true;
+    emit scheidsrechtersVeranderd();
 }
 
 const TScheidsUitkomst& ToernooiDocument::Scheidsrechters() const

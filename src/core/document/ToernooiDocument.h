@@ -80,6 +80,9 @@ signals:
     // The schedule shown changed without a build: improved, moved by hand, taken back, or its
     // times moved by a delay.
     void schemaVeranderd();
+    // The referees on the schedule may read differently: their settings, the schedule or the
+    // tournament changed.
+    void scheidsrechtersVeranderd();
 
 private:
     void Veranderd();
@@ -89,6 +92,7 @@ private:
 
     ToernooiModel& m_model;
     void IndelingVeranderd();
+    void ScheidsrechtersVerouderd();
 
     TSchemaBoom m_schema;
     TSchemaBoom m_eigenSchema;

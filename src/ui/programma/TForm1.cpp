@@ -19,6 +19,7 @@
 #include "ui/instellingen/WedstrijdDetailsTab.h"
 #include "ui/programma/InfoVenster.h"
 #include "ui/programma/THelpVenster.h"
+#include "ui/scheidsrechters/ScheidsrechtersTab.h"
 #include "ui/uitwisseling/TTeamsImporteren.h"
 
 #include <QApplication>
@@ -108,6 +109,9 @@ QWidget* TForm1::MaakTabs()
     m_tabs->addTab(m_wedstrijdTab, QStringLiteral("Wedstrijd details"));
     for (int tab = 0; tab < m_tabs->count(); ++tab)
         ZetHelpContext(m_tabs->widget(tab), tab + 1);
+    m_scheidsrechtersTab = new ScheidsrechtersTab(*m_document, m_vraagsteller, m_tabs);
+    m_tabs->addTab(m_scheidsrechtersTab, QStringLiteral("Scheidsrechters"));
+    ZetHelpContext(m_scheidsrechtersTab, THelpVenster::ScheidsrechtersContext);
     m_tabs->setCurrentIndex(0);
     m_tabs->setFixedHeight(202);
     return m_tabs;
@@ -209,7 +213,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 int TForm1::TabHelpContext() const
 {
-    return m_tabs->currentIndex() + 1;
+    return HelpContextVan(m_tabs->currentWidget());
 }
 
 void TForm1::ToonHelp(int context)

@@ -15,12 +15,13 @@ class ToernooiBestand;
 class ToernooiDocument;
 class THelpVenster;
 class ToernooiDetailsTab;
+class ScheidsrechtersTab;
 class ToernooiModel;
 class TVeldInvulling;
 class TVraagsteller;
 class WedstrijdDetailsTab;
 
-// The main window: the poule and team groups above, the four detail tabs below, the menu
+// The main window: the poule and team groups above, the detail tabs and the referees below, the menu
 // bar with the file commands and help. It owns the tournament model for the whole run.
 class TForm1 : public QMainWindow
 {
@@ -38,6 +39,7 @@ public:
     [[nodiscard]] TeamDetailsTab* TeamTab() const { return m_teamTab; }
     [[nodiscard]] DetailsBediening* Details() const { return m_details; }
     [[nodiscard]] WedstrijdDetailsTab* WedstrijdTab() const { return m_wedstrijdTab; }
+    [[nodiscard]] ScheidsrechtersTab* ScheidsTab() const { return m_scheidsrechtersTab; }
 
     void ZetVeldInvulling(TVeldInvulling* venster) { m_veldInvulling = venster; }
     void ZetHelpVenster(THelpVenster* venster) { m_help = venster; }
@@ -103,6 +105,7 @@ private:
     PouleDetailsTab* m_pouleTab = nullptr;
     ToernooiDetailsTab* m_toernooiTab = nullptr;
     WedstrijdDetailsTab* m_wedstrijdTab = nullptr;
+    ScheidsrechtersTab* m_scheidsrechtersTab = nullptr;
     DetailsBediening* m_details = nullptr;
     IndelingBediening* m_indeling = nullptr;
     TVeldInvulling* m_veldInvulling = nullptr;

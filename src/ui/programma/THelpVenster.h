@@ -6,13 +6,14 @@ class QTextBrowser;
 
 // The program's own help viewer: the Dutch help document in a text browser, opened at the
 // topic of a context number (0 overview, 1-4 the detail tabs and the editing buttons,
-// 5 printing, 6 the schedule window, 7 results, 8 schedule quality).
+// 5 printing, 6 the schedule window, 7 results, 8 schedule quality, 9 referees).
 class THelpVenster : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int AantalOnderwerpen = 9;
+    static constexpr int AantalOnderwerpen = 10;
+    static constexpr int ScheidsrechtersContext = 9;
 
     explicit THelpVenster(QWidget* parent = nullptr);
 
