@@ -68,12 +68,15 @@ const char* const HulpTekst =
     "                Met --pdf: het papier, A4 (standaard), A3, A5 of Letter.\n"
     "  --liggend     Met --pdf: het papier liggend in plaats van staand.\n"
     "  --team NAAM   Met --pdf: ook het schema met dit team gemarkeerd, als \"team NAAM.pdf\".\n"
-    "                Mag vaker gegeven worden. Met --ics: alleen de wedstrijden van dit team.\n"
+    "                Mag vaker gegeven worden. Met --ics: alleen de wedstrijden van dit team,\n"
+    "                en de wedstrijden die het fluit als eigen afspraken.\n"
     "  --csv UIT     Schrijft het schema naar UIT: een regel per veld per ronde, gescheiden\n"
-    "                door puntkomma's, UTF-8 met byte-order mark.\n"
+    "                door puntkomma's, UTF-8 met byte-order mark. Met toegewezen\n"
+    "                scheidsrechters als laatste kolom Scheidsrechter.\n"
     "  --html UIT    Schrijft het schema als webpagina naar UIT: een los HTML-bestand met de\n"
     "                poule-indeling, een keuzelijst voor een team en, als er uitslagen zijn,\n"
-    "                de uitslagen en de stand.\n"
+    "                de uitslagen en de stand; met toegewezen scheidsrechters ook die, en bij\n"
+    "                een gekozen team de wedstrijden die het fluit.\n"
     "  --ics UIT     Schrijft de wedstrijden als agenda (iCalendar) naar UIT. De startdatum\n"
     "                van het toernooi moet leesbaar zijn (dd-mm-jjjj of dd/mm/jj).\n"
     "  --importeer CSV  Voegt de teams uit de lijst CSV toe aan het toernooi (kolommen Team,\n"
@@ -377,6 +380,10 @@ int main(int argc, char* argv[])
         // Exports carry the results entered so far: scores, standings and cross matches
         // with the teams they know.
         const TWedstrijdDag dag(model, boom);
+        // The kept referees, carried over to this schedule as the program shows them.
+        QList<TScheidsToewijzing> fluiters;
+        if (!model.Scheidsrechters().Toewijzingen.isEmpty())
+            fluiters = BehoudToewijzing(model, boom, model.Scheidsrechters()).Toewijzingen;
         // Every asked file is tried; each that fails is named, and keeps its previous version.
         QStringList fouten;
         const auto schrijf = [&fouten](const QString& pad, const QByteArray& inhoud) {
@@ -384,12 +391,12 @@ int main(int argc, char* argv[])
                 fouten.append(fout);
         };
         if (parser.isSet(csv))
-            schrijf(parser.value(csv), CsvSchema::Schrijf(boom, model.Velden(), &dag));
+            schrijf(parser.value(csv), CsvSchema::Schrijf(boom, model.Velden(), &dag, fluiters));
         if (parser.isSet(html))
-            schrijf(parser.value(html), HtmlSchema::Schrijf(model, boom, &dag));
+            schrijf(parser.value(html), HtmlSchema::Schrijf(model, boom, &dag, fluiters));
         if (parser.isSet(ics)) {
             const TIcsUitkomst agenda = IcsSchema::Schrijf(
-                model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc(), &dag);
+                model, boom, teams.value(0), QDate(), QDateTime::currentDateTimeUtc(), &dag, fluiters);
             if (agenda.Status == TIcsStatus::OnbekendTeam) {
                 Fout(agenda.Fout);
                 return InvoerFout;

@@ -21,11 +21,16 @@ QString Veld(const QString& tekst, QChar scheiding)
     return u'"' + gequote + u'"';
 }
 
-QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden, const TWedstrijdDag* dag)
+QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden, const TWedstrijdDag* dag,
+                   const QList<TScheidsToewijzing>& toewijzingen)
 {
-    QString tekst =
-        QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Thuis;Uit;Beslissing\r\n");
-    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, velden, dag)) {
+    const QList<TSchemaRegel> regels = SchemaRegels::Lees(boom, velden, dag, toewijzingen);
+    const bool metScheidsrechters = SchemaRegels::HeeftScheidsrechters(regels);
+    QString tekst = QStringLiteral("Dag;Ronde;Begin;Eind;Veld;Poule;Team 1;Team 2;Thuis;Uit;Beslissing");
+    if (metScheidsrechters)
+        tekst += QStringLiteral(";Scheidsrechter");
+    tekst += QStringLiteral("\r\n");
+    for (const TSchemaRegel& r : regels) {
         QString thuis;
         QString uit;
         QString beslissing;
@@ -36,9 +41,11 @@ QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden, const 
             if (!winnaar.isEmpty())
                 beslissing = winnaar + QStringLiteral(" wint na strafschoppen");
         }
-        const QStringList waarden = {r.Dag, QString::number(r.Ronde), r.Begin, r.Eind,
-                                     QString::number(r.Veld), r.Poule, r.Team1, r.Team2,
-                                     thuis, uit, beslissing};
+        QStringList waarden = {r.Dag, QString::number(r.Ronde), r.Begin, r.Eind,
+                               QString::number(r.Veld), r.Poule, r.Team1, r.Team2,
+                               thuis, uit, beslissing};
+        if (metScheidsrechters)
+            waarden.append(r.Scheidsrechter);
         QStringList rij;
         for (const QString& w : waarden)
             rij.append(Veld(w));

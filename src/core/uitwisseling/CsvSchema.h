@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/model/TScheidsrechters.h"
+
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class TWedstrijdDag;
@@ -20,8 +23,11 @@ namespace CsvSchema {
 // With a match day: cross matches name the teams the results know, and a played match has
 // its goals as plain numbers in Thuis (Team 1) and Uit (Team 2), so that a spreadsheet does
 // not read "3-1" as a date; Beslissing names the side that won a level match after
-// penalties ("B wint na strafschoppen").
+// penalties ("B wint na strafschoppen"). With an assignment of referees to this schedule in
+// which at least one match has a referee, a last column Scheidsrechter names each match's
+// referee (empty for a match without one); without, the list is as it always was.
 [[nodiscard]] QByteArray Schrijf(const TSchemaBoom& boom, const VeldenEnRonden& velden,
-                                 const TWedstrijdDag* dag = nullptr);
+                                 const TWedstrijdDag* dag = nullptr,
+                                 const QList<TScheidsToewijzing>& toewijzingen = {});
 
 } // namespace CsvSchema

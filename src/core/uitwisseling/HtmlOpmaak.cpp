@@ -97,4 +97,47 @@ QString Script()
 )");
 }
 
+QString ScheidsStijl()
+{
+    // No display on ul.fluiten: the attribute hidden has to keep working.
+    return QStringLiteral(R"(
+.scheids { color: #444; font-size: 0.9em; }
+tr.fluit td { background: #dcebfb; }
+tr.fluit .scheids { color: #111; font-weight: bold; }
+ul.fluiten { margin: 0.3em 0 0.6em; padding: 0.4em 0.5em 0.4em 1.8em; background: #dcebfb;
+             border-radius: 4px; font-weight: bold; }
+)");
+}
+
+QString ScheidsScript()
+{
+    // Runs after the team box's own script, on the same events: the rows the chosen team
+    // referees come back into view, marked, with the rounds and days that hold them.
+    return QStringLiteral(R"(
+(function () {
+  var kiezer = document.getElementById('team');
+  function fluiten() {
+    var team = kiezer.value;
+    var rijen = document.querySelectorAll('tr.wedstrijd');
+    for (var r = 0; r < rijen.length; ++r) {
+      var fluit = team !== '' && rijen[r].getAttribute('data-scheids') === team;
+      if (fluit) rijen[r].hidden = false;
+      rijen[r].classList.toggle('fluit', fluit);
+    }
+    var blokken = document.querySelectorAll('section.ronde, section.dag');
+    for (var b = 0; b < blokken.length; ++b) {
+      blokken[b].hidden = blokken[b].querySelector('tr.wedstrijd:not([hidden])') === null;
+    }
+    var lijsten = document.querySelectorAll('ul.fluiten');
+    for (var l = 0; l < lijsten.length; ++l) {
+      lijsten[l].hidden = team === '' || lijsten[l].getAttribute('data-fluiter') !== team;
+    }
+  }
+  kiezer.addEventListener('change', fluiten);
+  window.addEventListener('hashchange', fluiten);
+  fluiten();
+})();
+)");
+}
+
 } // namespace HtmlOpmaak

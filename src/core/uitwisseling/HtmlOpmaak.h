@@ -9,4 +9,9 @@ namespace HtmlOpmaak {
 [[nodiscard]] QString Stijl();
 [[nodiscard]] QString Script();
 
+// Added to the above only when the page names referees: a team chosen in the box also shows
+// the matches it referees, marked, and the list of its duties.
+[[nodiscard]] QString ScheidsStijl();
+[[nodiscard]] QString ScheidsScript();
+
 } // namespace HtmlOpmaak

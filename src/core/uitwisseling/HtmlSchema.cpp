@@ -10,6 +10,7 @@
 #include "core/uitwisseling/SchemaRegels.h"
 
 #include <QLocale>
+#include <QSet>
 
 namespace HtmlSchema {
 
@@ -118,8 +119,14 @@ void Schema(QString& uit, const QList<TSchemaRegel>& regels, bool metUitslagen, 
                    + Attribuut("data-team1", r.Team1) + Attribuut("data-team2", r.Team2);
             if (r.IsKruis)
                 uit += QStringLiteral(" data-kruis=\"ja\"");
+            if (!r.Scheidsrechter.isEmpty())
+                uit += Attribuut("data-scheids", r.Scheidsrechter);
             uit += QStringLiteral("><td class=\"veld\">Veld ") + QString::number(r.Veld)
-                   + QStringLiteral("</td><td>") + Html(Wedstrijd(r)) + QStringLiteral("</td>");
+                   + QStringLiteral("</td><td>") + Html(Wedstrijd(r));
+            if (!r.Scheidsrechter.isEmpty())
+                uit += QStringLiteral("<div class=\"scheids\">Scheidsrechter: ") + Html(r.Scheidsrechter)
+                       + QStringLiteral("</div>");
+            uit += QStringLiteral("</td>");
         }
         if (metUitslagen)
             uit += QStringLiteral("<td class=\"uitslag\">") + Html(r.Uitslag) + QStringLiteral("</td>");
@@ -128,6 +135,27 @@ void Schema(QString& uit, const QList<TSchemaRegel>& regels, bool metUitslagen, 
     sluitRonde();
     if (dagOpen)
         uit += QStringLiteral("</section>\n");
+}
+
+// For every team that referees: its duties, one line each, shown when the team is chosen.
+void FluitLijsten(QString& uit, const ToernooiModel& model, const QList<TSchemaRegel>& regels)
+{
+    QSet<QString> gehad;
+    for (const auto& poule : model.PouleLijst()) {
+        for (const TTeamDetails* team : poule->Teams) {
+            if (gehad.contains(team->TeamNaam))
+                continue;
+            gehad.insert(team->TeamNaam);
+            QString lijst;
+            for (const TSchemaRegel& r : regels) {
+                if (!r.IsLeeg() && r.Scheidsrechter == team->TeamNaam)
+                    lijst += QStringLiteral("<li>Fluiten: ronde %1, veld %2</li>").arg(r.Ronde).arg(r.Veld);
+            }
+            if (!lijst.isEmpty())
+                uit += QStringLiteral("<ul class=\"fluiten\"") + Attribuut("data-fluiter", team->TeamNaam)
+                       + QStringLiteral(" hidden>") + lijst + QStringLiteral("</ul>\n");
+        }
+    }
 }
 
 void Indeling(QString& uit, const ToernooiModel& model)
@@ -194,8 +222,13 @@ void Standen(QString& uit, const TWedstrijdDag& dag)
 
 } // namespace
 
-QByteArray Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const TWedstrijdDag* dag)
+QByteArray Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const TWedstrijdDag* dag,
+                   const QList<TScheidsToewijzing>& toewijzingen)
 {
+    const QList<TSchemaRegel> regels = SchemaRegels::Lees(boom, model.Velden(), dag, toewijzingen);
+    // The referees' style and script only when there are referees, so a page without stays
+    // as it was.
+    const bool metScheidsrechters = SchemaRegels::HeeftScheidsrechters(regels);
     const bool metUitslagen = dag && !model.Uitslagen().Leeg();
     const QString titel = model.ToernooiNaam().isEmpty() ? QStringLiteral("Wedstrijdschema")
                                                          : model.ToernooiNaam();
@@ -203,17 +236,19 @@ QByteArray Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const TW
                                  "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                                  "<title>")
                   + Html(titel) + QStringLiteral("</title>\n<style>") + HtmlOpmaak::Stijl()
-                  + QStringLiteral("</style>\n</head>\n<body>\n<h1>") + Html(titel)
+                  + (metScheidsrechters ? HtmlOpmaak::ScheidsStijl() : QString()) + QStringLiteral("</style>\n</head>\n<body>\n<h1>") + Html(titel)
                   + QStringLiteral("</h1>\n");
     if (!model.StartDatum().trimmed().isEmpty())
         uit += QStringLiteral("<p class=\"datum\">") + Html(model.StartDatum()) + QStringLiteral("</p>\n");
     TeamKiezer(uit, model);
-    Schema(uit, SchemaRegels::Lees(boom, model.Velden(), dag), metUitslagen,
-           IcsSchema::LeesStartDatum(model.StartDatum()));
+    if (metScheidsrechters)
+        FluitLijsten(uit, model, regels);
+    Schema(uit, regels, metUitslagen, IcsSchema::LeesStartDatum(model.StartDatum()));
     if (metUitslagen)
         Standen(uit, *dag);
     Indeling(uit, model);
-    uit += QStringLiteral("<script>") + HtmlOpmaak::Script() + QStringLiteral("</script>\n</body>\n</html>\n");
+    uit += QStringLiteral("<script>") + HtmlOpmaak::Script()
+           + (metScheidsrechters ? HtmlOpmaak::ScheidsScript() : QString()) + QStringLiteral("</script>\n</body>\n</html>\n");
     return uit.toUtf8();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QTime>
 
 namespace IcsSchema {
@@ -74,12 +75,24 @@ QString Tijdstempel(const QDate& datum, const QTime& tijd)
 
 // The same match can be played twice (a full competition): keer tells them apart, so the
 // identifier stays the same when a rebuilt schedule moves a match to another round or field.
+QString Uid(const QString& sleutel)
+{
+    return QString::fromLatin1(
+               QCryptographicHash::hash(sleutel.toUtf8(), QCryptographicHash::Sha1).toHex().left(32))
+           + QStringLiteral("@rondoplan");
+}
+
 QString Uid(const QString& toernooi, const QString& wedstrijd, int keer)
 {
-    const QByteArray sleutel = (toernooi + u'\n' + wedstrijd + u'\n' + QString::number(keer)).toUtf8();
-    return QString::fromLatin1(
-               QCryptographicHash::hash(sleutel, QCryptographicHash::Sha1).toHex().left(32))
-           + QStringLiteral("@rondoplan");
+    return Uid(toernooi + u'\n' + wedstrijd + u'\n' + QString::number(keer));
+}
+
+// A team's duty as the referee of a match: its own identifier, which stays while the team
+// referees that match, wherever the match moves.
+QString FluitUid(const QString& toernooi, const QString& wedstrijd, int keer, const QString& team)
+{
+    return Uid(toernooi + u'\n' + wedstrijd + u'\n' + QString::number(keer)
+               + QStringLiteral("\nFluiten\n") + team);
 }
 
 TIcsUitkomst Fout(TIcsStatus status, const QString& tekst)
@@ -102,7 +115,8 @@ bool TeamBestaat(const ToernooiModel& model, const QString& team)
 } // namespace
 
 TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const QString& team,
-                     const QDate& startDatum, const QDateTime& nu, const TWedstrijdDag* dag)
+                     const QDate& startDatum, const QDateTime& nu, const TWedstrijdDag* dag,
+                     const QList<TScheidsToewijzing>& toewijzingen)
 {
     const QDate start = startDatum.isValid() ? startDatum : LeesStartDatum(model.StartDatum());
     if (!start.isValid())
@@ -123,10 +137,12 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
     regel(QStringLiteral("X-WR-CALNAME:") + Ontsnap(team.isEmpty() ? model.ToernooiNaam()
                                                                    : model.ToernooiNaam() + u' ' + team));
 
-    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, model.Velden(), dag)) {
+    for (const TSchemaRegel& r : SchemaRegels::Lees(boom, model.Velden(), dag, toewijzingen)) {
         if (r.IsLeeg())
             continue;
-        if (!team.isEmpty() && r.Team1 != team && r.Team2 != team)
+        const bool speelt = team.isEmpty() || r.Team1 == team || r.Team2 == team;
+        const bool fluit = !team.isEmpty() && r.Scheidsrechter == team;
+        if (!speelt && !fluit)
             continue;
         bool dagGoed = false;
         const int dag = r.Dag.toInt(&dagGoed);
@@ -148,16 +164,30 @@ TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom, const 
         const QString uitslag = SchemaRegels::UitslagZin(r);
         if (!uitslag.isEmpty())
             samenvatting += QStringLiteral(" (") + uitslag + u')';
-        regel(QStringLiteral("BEGIN:VEVENT"));
-        regel(QStringLiteral("UID:") + Uid(model.ToernooiNaam(), r.Wedstrijd, r.Keer));
-        regel(QStringLiteral("DTSTAMP:") + stempel);
-        regel(QStringLiteral("DTSTART:") + Tijdstempel(datum, begin));
-        regel(QStringLiteral("DTEND:") + Tijdstempel(eindDatum, eind));
-        regel(QStringLiteral("SUMMARY:") + Ontsnap(samenvatting));
-        regel(QStringLiteral("LOCATION:") + Ontsnap(QStringLiteral("Veld %1").arg(r.Veld)));
-        if (!uitslag.isEmpty())
-            regel(QStringLiteral("DESCRIPTION:") + Ontsnap(QStringLiteral("Uitslag: ") + uitslag));
-        regel(QStringLiteral("END:VEVENT"));
+        const auto event = [&](const QString& uid, const QString& titel, const QString& beschrijving) {
+            regel(QStringLiteral("BEGIN:VEVENT"));
+            regel(QStringLiteral("UID:") + uid);
+            regel(QStringLiteral("DTSTAMP:") + stempel);
+            regel(QStringLiteral("DTSTART:") + Tijdstempel(datum, begin));
+            regel(QStringLiteral("DTEND:") + Tijdstempel(eindDatum, eind));
+            regel(QStringLiteral("SUMMARY:") + Ontsnap(titel));
+            regel(QStringLiteral("LOCATION:") + Ontsnap(QStringLiteral("Veld %1").arg(r.Veld)));
+            if (!beschrijving.isEmpty())
+                regel(QStringLiteral("DESCRIPTION:") + Ontsnap(beschrijving));
+            regel(QStringLiteral("END:VEVENT"));
+        };
+        if (speelt) {
+            QStringList beschrijving;
+            if (!uitslag.isEmpty())
+                beschrijving.append(QStringLiteral("Uitslag: ") + uitslag);
+            if (!r.Scheidsrechter.isEmpty())
+                beschrijving.append(QStringLiteral("Scheidsrechter: ") + r.Scheidsrechter);
+            event(Uid(model.ToernooiNaam(), r.Wedstrijd, r.Keer), samenvatting, beschrijving.join(u'\n'));
+        }
+        if (fluit)
+            event(FluitUid(model.ToernooiNaam(), r.Wedstrijd, r.Keer, team),
+                  QStringLiteral("Fluiten: ") + samenvatting,
+                  QStringLiteral("Ronde %1, veld %2").arg(r.Ronde).arg(r.Veld));
     }
     regel(QStringLiteral("END:VCALENDAR"));
     TIcsUitkomst uitkomst;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/model/TScheidsrechters.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -38,9 +40,13 @@ namespace IcsSchema {
 // overrides the tournament's StartDatum when valid; nu stamps the events (DTSTAMP). With a
 // match day, cross matches name the teams the results know, so a team's calendar gains
 // them once its name is filled in, and a played match carries its score in SUMMARY
-// ("A : B x C (3-1)") and DESCRIPTION; the UID stays that of the match as built.
+// ("A : B x C (3-1)") and DESCRIPTION; the UID stays that of the match as built. With an
+// assignment of referees to this schedule, a match's DESCRIPTION names its referee, and a
+// team's calendar has an event of its own for every match the team referees ("Fluiten: "
+// and the match, at the match's times), whose UID differs from the match's.
 [[nodiscard]] TIcsUitkomst Schrijf(const ToernooiModel& model, const TSchemaBoom& boom,
                                    const QString& team, const QDate& startDatum,
-                                   const QDateTime& nu, const TWedstrijdDag* dag = nullptr);
+                                   const QDateTime& nu, const TWedstrijdDag* dag = nullptr,
+                                   const QList<TScheidsToewijzing>& toewijzingen = {});
 
 } // namespace IcsSchema

@@ -9,6 +9,8 @@
 #include "core/uitslag/TWedstrijdDag.h"
 
 #include <QHash>
+#include <QMultiHash>
+#include <algorithm>
 
 namespace SchemaRegels {
 
@@ -90,8 +92,11 @@ void VulIn(TSchemaRegel& regel, const TWedstrijdDag& dag, int wedstrijd)
 } // namespace
 
 QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
-                         const TWedstrijdDag* wedstrijdDag)
+                         const TWedstrijdDag* wedstrijdDag, const QList<TScheidsToewijzing>& toewijzingen)
 {
+    QMultiHash<qint64, qsizetype> fluiters; // (round, field) -> assignment
+    for (qsizetype i = 0; i < toewijzingen.size(); ++i)
+        fluiters.insert(qint64(toewijzingen[i].Ronde) << 32 | quint32(toewijzingen[i].Veld), i);
     QHash<qint64, int> wedstrijden; // (round, slot) -> match of the day
     if (wedstrijdDag) {
         for (std::size_t i = 0; i < wedstrijdDag->Wedstrijden().size(); ++i) {
@@ -129,11 +134,23 @@ QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
                 const auto w = wedstrijden.constFind(qint64(r) << 32 | quint32(v));
                 if (w != wedstrijden.cend())
                     VulIn(regel, *wedstrijdDag, *w);
+                const qint64 plaats = qint64(regel.Ronde) << 32 | quint32(regel.Veld);
+                for (auto f = fluiters.constFind(plaats); f != fluiters.cend() && f.key() == plaats; ++f) {
+                    const TScheidsToewijzing& t = toewijzingen[*f];
+                    if (t.Keer == regel.Keer && t.Tekst == regel.Wedstrijd)
+                        regel.Scheidsrechter = t.Naam;
+                }
             }
             regels.append(regel);
         }
     }
     return regels;
+}
+
+bool HeeftScheidsrechters(const QList<TSchemaRegel>& regels)
+{
+    return std::any_of(regels.cbegin(), regels.cend(),
+                       [](const TSchemaRegel& r) { return !r.Scheidsrechter.isEmpty(); });
 }
 
 QString WinnaarNaStrafschoppen(const TSchemaRegel& regel)

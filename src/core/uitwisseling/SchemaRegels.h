@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/model/TScheidsrechters.h"
 #include "core/uitslag/TUitslag.h"
 
 #include <QList>
@@ -29,6 +30,8 @@ struct TSchemaRegel
     QString Uitslag;
     std::optional<TUitslag> Resultaat;
     bool IsKruis = false;
+    // The match's referee from the assignment given; empty when it has none.
+    QString Scheidsrechter;
 
     [[nodiscard]] bool IsLeeg() const { return Wedstrijd.isEmpty(); }
 };
@@ -37,9 +40,14 @@ namespace SchemaRegels {
 
 // Every slot of every round entry in order, empty slots included. With a match day of the
 // same schedule the sides of a cross match are the teams its results already know, and
-// every match carries its score; Wedstrijd stays the text as built.
+// every match carries its score; Wedstrijd stays the text as built. With an assignment of
+// referees to this schedule, every match carries its referee.
 [[nodiscard]] QList<TSchemaRegel> Lees(const TSchemaBoom& boom, const VeldenEnRonden& velden,
-                                       const TWedstrijdDag* dag = nullptr);
+                                       const TWedstrijdDag* dag = nullptr,
+                                       const QList<TScheidsToewijzing>& toewijzingen = {});
+
+// Whether any line has a referee: only then do the exports show referees at all.
+[[nodiscard]] bool HeeftScheidsrechters(const QList<TSchemaRegel>& regels);
 
 // The side a decision after a level score made the winner, by its name as the line writes
 // it; empty when there was no such decision.

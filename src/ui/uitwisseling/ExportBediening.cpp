@@ -46,6 +46,11 @@ const TWedstrijdDag* ExportBediening::Dag(std::unique_ptr<TWedstrijdDag>& eigen)
     return eigen.get();
 }
 
+const QList<TScheidsToewijzing>& ExportBediening::Fluiters() const
+{
+    return m_document.Scheidsrechters().Toewijzingen;
+}
+
 void ExportBediening::Bewaar(const QByteArray& inhoud, const QString& filter,
                              const QString& extensie, const QString& team)
 {
@@ -76,14 +81,14 @@ void ExportBediening::Bewaar(const QByteArray& inhoud, const QString& filter,
 void ExportBediening::SpreadsheetClick()
 {
     std::unique_ptr<TWedstrijdDag> eigen;
-    Bewaar(CsvSchema::Schrijf(m_schema, m_model.Velden(), Dag(eigen)),
+    Bewaar(CsvSchema::Schrijf(m_schema, m_model.Velden(), Dag(eigen), Fluiters()),
            QStringLiteral("Spreadsheet (*.csv)|*.csv|Alles (*.*)|*.*"), QStringLiteral("csv"));
 }
 
 void ExportBediening::WebpaginaClick()
 {
     std::unique_ptr<TWedstrijdDag> eigen;
-    Bewaar(HtmlSchema::Schrijf(m_model, m_schema, Dag(eigen)),
+    Bewaar(HtmlSchema::Schrijf(m_model, m_schema, Dag(eigen), Fluiters()),
            QStringLiteral("Webpagina (*.html)|*.html|Alles (*.*)|*.*"), QStringLiteral("html"));
 }
 
@@ -91,7 +96,7 @@ void ExportBediening::AgendaClick(const QString& team)
 {
     std::unique_ptr<TWedstrijdDag> eigen;
     const TWedstrijdDag* dag = Dag(eigen);
-    TIcsUitkomst uitkomst = IcsSchema::Schrijf(m_model, m_schema, team, QDate(), m_klok(), dag);
+    TIcsUitkomst uitkomst = IcsSchema::Schrijf(m_model, m_schema, team, QDate(), m_klok(), dag, Fluiters());
     if (uitkomst.Status == TIcsStatus::OnleesbareDatum) {
         // The date asked counts for this file only; the tournament keeps its own text.
         const std::optional<QDate> datum = m_vragen.VraagDatum(
@@ -99,7 +104,7 @@ void ExportBediening::AgendaClick(const QString& team)
             uitkomst.Fout + QStringLiteral("\nOp welke dag begint het toernooi?"));
         if (!datum || !datum->isValid())
             return;
-        uitkomst = IcsSchema::Schrijf(m_model, m_schema, team, *datum, m_klok(), dag);
+        uitkomst = IcsSchema::Schrijf(m_model, m_schema, team, *datum, m_klok(), dag, Fluiters());
     }
     if (uitkomst.Status != TIcsStatus::Gelukt) {
         m_vragen.Melding(QStringLiteral("Fout"), uitkomst.Fout);

@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <optional>
 
 class TVraagsteller;
+struct TScheidsToewijzing;
 class TWedstrijdDag;
 class ToernooiDocument;
 class ToernooiModel;
@@ -15,9 +17,9 @@ struct TSchemaBoom;
 
 // The menu "Exporteren" of the schedule window: the built schedule as a spreadsheet list, a
 // web page or a calendar, written to a file the organiser chooses. Results are included once
-// there are any; a file is written whole or not at all, and a failure is reported naming it,
-// a success by geschreven(). The save dialog starts in the tournament file's folder, and no
-// export may overwrite the tournament file itself.
+// there are any, and the referees once they are assigned; a file is written whole or not at
+// all, and a failure is reported naming it, a success by geschreven(). The save dialog starts
+// in the tournament file's folder, and no export may overwrite the tournament file itself.
 class ExportBediening : public QObject
 {
     Q_OBJECT
@@ -50,6 +52,8 @@ private:
     // The match day the results come from: the one the results window keeps, otherwise one
     // made for this export (kept in eigen) while a schedule is built.
     [[nodiscard]] const TWedstrijdDag* Dag(std::unique_ptr<TWedstrijdDag>& eigen) const;
+    // The referees on the schedule shown; none without a current schedule.
+    [[nodiscard]] const QList<TScheidsToewijzing>& Fluiters() const;
     // Asks for the file and writes the bytes; a failure is reported.
     void Bewaar(const QByteArray& inhoud, const QString& filter, const QString& extensie,
                 const QString& team = QString());

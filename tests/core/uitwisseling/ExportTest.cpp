@@ -1,4 +1,5 @@
-// The schedule out to a spreadsheet list and to calendars, each read back by a strict parser.
+// The schedule out to a spreadsheet list and to calendars, each read back by a strict parser;
+// with the referees when they are assigned.
 
 #include "core/model/ToernooiModel.h"
 #include "core/schema/TSchemaBoom.h"
@@ -7,6 +8,7 @@
 #include "core/uitwisseling/CsvSchema.h"
 #include "core/uitwisseling/HtmlSchema.h"
 #include "core/uitwisseling/IcsSchema.h"
+#include "core/uitwisseling/SchemaRegels.h"
 #include "hulp/ToernooiHulp.h"
 
 #include <QMap>
@@ -324,4 +326,71 @@ TEST_F(Export, ALevelMatchDecidedAfterPenaltiesNamesItsWinner)
               T("1e&2e : Groen \\ Geel x Rood, Wit (1-1, Rood, Wit wint na strafschoppen)"));
     EXPECT_EQ(na[3].value(T("DESCRIPTION")), T("Uitslag: 1-1, Rood, Wit wint na strafschoppen"));
     EXPECT_EQ(na[0].value(T("DESCRIPTION")), T("Uitslag: 2-0"));
+}
+
+// Referees: a team that referees two matches, a named referee on one. Every export names them,
+// and a team's calendar has its duties as events of their own at the matches' times.
+TEST_F(Export, AssignedRefereesShowInEveryExport)
+{
+    const QString rood = T("Rood, Wit");
+    const QString jan = T("Jan & \"Piet\"");
+    const QList<TSchemaRegel> regels = SchemaRegels::Lees(boom, model.Velden());
+    ASSERT_EQ(regels.size(), 4);
+    ASSERT_NE(regels[2].Team1, rood);
+    const auto toewijzing = [&regels](int i, const QString& naam) {
+        return TScheidsToewijzing{regels[i].Ronde, regels[i].Veld, regels[i].Keer, regels[i].Wedstrijd, naam};
+    };
+    const QList<TScheidsToewijzing> fluiters = {toewijzing(0, rood), toewijzing(1, jan), toewijzing(2, rood)};
+
+    // An assignment that names no match of this schedule changes no byte of any export.
+    const QList<TScheidsToewijzing> elders = {{9, 1, 1, regels[0].Wedstrijd, rood}};
+    EXPECT_EQ(CsvSchema::Schrijf(boom, model.Velden(), nullptr, elders), CsvSchema::Schrijf(boom, model.Velden()));
+    EXPECT_EQ(HtmlSchema::Schrijf(model, boom, nullptr, elders), HtmlSchema::Schrijf(model, boom));
+    EXPECT_EQ(IcsSchema::Schrijf(model, boom, rood, QDate(), nu, nullptr, elders).Inhoud,
+              IcsSchema::Schrijf(model, boom, rood, QDate(), nu).Inhoud);
+
+    const QList<QStringList> rijen = LeesCsvStrikt(CsvSchema::Schrijf(boom, model.Velden(), nullptr, fluiters));
+    ASSERT_EQ(rijen.size(), 5);
+    EXPECT_EQ(rijen[0].last(), T("Scheidsrechter"));
+    EXPECT_EQ(rijen[0].size(), 12);
+    QStringList kolom;
+    for (const QStringList& rij : rijen.mid(1))
+        kolom.append(rij.last());
+    EXPECT_EQ(kolom, QStringList({rood, jan, rood, QString()}));
+
+    const QString pagina = QString::fromUtf8(HtmlSchema::Schrijf(model, boom, nullptr, fluiters));
+    EXPECT_TRUE(pagina.contains(T("<div class=\"scheids\">Scheidsrechter: Jan &amp; &quot;Piet&quot;</div>")));
+    EXPECT_FALSE(pagina.contains(jan));
+    EXPECT_EQ(pagina.count(T("data-scheids=\"Rood, Wit\"")), 2);
+    EXPECT_TRUE(pagina.contains(T("<ul class=\"fluiten\" data-fluiter=\"Rood, Wit\" hidden>"
+                                  "<li>Fluiten: ronde 1, veld 1</li><li>Fluiten: ronde 3, veld 1</li></ul>")));
+    EXPECT_EQ(pagina.count(T("<ul class=\"fluiten\"")), 1); // a named referee is no team to choose
+
+    // The whole calendar names each match's referee; the identifiers stay.
+    const QList<TIcsEvent> alle = LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu).Inhoud);
+    const QList<TIcsEvent> metFluiters =
+        LeesIcsStrikt(IcsSchema::Schrijf(model, boom, QString(), QDate(), nu, nullptr, fluiters).Inhoud);
+    ASSERT_EQ(metFluiters.size(), 4);
+    EXPECT_EQ(metFluiters[1].value(T("DESCRIPTION")), T("Scheidsrechter: ") + jan);
+    EXPECT_FALSE(metFluiters[3].contains(T("DESCRIPTION")));
+    QSet<QString> uids;
+    for (qsizetype i = 0; i < alle.size(); ++i) {
+        EXPECT_EQ(metFluiters[i].value(T("UID")), alle[i].value(T("UID")));
+        uids.insert(alle[i].value(T("UID")));
+    }
+
+    // The team's calendar: its one match and its two duties, in schedule order.
+    const QList<TIcsEvent> eigen =
+        LeesIcsStrikt(IcsSchema::Schrijf(model, boom, rood, QDate(), nu, nullptr, fluiters).Inhoud);
+    ASSERT_EQ(eigen.size(), 3);
+    EXPECT_EQ(eigen[1].value(T("UID")), alle[1].value(T("UID")));
+    for (const int i : {0, 2}) {
+        EXPECT_EQ(eigen[i].value(T("SUMMARY")), T("Fluiten: ") + alle[i].value(T("SUMMARY")));
+        EXPECT_EQ(eigen[i].value(T("DESCRIPTION")), T("Ronde %1, veld 1").arg(i + 1));
+        for (const char* veld : {"DTSTART", "DTEND", "LOCATION"})
+            EXPECT_EQ(eigen[i].value(T(veld)), alle[i].value(T(veld))) << veld;
+        EXPECT_FALSE(uids.contains(eigen[i].value(T("UID"))));
+        uids.insert(eigen[i].value(T("UID")));
+    }
+    EXPECT_EQ(uids.size(), 6);
 }
