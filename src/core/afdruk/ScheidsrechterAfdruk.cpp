@@ -63,24 +63,41 @@ void PrintScheidsrechters(TCanvas& canvas, const TAfdrukGegevens& gegevens)
         }
     });
 
-    // Three columns, each as wide as its widest text and a gap.
-    const int gat = canvas.TekstBreedte(QStringLiteral("XX"));
-    int rondeBreedte = 0;
-    int tijdBreedte = 0;
-    for (const auto& lijst : std::as_const(taken)) {
-        for (const Taak& taak : lijst) {
-            rondeBreedte = std::max(rondeBreedte, canvas.TekstBreedte(taak.Ronde));
-            tijdBreedte = std::max(tijdBreedte, canvas.TekstBreedte(taak.Tijd));
+    // Three columns, each as wide as its widest text and a gap. Rows wider than the page are
+    // set a point smaller at a time, down to two thirds of the text font.
+    TLettertype regelFont = gegevens.Fonts.TextFont;
+    const int kleinste = std::max(2, regelFont.Grootte * 2 / 3);
+    int tijdX = 0;
+    int wedstrijdX = 0;
+    for (;;) {
+        canvas.ZetLettertype(regelFont);
+        const int gat = canvas.TekstBreedte(QStringLiteral("XX"));
+        int rondeBreedte = 0;
+        int tijdBreedte = 0;
+        int wedstrijdBreedte = 0;
+        for (const auto& lijst : std::as_const(taken)) {
+            for (const Taak& taak : lijst) {
+                rondeBreedte = std::max(rondeBreedte, canvas.TekstBreedte(taak.Ronde));
+                tijdBreedte = std::max(tijdBreedte, canvas.TekstBreedte(taak.Tijd));
+                wedstrijdBreedte = std::max(wedstrijdBreedte, canvas.TekstBreedte(taak.Wedstrijd));
+            }
         }
+        tijdX = rondeBreedte + gat;
+        wedstrijdX = tijdX + tijdBreedte + gat;
+        if (wedstrijdX + wedstrijdBreedte <= canvas.PaginaBreedte() || regelFont.Grootte <= kleinste)
+            break;
+        --regelFont.Grootte;
     }
-    const int tijdX = rondeBreedte + gat;
-    const int wedstrijdX = tijdX + tijdBreedte + gat;
+    canvas.ZetLettertype(gegevens.Fonts.TextFont);
 
     int rijBoven = maten.HeaderHeight;
     int gebruikt = 0;
+    // A row past the body continues the block on a new page, in the font it was drawn in.
     auto nieuweRij = [&] {
         if (gebruikt >= maten.LinesPerPage) {
+            const TLettertype font = canvas.Lettertype();
             PaginaEinde(canvas, gegevens);
+            canvas.ZetLettertype(font);
             gebruikt = 0;
             rijBoven = maten.HeaderHeight;
         }
@@ -108,6 +125,7 @@ void PrintScheidsrechters(TCanvas& canvas, const TAfdrukGegevens& gegevens)
             ++gebruikt;
             rijBoven += maten.LineHeight;
         }
+        canvas.ZetLettertype(regelFont);
         for (const Taak& taak : lijst) {
             nieuweRij();
             RijTekst(canvas, gegevens, 0, rijBoven, taak.Ronde);
@@ -116,6 +134,7 @@ void PrintScheidsrechters(TCanvas& canvas, const TAfdrukGegevens& gegevens)
             ++gebruikt;
             rijBoven += maten.LineHeight;
         }
+        canvas.ZetLettertype(gegevens.Fonts.TextFont);
         // A blank row between two blocks.
         ++gebruikt;
         rijBoven += maten.LineHeight;

@@ -36,17 +36,20 @@ TEST(ScheidsrechterAfdruk, ScheduleLinesCarryTheirRefereeAndATeamScheduleEndsInI
     AfdrukVoorbeeld voorbeeld(2, 2);
     voorbeeld.Gegevens.Scheidsrechters = Toewijzing();
     PrintSchedule(canvas, voorbeeld.Gegevens);
-    // The column stands two characters right of the widest match (68 + 76 + 8).
-    EXPECT_EQ(canvas.Met(T("Fluit")), Regels({"152,80 4 Fluit: T5", "152,106 4 Fluit: T1", "152,119 4 Fluit: T1"}));
+    // The column stands two characters right of the widest match (68 + 76 + 8), its heading
+    // just above the header's rule.
+    EXPECT_EQ(canvas.Met(T("152,")),
+              Regels({"152,35 4 Scheidsrechter", "152,80 4 T5", "152,106 4 T1", "152,119 4 T1"}));
     EXPECT_TRUE(canvas.Met(T("Fluiten")).isEmpty());
 
-    // On T1's schedule its own name stands out and its duties follow after a blank row.
+    // On T1's schedule the highlighted pieces make the matches wider; T1 stands out as referee
+    // too, and its duties follow the schedule after a blank row.
     canvas.Opname.clear();
     voorbeeld.Gegevens.VetTeam = T("T1");
     voorbeeld.Gegevens.VetPoule = T("A");
     PrintSchedule(canvas, voorbeeld.Gegevens);
-    EXPECT_EQ(canvas.Met(T("152,106 4")), Regels({"152,106 4 Fluit: "}));
-    EXPECT_EQ(canvas.Met(T("180,104")), Regels({"180,104 6b T1"}));
+    EXPECT_EQ(canvas.Met(T("158,")),
+              Regels({"158,35 4 Scheidsrechter", "158,80 4 T5", "158,104 6b T1", "158,117 6b T1"}));
     EXPECT_EQ(canvas.Opname.mid(canvas.Opname.size() - 4), Regels({
                                                                "0,145 4 09:25 - 09:45",
                                                                "68,145 4 Fluiten: ronde 2, veld 1",
@@ -54,15 +57,20 @@ TEST(ScheidsrechterAfdruk, ScheduleLinesCarryTheirRefereeAndATeamScheduleEndsInI
                                                                "68,158 4 Fluiten: ronde 2, veld 2",
                                                            }));
 
-    // A long name on a narrow page is cut to the page.
+    // A long name on a narrow page is set smaller and cut: no text reaches past the page.
     OpnameCanvas smal(180, 230);
-    voorbeeld.Gegevens.Scheidsrechters[0].Naam = T("Scheidsrechter Jan de Vries");
+    voorbeeld.Gegevens.Scheidsrechters[0].Naam = T("Jan de Vries van Oranje-Nassau tot Amsterdam");
     PrintSchedule(smal, voorbeeld.Gegevens);
-    for (const QString& regel : smal.Met(T("Fluit:"))) {
+    for (const QString& regel : smal.Opname) {
+        if (regel.startsWith(T("lijn")) || regel.startsWith(T("---")))
+            continue;
         const int x = regel.section(u',', 0, 0).toInt();
-        EXPECT_LE(x + 4 * int(regel.section(u' ', 2).size()), 180) << regel.toStdString();
+        const int grootte = regel.section(u' ', 1, 1).remove(u'b').toInt();
+        EXPECT_LE(x + grootte * int(regel.section(u' ', 2).size()), 180) << regel.toStdString();
     }
-    EXPECT_EQ(smal.Met(T("…")).size(), 1);
+    EXPECT_EQ(smal.Met(T(": T3 x T4")), Regels({"88,82 2  : T3 x T4"}));
+    ASSERT_EQ(smal.Met(T("Jan de")).size(), 1);
+    EXPECT_TRUE(smal.Met(T("Jan de")).first().endsWith(T("…")));
 }
 
 TEST(ScheidsrechterAfdruk, EveryDutyOnceUnderItsRefereeInTheOrderOfTheList)
