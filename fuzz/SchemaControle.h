@@ -143,7 +143,8 @@ inline QString ControleerPapier(const ToernooiModel& model, const TSchemaBoom& b
     using Document = void (*)(TCanvas&, const TAfdrukGegevens&);
     for (const Document document : {Document(&PaginaOpmaak::PrintSchedule),
                                     Document(&PaginaOpmaak::PrintPoules),
-                                    Document(&PaginaOpmaak::PrintRefereeNotes)}) {
+                                    Document(&PaginaOpmaak::PrintRefereeNotes),
+                                    Document(&PaginaOpmaak::PrintScheidsrechters)}) {
         gegevens.PageCount = PaginaOpmaak::TelPaginas(meet, gegevens, document);
         TTelCanvas papier(meet);
         document(papier, gegevens);
@@ -152,12 +153,19 @@ inline QString ControleerPapier(const ToernooiModel& model, const TSchemaBoom& b
                 .arg(gegevens.PageCount)
                 .arg(papier.PaginaNummer());
         // The view marks the page breaks of the printed schedule; only a break after the
-        // last row, which the printout leaves without a sheet, may count one page more.
-        const int meer = weergave.PageCount() - gegevens.PageCount;
-        if (document == &PaginaOpmaak::PrintSchedule && (meer < 0 || meer > 1))
+        // last row, which the printout leaves without a sheet, may count one page more. The
+        // highlighted team's duties as referee follow the rows on paper only: the schedule is
+        // counted without them.
+        if (document != &PaginaOpmaak::PrintSchedule)
+            continue;
+        TAfdrukGegevens zonderFluiters = gegevens;
+        zonderFluiters.Scheidsrechters.clear();
+        const int rijPaginas = PaginaOpmaak::TelPaginas(meet, zonderFluiters, document);
+        const int meer = weergave.PageCount() - rijPaginas;
+        if (meer < 0 || meer > 1)
             return QStringLiteral("de weergave telt %1 pagina's, het schema %2")
                 .arg(weergave.PageCount())
-                .arg(gegevens.PageCount);
+                .arg(rijPaginas);
     }
     return {};
 }

@@ -28,6 +28,10 @@ foreach(geval "A4;;595 x 842" "A3;--papier;A3;--liggend;1191 x 842" "A5;--papier
             message(FATAL_ERROR "${naam}/${bestand}.pdf is ${maat} punten, verwacht ${verwacht}.")
         endif()
     endforeach()
+    # A file without referees has no referees printout.
+    if(EXISTS ${MAP}/${naam}/scheidsrechters.pdf)
+        message(FATAL_ERROR "${naam}/scheidsrechters.pdf geschreven zonder scheidsrechters.")
+    endif()
 endforeach()
 
 foreach(geval "--pdf;${MAP}/B5;--papier;B5;onbekend papierformaat B5"

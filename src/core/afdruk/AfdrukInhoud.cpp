@@ -2,6 +2,7 @@
 
 #include "core/model/ToernooiModel.h"
 #include "core/scheidsrechters/Behouden.h"
+#include "core/scheidsrechters/TScheidsOpzet.h"
 
 TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& schema,
                              const TPaginaMaten& maten, const QString& printDatum)
@@ -21,9 +22,16 @@ TAfdrukGegevens AfdrukInhoud(const ToernooiModel& model, const TSchemaBoom& sche
             blok.Teams.append(team->TeamNaam);
         gegevens.Poules.push_back(blok);
     }
-    // The kept referees carried over to this schedule, as the schedule window shows them.
-    if (!model.Scheidsrechters().Toewijzingen.isEmpty())
-        gegevens.Scheidsrechters = BehoudToewijzing(model, schema, model.Scheidsrechters()).Toewijzingen;
+    // The kept referees carried over to this schedule, as the schedule window shows them, and
+    // the referee list in its own order.
+    const TScheidsrechters& scheidsrechters = model.Scheidsrechters();
+    if (scheidsrechters.HeeftScheidsrechters() || !scheidsrechters.Toewijzingen.isEmpty()) {
+        const TScheidsOpzet opzet(model, schema, scheidsrechters);
+        if (!scheidsrechters.Toewijzingen.isEmpty())
+            gegevens.Scheidsrechters = BehoudToewijzing(opzet).Toewijzingen;
+        for (const auto& fluiter : opzet.Fluiters())
+            gegevens.ScheidsrechterNamen.append(fluiter.Naam);
+    }
     return gegevens;
 }
 

@@ -7,9 +7,6 @@
 #include "core/model/VeldenEnRonden.h"
 #include "core/schema/TSchemaBoom.h"
 
-#include <QHash>
-#include <utility>
-
 namespace PaginaOpmaak {
 
 namespace {
@@ -56,22 +53,7 @@ void PrintRefereeNotes(TCanvas& canvas, const TAfdrukGegevens& gegevens)
     DrawPageFrame(canvas, gegevens);
     const int kolom = LabelKolomBreedte(canvas, gegevens);
 
-    // The referee of each slot (round, field), when the match standing there is the one the
-    // assignment names (its text and Keer).
-    QHash<std::pair<int, int>, const TScheidsToewijzing*> toegewezen;
-    for (const TScheidsToewijzing& t : gegevens.Scheidsrechters)
-        toegewezen.insert({t.Ronde, t.Veld}, &t);
-    QHash<std::pair<int, int>, QString> fluiters;
-    if (gegevens.Schema && !toegewezen.isEmpty()) {
-        const TSchemaBoom& schema = *gegevens.Schema;
-        schema.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails&,
-                                     const QString& tekst, int keer) {
-            const std::pair<int, int> vak{schema.Ronden[r].Ronde, int(v) + 1};
-            const TScheidsToewijzing* t = toegewezen.value(vak);
-            if (t && t->Keer == keer && t->Tekst == tekst)
-                fluiters.insert(vak, t->Naam);
-        });
-    }
+    const auto fluiters = FluitersPerVak(gegevens);
 
     int boven = maten.HeaderHeight;
     int gebruikt = 0;

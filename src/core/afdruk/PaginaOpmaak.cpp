@@ -80,6 +80,35 @@ void VoorElkeRonde(const TAfdrukGegevens& gegevens,
     }
 }
 
+QHash<std::pair<int, int>, QString> FluitersPerVak(const TAfdrukGegevens& gegevens)
+{
+    QHash<std::pair<int, int>, const TScheidsToewijzing*> toegewezen;
+    for (const TScheidsToewijzing& t : gegevens.Scheidsrechters)
+        toegewezen.insert({t.Ronde, t.Veld}, &t);
+    QHash<std::pair<int, int>, QString> fluiters;
+    if (!gegevens.Schema || toegewezen.isEmpty())
+        return fluiters;
+    const TSchemaBoom& schema = *gegevens.Schema;
+    schema.VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails&,
+                                 const QString& tekst, int keer) {
+        const TScheidsToewijzing* t = toegewezen.value({schema.Ronden[r].Ronde, int(v) + 1});
+        if (t && t->Keer == keer && t->Tekst == tekst)
+            fluiters.insert({int(r) + 1, int(v) + 1}, t->Naam);
+    });
+    return fluiters;
+}
+
+QString Ingekort(TCanvas& canvas, const QString& tekst, int breedte)
+{
+    if (canvas.TekstBreedte(tekst) <= breedte)
+        return tekst;
+    static const QString puntjes = QStringLiteral("…");
+    QString deel = tekst;
+    while (!deel.isEmpty() && canvas.TekstBreedte(deel + puntjes) > breedte)
+        deel.chop(1);
+    return deel.isEmpty() ? QString() : deel + puntjes;
+}
+
 int LabelKolomBreedte(TCanvas& canvas, const TAfdrukGegevens& gegevens)
 {
     canvas.ZetLettertype(gegevens.Fonts.TextFont);

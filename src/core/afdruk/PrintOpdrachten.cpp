@@ -27,6 +27,9 @@ QList<TOpdracht> StelOp(const TKeuzes& keuzes, const QStringList& teams,
     if (keuzes.Scheidsrechterbriefjes)
         opdrachten.append({QStringLiteral("Rondoplan. Scheidsrechterbriefjes. ") + toernooiNaam,
                            TSoort::Briefjes, 0});
+    if (keuzes.Scheidsrechters)
+        opdrachten.append({QStringLiteral("Rondoplan. Scheidsrechters. ") + toernooiNaam,
+                           TSoort::Scheidsrechters, 0});
     if (keuzes.Uitslagen)
         opdrachten.append({QStringLiteral("Rondoplan. Uitslagen. ") + toernooiNaam, TSoort::Uitslagen, 0});
     return opdrachten;

@@ -5,11 +5,11 @@
 #include <QStringList>
 
 // The print jobs of one print run, in their fixed order: the full schedule, the poule
-// overview, one highlighted schedule per selected team, the referee notes, the results and
-// standings.
+// overview, one highlighted schedule per selected team, the referee notes, the referees with
+// their matches, the results and standings.
 namespace PrintOpdrachten {
 
-enum class TSoort { Schema, Poules, Briefjes, Uitslagen, Kwaliteit };
+enum class TSoort { Schema, Poules, Briefjes, Scheidsrechters, Uitslagen, Kwaliteit };
 
 struct TOpdracht
 {
@@ -27,6 +27,8 @@ struct TKeuzes
     bool Poules = false;
     bool PerTeam = false;
     bool Scheidsrechterbriefjes = false;
+    // Per referee the matches it referees.
+    bool Scheidsrechters = false;
     bool Uitslagen = false;
     // The schedule printouts name the teams the results know in place of placeholders.
     bool NamenInvullen = false;

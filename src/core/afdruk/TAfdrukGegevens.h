@@ -42,6 +42,10 @@ struct TAfdrukGegevens
     const TWedstrijdDag* Dag = nullptr;
     // The quality report a quality printout shows.
     const TSchemaKwaliteit* Kwaliteit = nullptr;
-    // The referee of each match of the schedule, for the referee notes; none when empty.
+    // The referee of each match of the schedule, for the referee notes, the schedules and the
+    // referees printout; none when empty.
     QList<TScheidsToewijzing> Scheidsrechters;
+    // The referees in the order of the referee list (the teams that referee, then the named
+    // ones), for the referees printout.
+    QStringList ScheidsrechterNamen;
 };

@@ -22,6 +22,8 @@ Document DocumentVan(PrintOpdrachten::TSoort soort)
         return PaginaOpmaak::PrintPoules;
     case PrintOpdrachten::TSoort::Briefjes:
         return PaginaOpmaak::PrintRefereeNotes;
+    case PrintOpdrachten::TSoort::Scheidsrechters:
+        return PaginaOpmaak::PrintScheidsrechters;
     case PrintOpdrachten::TSoort::Uitslagen:
         return PaginaOpmaak::PrintUitslagen;
     case PrintOpdrachten::TSoort::Kwaliteit:

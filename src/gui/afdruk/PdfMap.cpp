@@ -40,6 +40,11 @@ QString Schrijf(const ToernooiModel& model, const TSchemaBoom& schema, const QSt
         {QStringLiteral("scheidsrechterbriefjes.pdf"),
          {QStringLiteral("Rondoplan. Scheidsrechterbriefjes. ") + naam, PrintOpdrachten::TSoort::Briefjes, 0}},
     };
+    // The referees printout only when matches have a referee.
+    if (!basis.Scheidsrechters.isEmpty())
+        bestanden.append({QStringLiteral("scheidsrechters.pdf"),
+                          {QStringLiteral("Rondoplan. Scheidsrechters. ") + naam,
+                           PrintOpdrachten::TSoort::Scheidsrechters, 0}});
     for (const QString& team : teams) {
         QString bestandsNaam = QStringLiteral("team ") + team + QStringLiteral(".pdf");
         bestandsNaam.replace(u'/', u'_');

@@ -10,8 +10,9 @@ struct TSchemaBoom;
 
 // Writes the printouts of a built schedule into a folder as PDF files at 600 dpi on the given
 // paper (A4 upright unless asked otherwise):
-// "schema.pdf", "poules.pdf", "scheidsrechterbriefjes.pdf" and "team <name>.pdf" for every
-// team asked for, with the tournament's fonts. The same layout as the print run.
+// "schema.pdf", "poules.pdf", "scheidsrechterbriefjes.pdf", "scheidsrechters.pdf" when
+// matches have a referee, and "team <name>.pdf" for every team asked for, with the
+// tournament's fonts. The same layout as the print run.
 namespace PdfMap {
 
 // An empty text when every file was written, else a Dutch message per failed file, one a

@@ -45,3 +45,18 @@ TEST(PrintOpdrachten, PdfNamesReplaceSlashes)
 {
     EXPECT_EQ(PdfNaam(T("Rondoplan. Team Blauw/Wit. Zomer")), T("Rondoplan. Team Blauw_Wit. Zomer.pdf"));
 }
+
+TEST(PrintOpdrachten, RefereesAfterTheNotesAndBeforeTheResults)
+{
+    TKeuzes keuzes;
+    keuzes.VolSchema = false;
+    keuzes.Scheidsrechterbriefjes = true;
+    keuzes.Scheidsrechters = true;
+    keuzes.Uitslagen = true;
+    const QList<TOpdracht> verwacht{
+        {T("Rondoplan. Scheidsrechterbriefjes. Zomer"), TSoort::Briefjes, 0},
+        {T("Rondoplan. Scheidsrechters. Zomer"), TSoort::Scheidsrechters, 0},
+        {T("Rondoplan. Uitslagen. Zomer"), TSoort::Uitslagen, 0},
+    };
+    EXPECT_EQ(StelOp(keuzes, Teams, T("Zomer")), verwacht);
+}
