@@ -4,6 +4,8 @@
 #include "core/model/VeldenEnRonden.h"
 #include "core/schema/TSchemaBoom.h"
 
+#include <algorithm>
+
 const QString SchemaWeergave::VolgendePagina = QStringLiteral("    --- Volgende pagina ---");
 
 QString SchemaWeergave::Uitgelijnd(const QString& prefix, int kolomBreedte,
@@ -44,6 +46,26 @@ void SchemaWeergave::FillView(const Invoer& invoer)
 
     static const std::vector<TSchemaRonde> geenRonden;
     const auto& ronden = invoer.Schema ? invoer.Schema->Ronden : geenRonden;
+
+    // The referee of each slot (round index, field) whose match is the one assigned, and the
+    // width of the widest match so that the referees stand in one column.
+    QHash<std::pair<std::size_t, std::size_t>, QString> fluiters;
+    int wedstrijdBreedte = 0;
+    if (invoer.Schema && !invoer.Scheidsrechters.isEmpty()) {
+        QHash<std::pair<int, int>, const TScheidsToewijzing*> toegewezen;
+        for (const TScheidsToewijzing& t : invoer.Scheidsrechters)
+            toegewezen.insert({t.Ronde, t.Veld}, &t);
+        invoer.Schema->VoorElkeWedstrijd([&](std::size_t r, std::size_t v, const TWedstrijdDetails&,
+                                             const QString& tekst, int keer) {
+            const TScheidsToewijzing* t = toegewezen.value({ronden[r].Ronde, int(v) + 1});
+            if (t && t->Keer == keer && t->Tekst == tekst)
+                fluiters.insert({r, v}, t->Naam);
+        });
+        for (const auto& ronde : ronden) {
+            for (const auto& slot : ronde.Velden)
+                wedstrijdBreedte = std::max(wedstrijdBreedte, invoer.SchermBreedte(slot.Tekst + u' ', m_fonts.TextFont));
+        }
+    }
     for (std::size_t index = 0; index < ronden.size(); ++index) {
         const int k = int(index) + 1;
         const QString kop = invoer.Velden ? invoer.Velden->RondeKop(k) : QString();
@@ -62,8 +84,15 @@ void SchemaWeergave::FillView(const Invoer& invoer)
                 prefix = RondeKop::TijdBereik(kop);
             }
             m_vakken.insert(int(m_regels.size()), {ronden[index].Ronde, int(j) + 1});
-            m_regels.append(Uitgelijnd(prefix, kolomBreedte, invoer.SchermBreedte)
-                            + sloten[j].Tekst + u' ');
+            QString regel = Uitgelijnd(prefix, kolomBreedte, invoer.SchermBreedte) + sloten[j].Tekst + u' ';
+            if (const QString fluiter = fluiters.value({index, j}); !fluiter.isEmpty()) {
+                QString wedstrijd = sloten[j].Tekst + u' ';
+                while (invoer.SchermBreedte(wedstrijd, m_fonts.TextFont) < wedstrijdBreedte)
+                    wedstrijd.append(u' ');
+                regel = Uitgelijnd(prefix, kolomBreedte, invoer.SchermBreedte) + wedstrijd
+                        + QStringLiteral("  Scheidsrechter: ") + fluiter + u' ';
+            }
+            m_regels.append(regel);
             ++teller;
             if (teller >= invoer.LinesPerPage)
                 pagina();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/TLettertype.h"
+#include "core/model/TScheidsrechters.h"
 
 #include <QHash>
 #include <QString>
@@ -36,6 +37,9 @@ public:
         int LinesPerPage = 1;
         TLettertypen Fonts;
         BreedteMeter SchermBreedte;
+        // The referees of the matches; with any, each match line ends in its referee, in a
+        // column of its own.
+        QList<TScheidsToewijzing> Scheidsrechters;
     };
 
     // A range of one line drawn in the highlight font.

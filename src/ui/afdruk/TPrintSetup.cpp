@@ -51,6 +51,9 @@ TPrintSetup::TPrintSetup(const ToernooiModel& model, HuidigePrinter& printer, QW
     m_perTeam = maakVak("PerTeam", "Schema per geselecteerd team highlighted.", false);
     m_briefjes = maakVak("scheidsrechterbriefjes", "Scheidsrechter briefjes.", false);
     m_uitslagen = maakVak("UitslagenEnStand", "Uitslagen en stand", false);
+    // The referees' own printout: offered only while the tournament has referees assigned.
+    m_scheidsrechters = maakVak("ScheidsrechtersAfdruk", "Scheidsrechters", false);
+    m_scheidsrechters->hide();
     // Only results can name a placeholder's team: without any the box stays off.
     m_namenInvullen = maakVak("NamenInvullen", "Namen invullen", true);
     m_namenInvullen->setEnabled(false);
@@ -108,6 +111,7 @@ void TPrintSetup::FormShow()
         PrinterLijstChange(m_printerLijst->currentIndex());
 
     m_namenInvullen->setEnabled(!m_model.Uitslagen().Lijst().empty());
+    m_scheidsrechters->setVisible(!m_model.Scheidsrechters().Toewijzingen.isEmpty());
 
     m_teamLijst->clear();
     for (const auto& team : m_model.TeamLijst())
@@ -159,6 +163,7 @@ PrintOpdrachten::TKeuzes TPrintSetup::Keuzes() const
     keuzes.PerTeam = m_perTeam->isChecked();
     keuzes.Scheidsrechterbriefjes = m_briefjes->isChecked();
     keuzes.Uitslagen = m_uitslagen->isChecked();
+    keuzes.Scheidsrechters = !m_scheidsrechters->isHidden() && m_scheidsrechters->isChecked();
     keuzes.NamenInvullen = m_namenInvullen->isEnabled() && m_namenInvullen->isChecked();
     for (int rij = 0; rij < m_teamLijst->count(); ++rij) {
         if (m_teamLijst->item(rij)->isSelected())

@@ -50,6 +50,7 @@ private:
     QCheckBox* m_perTeam = nullptr;
     QCheckBox* m_briefjes = nullptr;
     QCheckBox* m_uitslagen = nullptr;
+    QCheckBox* m_scheidsrechters = nullptr;
     QCheckBox* m_namenInvullen = nullptr;
     QListWidget* m_teamLijst = nullptr;
 };

@@ -122,6 +122,12 @@ void TWedstrijdSchema::MaakSchemaMenu()
     connect(menu, &QMenu::aboutToShow, this,
             [this, eigen] { eigen->setEnabled(!m_model.SchemaIndeling().Leeg()); });
     connect(&m_document, &ToernooiDocument::schemaVeranderd, this, &TWedstrijdSchema::SchemaVeranderd);
+    // A referee assigned or changed shows at once; other changes of the tournament leave the
+    // view as it is.
+    connect(&m_document, &ToernooiDocument::scheidsrechtersVeranderd, this, [this] {
+        if (isVisible() && m_document.SchemaGebouwd() && m_document.Scheidsrechters().Toewijzingen != m_getoondeFluiters)
+            SchemaVeranderd();
+    });
     // A match dragged onto another slot moves there, or changes places with what stands there.
     connect(m_tekst, &SchemaTekstVeld::regelGesleept, this, [this](int van, int naar) {
         const auto a = m_weergave.Vak(van);
@@ -254,6 +260,9 @@ void TWedstrijdSchema::FillView()
     invoer.AantalVelden = m_model.AantalVelden();
     invoer.LinesPerPage = m_maten.LinesPerPage;
     invoer.Fonts = m_model.Lettertypen();
+    m_getoondeFluiters = m_document.SchemaGebouwd() ? m_document.Scheidsrechters().Toewijzingen
+                                                    : QList<TScheidsToewijzing>{};
+    invoer.Scheidsrechters = m_getoondeFluiters;
     // The label column is padded with blanks measured on the screen.
     invoer.SchermBreedte = [](const QString& tekst, const TLettertype& font) {
         return QFontMetrics(LettertypeOmzetting::NaarQFont(font)).horizontalAdvance(tekst);

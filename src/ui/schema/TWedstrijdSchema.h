@@ -82,6 +82,8 @@ private:
     ToernooiDocument& m_document;
     ToernooiModel& m_model;
     const TSchemaBoom& m_schema;
+    // The referees the view shows.
+    QList<TScheidsToewijzing> m_getoondeFluiters;
     HuidigePrinter& m_printer;
     TVraagsteller& m_vragen;
     Klok m_klok;
