@@ -31,6 +31,10 @@ QComboBox* MaakKeuze(const char* naam, const QStringList& teksten, QWidget* oude
     auto* keuze = new QComboBox(ouder);
     keuze->setObjectName(QString::fromLatin1(naam));
     keuze->addItems(teksten);
+    // The list of matches needs the width more than the long choices do; the open list shows
+    // them whole.
+    keuze->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    keuze->setMinimumContentsLength(10);
     return keuze;
 }
 
@@ -61,14 +65,18 @@ void ScheidsrechtersTab::MaakBediening()
     m_poules->setObjectName(QStringLiteral("PouleKeuze"));
     m_personen = new QListWidget(this);
     m_personen->setObjectName(QStringLiteral("Personen"));
-    m_persoonToevoegen = new QPushButton(QStringLiteral("Toevoegen"), this);
+    m_persoonToevoegen = new QPushButton(QStringLiteral("+"), this);
+    m_persoonToevoegen->setToolTip(QStringLiteral("Scheidsrechter met naam toevoegen"));
+    m_persoonToevoegen->setFixedWidth(m_persoonToevoegen->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 24);
     m_persoonToevoegen->setObjectName(QStringLiteral("PersoonToevoegen"));
-    m_persoonVerwijderen = new QPushButton(QStringLiteral("Verwijderen"), this);
+    m_persoonVerwijderen = new QPushButton(QStringLiteral("-"), this);
+    m_persoonVerwijderen->setToolTip(QStringLiteral("Gekozen scheidsrechter verwijderen"));
+    m_persoonVerwijderen->setFixedWidth(m_persoonToevoegen->width());
     m_persoonVerwijderen->setObjectName(QStringLiteral("PersoonVerwijderen"));
     m_afwezig = new QLineEdit(this);
     m_afwezig->setObjectName(QStringLiteral("Afwezig"));
     m_afwezig->setPlaceholderText(QStringLiteral("bijv. 3, 5-7"));
-    m_afwezig->setToolTip(QStringLiteral("De ronden waarin deze scheidsrechter er niet is"));
+    m_afwezig->setToolTip(QStringLiteral("De ronden waarin de gekozen scheidsrechter er niet is"));
     m_wedstrijdenKeuze = MaakKeuze("WedstrijdenKeuze",
                                    {QStringLiteral("Alle poules"), QStringLiteral("Alleen de eigen poule"),
                                     QStringLiteral("Alleen andere poules")},
@@ -107,13 +115,15 @@ void ScheidsrechtersTab::MaakBediening()
     wie->addWidget(new QLabel(QStringLiteral("Teams:"), this), 0, 0);
     wie->addWidget(m_teamsKeuze, 0, 1);
     wie->addWidget(m_poules, 1, 0, 1, 2);
-    wie->addWidget(new QLabel(QStringLiteral("Met naam:"), this), 2, 0);
-    wie->addWidget(m_afwezig, 2, 1);
-    wie->addWidget(m_personen, 3, 0, 1, 2);
     auto* persoonKnoppen = new QHBoxLayout;
+    persoonKnoppen->addWidget(new QLabel(QStringLiteral("Met naam:"), this), 1);
     persoonKnoppen->addWidget(m_persoonToevoegen);
     persoonKnoppen->addWidget(m_persoonVerwijderen);
-    wie->addLayout(persoonKnoppen, 4, 0, 1, 2);
+    wie->addLayout(persoonKnoppen, 2, 0, 1, 2);
+    wie->addWidget(m_personen, 3, 0, 1, 2);
+    wie->addWidget(new QLabel(QStringLiteral("Afwezig:"), this), 4, 0);
+    wie->addWidget(m_afwezig, 4, 1);
+    wie->setColumnMinimumWidth(1, 110);
 
     auto* regels = new QVBoxLayout;
     regels->setSpacing(2);
@@ -299,16 +309,15 @@ void ScheidsrechtersTab::ToonToewijzing()
     m_tabel->resizeColumnsToContents();
 
     if (!m_document.SchemaGebouwd())
-        m_stand->setText(QStringLiteral("Bouw eerst het toernooi schema; daarna kunnen de scheidsrechters worden "
-                                        "toegewezen."));
+        m_stand->setText(QStringLiteral("Bouw eerst het toernooi schema."));
     else if (!regels.HeeftScheidsrechters())
-        m_stand->setText(QStringLiteral("Kies wie er fluiten: teams of scheidsrechters met naam."));
+        m_stand->setText(QStringLiteral("Kies wie er fluiten."));
     else if (metScheidsrechter == 0)
-        m_stand->setText(QStringLiteral("Nog geen scheidsrechters toegewezen."));
+        m_stand->setText(QStringLiteral("Nog niet toegewezen."));
     else if (open == 0)
         m_stand->setText(QStringLiteral("Elke wedstrijd heeft een scheidsrechter."));
     else
-        m_stand->setText(QStringLiteral("%1 van de %2 wedstrijden hebben geen scheidsrechter.")
+        m_stand->setText(QStringLiteral("%1 van de %2 wedstrijden zonder scheidsrechter.")
                              .arg(open)
                              .arg(open + metScheidsrechter));
     ToonHandKeuze();

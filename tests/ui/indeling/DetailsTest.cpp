@@ -122,16 +122,16 @@ TEST(DetailsTest, TheCaptionAlwaysFollowsTheTournamentName)
     EXPECT_EQ(form.windowTitle(), T("Rondoplan (Zomer)"));
 }
 
-TEST(DetailsTest, TheFourTabsInTheirOrder)
+TEST(DetailsTest, TheFourDetailTabsInTheirOrderThenTheReferees)
 {
     VensterVraagsteller vraagsteller;
     TForm1 form(vraagsteller);
     QTabWidget* tabs = form.Tabs();
-    ASSERT_EQ(tabs->count(), 4);
+    ASSERT_EQ(tabs->count(), 5);
     ASSERT_EQ(tabs->currentIndex(), 0);
     const QStringList titels{T("Team details"), T("Poule details"), T("Toernooi details"),
-                             T("Wedstrijd details")};
-    for (int i = 0; i < 4; ++i)
+                             T("Wedstrijd details"), T("Scheidsrechters")};
+    for (int i = 0; i < 5; ++i)
         ASSERT_EQ(tabs->tabText(i), titels.at(i));
     ASSERT_EQ(form.size(), QSize(640, 480));
 }
