@@ -125,7 +125,10 @@ void TWedstrijdSchema::MaakSchemaMenu()
     // A referee assigned or changed shows at once; other changes of the tournament leave the
     // view as it is.
     connect(&m_document, &ToernooiDocument::scheidsrechtersVeranderd, this, [this] {
-        if (isVisible() && m_document.SchemaGebouwd() && m_document.Scheidsrechters().Toewijzingen != m_getoondeFluiters)
+        // A tournament without referees (most changes on a match day) costs nothing here.
+        if (!isVisible() || (m_getoondeFluiters.isEmpty() && m_model.Scheidsrechters().Toewijzingen.isEmpty()))
+            return;
+        if (m_document.SchemaGebouwd() && m_document.Scheidsrechters().Toewijzingen != m_getoondeFluiters)
             SchemaVeranderd();
     });
     // A match dragged onto another slot moves there, or changes places with what stands there.
