@@ -219,6 +219,12 @@ void ScheidsrechtersTab::Vernieuw()
     if (m_bezig)
         return;
     m_verouderd = false;
+    // Every row and choice names its referee: the attendants are looked up once.
+    m_begeleiders.clear();
+    for (const auto& team : m_document.Model().TeamLijst()) {
+        if (!team->BegeleiderNaam.trimmed().isEmpty())
+            m_begeleiders.insert(team->TeamNaam, team->BegeleiderNaam.trimmed());
+    }
     ToonInstellingen();
     ToonToewijzing();
 }
@@ -251,15 +257,8 @@ void ScheidsrechtersTab::ToonInstellingen()
 
 QString ScheidsrechtersTab::Getoond(const QString& naam) const
 {
-    if (naam.isEmpty())
-        return {};
-    for (const auto& team : m_document.Model().TeamLijst()) {
-        if (team->TeamNaam == naam)
-            return team->BegeleiderNaam.trimmed().isEmpty()
-                       ? naam
-                       : QStringLiteral("%1 (%2)").arg(naam, team->BegeleiderNaam.trimmed());
-    }
-    return naam;
+    const QString begeleider = m_begeleiders.value(naam);
+    return begeleider.isEmpty() ? naam : QStringLiteral("%1 (%2)").arg(naam, begeleider);
 }
 
 void ScheidsrechtersTab::ToonToewijzing()

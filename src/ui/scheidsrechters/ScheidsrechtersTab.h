@@ -83,6 +83,8 @@ private:
     // the schedule or the settings change.
     QHash<std::pair<QString, int>, QString> m_redenen;
     std::pair<quint64, TScheidsrechters> m_redenenVoor;
+    // Per team name its attendant, where filled, as of the last refresh.
+    QHash<QString, QString> m_begeleiders;
     bool m_verouderd = true;
     bool m_bezig = false;
 };
